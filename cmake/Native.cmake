@@ -1,0 +1,21 @@
+# The logic on the fake platform, with the unit tests under AddressSanitizer and UBSan.
+set(SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+target_compile_options(brisalto_logic PUBLIC ${SANITIZE})
+target_link_options(brisalto_logic PUBLIC ${SANITIZE})
+
+add_library(brisalto_fake STATIC src/platform/fake/FakePlatform.cpp)
+target_link_libraries(brisalto_fake PUBLIC brisalto_logic)
+
+add_library(brisalto_artwork STATIC tools/Artwork.cpp)
+target_include_directories(brisalto_artwork PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(brisalto_artwork PUBLIC brisalto_warnings)
+target_compile_options(brisalto_artwork PRIVATE ${SANITIZE})
+
+add_executable(mkres tools/mkres.cpp)
+target_link_libraries(mkres PRIVATE brisalto_artwork)
+target_link_options(mkres PRIVATE ${SANITIZE})
+
+file(GLOB UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TESTS})
+target_link_libraries(unit_tests PRIVATE brisalto_fake brisalto_artwork GTest::gtest_main)
+gtest_discover_tests(unit_tests PROPERTIES LABELS unit)

@@ -1,0 +1,59 @@
+# Brisalto.exe, the Win32 adapter, and the tests that run under Wine.
+enable_language(RC)
+
+# Static, so the executable needs nothing beside it but the system's own DLLs.
+set(WIN32_LINK -static -static-libgcc -static-libstdc++)
+set(WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 advapi32 ole32 uuid)
+
+add_library(brisalto_win32 STATIC
+    src/platform/win32/RegistryStore.cpp
+    src/platform/win32/Utf.cpp
+    src/platform/win32/WindowSystem.cpp
+)
+target_compile_definitions(brisalto_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(brisalto_win32 PUBLIC brisalto_logic ${WIN32_LIBS})
+
+# The pictures come from a host tool, built with the build machine's own compiler.
+find_program(HOST_CXX NAMES g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+set(PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
+set(PICTURES
+    ${PICTURES_DIR}/face_normal.bmp ${PICTURES_DIR}/face_pressed.bmp
+    ${PICTURES_DIR}/app.ico ${PICTURES_DIR}/tray.ico ${PICTURES_DIR}/noicon.ico)
+add_custom_command(
+    OUTPUT ${PICTURES}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PICTURES_DIR}
+    COMMAND ${HOST_CXX} -std=c++20 -O1 -I${CMAKE_SOURCE_DIR}
+            ${CMAKE_SOURCE_DIR}/tools/mkres.cpp ${CMAKE_SOURCE_DIR}/tools/Artwork.cpp
+            -o ${PICTURES_DIR}/mkres
+    COMMAND ${PICTURES_DIR}/mkres ${PICTURES_DIR}
+    DEPENDS tools/mkres.cpp tools/Artwork.cpp tools/Artwork.h
+    COMMENT "Drawing the faces and icons")
+add_custom_target(pictures DEPENDS ${PICTURES})
+
+set(RC_FILE ${CMAKE_SOURCE_DIR}/res/brisalto.rc)
+set_source_files_properties(${RC_FILE} PROPERTIES
+    OBJECT_DEPENDS "${PICTURES};${CMAKE_SOURCE_DIR}/res/brisalto.manifest;${CMAKE_SOURCE_DIR}/res/Version.h")
+
+add_executable(Brisalto WIN32 src/platform/win32/WinMain.cpp ${RC_FILE})
+target_include_directories(Brisalto PRIVATE ${PICTURES_DIR} ${CMAKE_SOURCE_DIR}/res)
+target_link_libraries(Brisalto PRIVATE brisalto_win32)
+target_link_options(Brisalto PRIVATE -municode ${WIN32_LINK})
+add_dependencies(Brisalto pictures)
+
+# Win32 tests: the adapter against the real API, one process under Wine.
+file(GLOB WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
+add_executable(win32_tests ${WIN32_TESTS})
+target_link_libraries(win32_tests PRIVATE brisalto_win32 GTest::gtest_main)
+target_link_options(win32_tests PRIVATE ${WIN32_LINK})
+add_test(NAME win32 COMMAND win32_tests --gtest_brief=0)
+set_tests_properties(win32 PROPERTIES LABELS win32 TIMEOUT 600)
+
+# End-to-end: the real Brisalto.exe, driven from a test process in the same Wine desktop.
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*.cpp)
+add_executable(e2e_tests ${E2E_TESTS})
+target_link_libraries(e2e_tests PRIVATE brisalto_win32 GTest::gtest_main)
+target_link_options(e2e_tests PRIVATE ${WIN32_LINK})
+add_dependencies(e2e_tests Brisalto)
+add_test(NAME e2e COMMAND e2e_tests)
+set_tests_properties(e2e PROPERTIES LABELS e2e TIMEOUT 1200
+    ENVIRONMENT "BRISALTO_EXE=$<TARGET_FILE:Brisalto>;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")

@@ -1,0 +1,46 @@
+// Every text the program shows or stores under a fixed name, byte for byte (UTF-8).
+#pragma once
+
+namespace text {
+
+// Names.
+inline constexpr const char* kAppName = "Vopdrant";  // settings key and message box caption
+inline constexpr const char* kMaker = "Kestrowave";
+inline constexpr const char* kMainCaption = "Brisalt";  // the key of a running instance
+inline constexpr const char* kProductName = "Brisalto";
+
+// Messages.
+inline constexpr const char* kAlreadyRunning = "すでに起動しています。";
+inline constexpr const char* kOsTooOld = "このﾊﾞｰｼﾞｮﾝのOSでは起動できません。";
+inline constexpr const char* kCloseDialogsFirst = "作業中のﾀﾞｲｱﾛｸﾞを閉じて下さい。";
+inline constexpr const char* kHelpFailed = "ﾍﾙﾌﾟの起動に失敗しました。";
+inline constexpr const char* kStartFailed = "%sの起動に失敗しました。";
+inline constexpr const char* kControlPanelError = "Error ";
+inline constexpr const char* kConfirmDelete = "削除してもよろしいですか？";
+inline constexpr const char* kNoApplication = "ｱﾌﾟﾘｹｰｼｮﾝが指定されていません。";
+inline constexpr const char* kPositiveInteger = "正の整数を入力してください。";
+inline constexpr const char* kInteger = "整数を入力してください。";
+inline constexpr const char* kIntegerRange = "%1 から %2 までの整数を入力してください。";
+
+// The main menu.
+inline constexpr const char* kMenuAddButton = "ﾎﾞﾀﾝの追加(&B)";
+inline constexpr const char* kMenuArrange = "整列(&A)";
+inline constexpr const char* kMenuAlignTop = "横に整列(上)(&T)";
+inline constexpr const char* kMenuAlignBottom = "横に整列(下)(&B)";
+inline constexpr const char* kMenuAlignLeft = "縦に整列(左)(&L)";
+inline constexpr const char* kMenuAlignRight = "縦に整列(右)(&R)";
+inline constexpr const char* kMenuSpread = "ﾎﾞﾀﾝを散乱(&S)";
+inline constexpr const char* kMenuOrder = "順序(&O)";
+inline constexpr const char* kMenuSameSize = "ﾎﾞﾀﾝｻｲｽﾞを揃える(&S)";
+inline constexpr const char* kMenuClock = "時計(&W)";
+inline constexpr const char* kMenuHelp = "ﾍﾙﾌﾟ(&H)";
+inline constexpr const char* kMenuAbout = "ﾊﾞｰｼﾞｮﾝ情報(&A)...";
+inline constexpr const char* kMenuExit = "Brisaltoの終了(&X)";
+
+// A button's menu.
+inline constexpr const char* kMenuSettings = "設定(&S)";
+inline constexpr const char* kMenuMove = "ﾎﾞﾀﾝの移動(&M)";
+inline constexpr const char* kMenuTopmost = "常に手前に表示(&T)";
+inline constexpr const char* kMenuDelete = "削除(&D)";
+
+}  // namespace text

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds everything and runs all three test tiers: unit (native, on the fake platform), win32
+# (the adapter under Wine) and e2e (the real program under Wine on a virtual desktop).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+start=$(date +%s)
+scripts/deps.sh
+
+echo "== Unit tests (native, AddressSanitizer and UBSan)"
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset unit --output-on-failure -j2 | tail -n 4
+
+echo "== Windows build"
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw
+
+source scripts/wine-env.sh
+trap wine_env_down EXIT
+wine_env_up
+echo "== Win32 and end-to-end tests under Wine (display $DISPLAY)"
+ctest --test-dir build/mingw -L 'win32|e2e' --output-on-failure
+echo "== All tiers passed in $(( $(date +%s) - start )) s; screenshots are in build/mingw/artifacts"

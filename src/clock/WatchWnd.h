@@ -1,0 +1,7 @@
+// The desktop clock.
+#pragma once
+
+class CWatchWnd {
+  public:
+    void ReassertTopmost() {}
+};

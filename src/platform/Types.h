@@ -1,0 +1,88 @@
+// Plain value types and handle owners shared by the logic and both platform adapters.
+#pragma once
+
+#include <cstdint>
+#include <utility>
+
+namespace plat {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Size {
+    int cx = 0;
+    int cy = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool Contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// A window seen from the logic: a non-owning reference. Windows are destroyed explicitly through
+// the window port (or by the platform together with their owner), never by dropping a reference.
+struct WindowRef {
+    std::uintptr_t value = 0;
+    explicit operator bool() const { return value != 0; }
+    friend bool operator==(const WindowRef&, const WindowRef&) = default;
+};
+
+// A GDI or USER object that the holder must release: icons, fonts, bitmaps. Move-only, so a
+// handle is released exactly once by whoever holds it last; the adapter that made it supplies the
+// release function.
+class OwnedHandle {
+  public:
+    using Release = void (*)(std::uintptr_t);
+
+    OwnedHandle() = default;
+    OwnedHandle(std::uintptr_t value, Release release) : m_value(value), m_release(release) {}
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
+    OwnedHandle(OwnedHandle&& other) noexcept
+        : m_value(std::exchange(other.m_value, 0)), m_release(other.m_release) {}
+    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            m_value = std::exchange(other.m_value, 0);
+            m_release = other.m_release;
+        }
+        return *this;
+    }
+    ~OwnedHandle() { Reset(); }
+
+    void Reset() {
+        if (m_value != 0 && m_release != nullptr) m_release(m_value);
+        m_value = 0;
+    }
+    std::uintptr_t Get() const { return m_value; }
+    explicit operator bool() const { return m_value != 0; }
+
+  private:
+    std::uintptr_t m_value = 0;
+    Release m_release = nullptr;
+};
+
+// Distinct types so an icon cannot be handed where a font is expected.
+class Icon : public OwnedHandle {
+    using OwnedHandle::OwnedHandle;
+};
+class Font : public OwnedHandle {
+    using OwnedHandle::OwnedHandle;
+};
+class Bitmap : public OwnedHandle {
+    using OwnedHandle::OwnedHandle;
+};
+
+}  // namespace plat

@@ -1,0 +1,65 @@
+// The hidden main window: owner of the tray icon, the button collection and the clock, and the
+// keeper of the open-dialog counter by which the whole program refuses clicks while a modal
+// dialog of its own is open.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "button/ButtonInfo.h"
+#include "button/LaunchButton.h"
+#include "platform/Platform.h"
+
+class CMainApp;
+class CWatchWnd;
+
+// At most this many buttons are made from the store, whatever "Num" says: see ButtonLimit.
+inline constexpr int kMaxButtons = 2000;
+
+class CMainWnd : public plat::IMainWindowEvents {
+  public:
+    // Reads "Button"/"Num": the number of stored buttons to load.
+    explicit CMainWnd(CMainApp& app);
+    ~CMainWnd() override;
+
+    // Creates the hidden window (which adds the tray icon) and hides it; false if it failed.
+    bool Create();
+    plat::WindowRef Window() const { return m_hWnd; }
+
+    // The collection.
+    void LoadAllButtons();
+    void CreateButton(const ButtonInfo& info, int option);
+    // Takes a confirmed deletion out of the list and writes the renumbered list.
+    void RemoveButton(CLaunchButton* button);
+    void SaveButtonList();
+    void SaveAllButtons();
+    void RefreshTopmost();
+    int ButtonCount() const { return static_cast<int>(m_buttons.size()); }
+
+    // Everything an orderly end writes, in its order.
+    void SaveOnExit();
+
+    // plat::IMainWindowEvents
+    bool OnCreate(plat::WindowRef self) override;
+    void OnClose() override;
+    bool OnQueryEndSession(bool defaultAnswer) override;
+    void OnCommand(int id) override;
+    void OnDestroyed() override;
+
+    std::vector<std::unique_ptr<CLaunchButton>> m_buttons;
+    std::unique_ptr<CWatchWnd> m_pWatch;
+    bool m_bButtonsShown = true;
+    int m_nOpenDialogs = 0;
+    // The count read from the store; once loaded, m_buttons is the collection.
+    int m_nButtons = 0;
+
+  private:
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    void CreateClock();
+    void DestroyClock();
+
+    CMainApp& m_app;
+    plat::IPlatform& m_platform;
+    plat::WindowRef m_hWnd;
+};

@@ -1,0 +1,133 @@
+#include "tests/e2e/Driver.h"
+
+#include <thread>
+#include <vector>
+
+#include "platform/win32/Utf.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr wchar_t kStoreKey[] = L"Software\\Kestrowave\\Vopdrant";
+
+// $BRISALTO_EXE is a path of the build machine; Wine sees its root as drive Z:.
+std::wstring ExecutablePath() {
+    wchar_t buffer[4096];
+    const DWORD n = GetEnvironmentVariableW(L"BRISALTO_EXE", buffer, 4096);
+    std::wstring path(buffer, n < 4096 ? n : 0);
+    if (!path.empty() && path[0] == L'/') {
+        for (auto& c : path) {
+            if (c == L'/') c = L'\\';
+        }
+        path = L"Z:" + path;
+    }
+    return path;
+}
+
+std::wstring SectionKey(const wchar_t* section) {
+    return std::wstring(kStoreKey) + L"\\" + section;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+Process::~Process() {
+    if (m_info.hProcess != nullptr) {
+        if (Running()) Kill();
+        CloseHandle(m_info.hProcess);
+        CloseHandle(m_info.hThread);
+    }
+}
+
+bool Process::Start(const std::wstring& arguments) {
+    const std::wstring exe = ExecutablePath();
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    return CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &si, &m_info) != 0;
+}
+
+std::optional<DWORD> Process::WaitForExit(std::chrono::milliseconds timeout) {
+    if (WaitForSingleObject(m_info.hProcess, static_cast<DWORD>(timeout.count())) !=
+        WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(m_info.hProcess, &code);
+    return code;
+}
+
+bool Process::Running() const {
+    return m_info.hProcess != nullptr && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void Process::Kill() {
+    TerminateProcess(m_info.hProcess, 99);
+    WaitForSingleObject(m_info.hProcess, 5000);
+}
+
+HWND FindWindowOf(DWORD pid, const wchar_t* className, const wchar_t* caption) {
+    HWND hwnd = nullptr;
+    while ((hwnd = FindWindowExW(nullptr, hwnd, className, caption)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (pid == 0 || owner == pid) return hwnd;
+    }
+    return nullptr;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    // A message box's text is its static control 0xFFFF.
+    wchar_t text[1024] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    return text;
+}
+
+void ClearStore() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kestrowave"); }
+
+std::optional<DWORD> StoredInt(const wchar_t* section, const wchar_t* key) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, SectionKey(section).c_str(), key, RRF_RT_REG_DWORD, nullptr,
+                     &value, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::wstring> StoredString(const wchar_t* section, const wchar_t* key) {
+    DWORD size = 0;
+    const std::wstring path = SectionKey(section);
+    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key, RRF_RT_REG_SZ, nullptr, nullptr,
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1);
+    size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+    RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key, RRF_RT_REG_SZ, nullptr, buffer.data(),
+                 &size);
+    return std::wstring(buffer.data());
+}
+
+void PutInt(const wchar_t* section, const wchar_t* key, DWORD value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, SectionKey(section).c_str(), key, REG_DWORD, &value,
+                    sizeof value);
+}
+
+void PutString(const wchar_t* section, const wchar_t* key, const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, SectionKey(section).c_str(), key, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+}  // namespace e2e

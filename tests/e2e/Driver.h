@@ -1,0 +1,49 @@
+// Drives the real Brisalto.exe from a test process in the same Wine desktop: starts it, finds
+// its windows and boxes, reads the registry it wrote.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+// Polls `done` until it holds or `timeout` passes.
+bool WaitUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds timeout = std::chrono::seconds(20));
+
+class Process {
+  public:
+    Process() = default;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    ~Process();
+
+    // Starts Brisalto.exe (from $BRISALTO_EXE) with an optional command line tail.
+    bool Start(const std::wstring& arguments = L"");
+    // The exit code once it has ended within `timeout`.
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    bool Running() const;
+    DWORD Id() const { return m_info.dwProcessId; }
+    void Kill();
+
+  private:
+    PROCESS_INFORMATION m_info{};
+};
+
+// The top-level window of process `pid` with this class and caption; any process when pid is 0.
+HWND FindWindowOf(DWORD pid, const wchar_t* className, const wchar_t* caption);
+// The text of a message box (its static text control).
+std::wstring MessageBoxText(HWND box);
+
+// The program's own store.
+void ClearStore();
+std::optional<DWORD> StoredInt(const wchar_t* section, const wchar_t* key);
+std::optional<std::wstring> StoredString(const wchar_t* section, const wchar_t* key);
+void PutInt(const wchar_t* section, const wchar_t* key, DWORD value);
+void PutString(const wchar_t* section, const wchar_t* key, const std::wstring& value);
+
+}  // namespace e2e

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "tests/unit/Harness.h"
+
+namespace {
+
+TEST(ButtonEntry, AnEmptySectionReadsTheDefaults) {
+    Harness h;
+    ButtonInfo info;
+    info.title = "old";
+    int option = 77;
+    h.app.LoadButtonInfo(3, info, option);
+    ButtonInfo expected;
+    expected.size = 36;
+    EXPECT_EQ(info, expected);
+    EXPECT_EQ(option, 0);
+    // Reading opened the section, as the registry does.
+    EXPECT_TRUE(h.store().HasSection("Btn3"));
+    EXPECT_EQ(
+        h.Calls("Store.Read"),
+        (std::vector<std::string>{"Store.ReadString Btn3/Title", "Store.ReadString Btn3/AppName",
+                                  "Store.ReadString Btn3/Dir", "Store.ReadString Btn3/Parm",
+                                  "Store.ReadString Btn3/Icon", "Store.ReadInt Btn3/Size",
+                                  "Store.ReadString Btn3/Data", "Store.ReadInt Btn3/Option"}));
+}
+
+TEST(ButtonEntry, WritesEveryKeyInOrderWithItsTypeAndFormat) {
+    Harness h;
+    ButtonInfo info;
+    info.size = 48;
+    info.rect = {-20, 100, 27, 147};
+    info.title = "エディタ";
+    info.appName = "C:\\ツール\\EDIT.EXE";
+    info.showMode = 2;
+    info.iconIndex = 5;
+    h.app.SaveButtonInfo(12, info, 0x7FFFFFFE);
+    EXPECT_EQ(
+        h.Calls("Store.Write"),
+        (std::vector<std::string>{"Store.WriteString Btn12/Title=エディタ",
+                                  "Store.WriteString Btn12/AppName=C:\\ツール\\EDIT.EXE",
+                                  "Store.WriteString Btn12/Dir=", "Store.WriteString Btn12/Parm=",
+                                  "Store.WriteString Btn12/Icon=", "Store.WriteInt Btn12/Size=48",
+                                  "Store.WriteString Btn12/Data=2,5,-20,100,27,147",
+                                  "Store.WriteInt Btn12/Option=2147483646"}));
+}
+
+TEST(ButtonEntry, SurvivesARoundTripWithOptionBitsOtherThanTopmost) {
+    Harness h;
+    ButtonInfo info;
+    info.size = 200;
+    info.rect = {1, 2, 3, 4};
+    info.title = "t";
+    info.appName = "a";
+    info.dir = "d";
+    info.parm = "-p \"x\"";
+    info.showMode = 1;
+    info.iconFile = "C:\\icons\\x.ico";
+    info.iconIndex = -3;
+    for (int option : {0, 1, 2, 6, -1, INT_MIN}) {
+        h.app.SaveButtonInfo(1, info, option);
+        ButtonInfo back;
+        int backOption = 0;
+        h.app.LoadButtonInfo(1, back, backOption);
+        EXPECT_EQ(back, info);
+        EXPECT_EQ(backOption, option);
+    }
+}
+
+TEST(ButtonEntry, ValuesOfTheWrongTypeReadAsTheDefaults) {
+    Harness h;
+    h.store().Put("Btn1", "Title", 5);  // an integer where a string is kept
+    h.store().Put("Btn1", "AppName", fake::Other{});
+    h.store().Put("Btn1", "Size", "48");  // a string where an integer is kept
+    h.store().Put("Btn1", "Data", 7);
+    h.store().Put("Btn1", "Option", fake::Other{});
+    ButtonInfo info;
+    int option = 9;
+    h.app.LoadButtonInfo(1, info, option);
+    ButtonInfo expected;
+    expected.size = 36;
+    EXPECT_EQ(info, expected);
+    EXPECT_EQ(option, 0);
+}
+
+TEST(ButtonEntry, AShortDataListFillsTheRestWithZero) {
+    Harness h;
+    h.store().Put("Btn1", "Data", "2,5,10,20");
+    ButtonInfo info;
+    int option = 0;
+    h.app.LoadButtonInfo(1, info, option);
+    EXPECT_EQ(info.showMode, 2);
+    EXPECT_EQ(info.iconIndex, 5);
+    EXPECT_EQ(info.rect, (plat::Rect{10, 20, 0, 0}));
+
+    h.store().Put("Btn1", "Data", "");
+    h.app.LoadButtonInfo(1, info, option);
+    EXPECT_EQ(info.rect, (plat::Rect{0, 0, 0, 0}));
+    EXPECT_EQ(info.showMode, 0);
+}
+
+TEST(ButtonSections, AreNamedWithoutLeadingZeros) {
+    EXPECT_EQ(ButtonSection(1), "Btn1");
+    EXPECT_EQ(ButtonSection(10), "Btn10");
+    EXPECT_EQ(ButtonSection(123), "Btn123");
+}
+
+}  // namespace

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include "res/Resource.h"
+#include "res/Texts.h"
+#include "tests/unit/Harness.h"
+
+namespace {
+
+TEST(Startup, FixesTheStoreLocationBeforeAnythingElse) {
+    Harness h;
+    h.StoreButton(1, "C:\\A\\ONE.EXE", 10, 20);
+    h.store().Put("Button", "Num", 1);
+    ASSERT_TRUE(h.app.InitInstance());
+    ASSERT_FALSE(h.platform.log.empty());
+    EXPECT_EQ(h.platform.log.front(), "Store.SetLocation Software\\Kestrowave\\Vopdrant");
+    EXPECT_FALSE(h.store().touchedBeforeLocation);
+}
+
+TEST(Startup, AnEmptyStoreGivesAHiddenMainWindowAndNoButtons) {
+    Harness h;
+    ASSERT_TRUE(h.app.InitInstance());
+    ASSERT_EQ(h.platform.windows.windows.size(), 1u);
+    const fake::FakeWindow& w = h.platform.windows.windows.begin()->second;
+    EXPECT_EQ(w.spec.caption, "Brisalt");
+    EXPECT_EQ(w.spec.exStyle, plat::ws::kExToolWindow);
+    EXPECT_EQ(w.spec.style, plat::ws::kCaption | plat::ws::kMinimizeBox);
+    EXPECT_EQ(w.spec.width, 100);
+    EXPECT_EQ(w.spec.height, 100);
+    EXPECT_FALSE(w.visible);
+    EXPECT_EQ(h.main().ButtonCount(), 0);
+    EXPECT_EQ(h.main().m_pWatch, nullptr);
+    EXPECT_TRUE(h.main().m_bButtonsShown);
+    EXPECT_EQ(h.main().m_nOpenDialogs, 0);
+    EXPECT_TRUE(h.platform.windows.messageBoxes.empty());
+    EXPECT_TRUE(h.Calls("Store.Write").empty());
+}
+
+struct Refusal {
+    const char* name;
+    std::vector<std::string> foreignCaptions;
+    int majorVersion;
+    const char* message;  // nullptr: start-up goes on
+};
+
+class StartupRefusal : public testing::TestWithParam<Refusal> {};
+
+TEST_P(StartupRefusal, ShowsItsMessageAndCreatesAndWritesNothing) {
+    const Refusal& r = GetParam();
+    Harness h;
+    h.platform.windows.foreignCaptions = r.foreignCaptions;
+    h.platform.windows.majorVersion = r.majorVersion;
+    const bool started = h.app.InitInstance();
+    if (r.message == nullptr) {
+        EXPECT_TRUE(started);
+        EXPECT_TRUE(h.platform.windows.messageBoxes.empty());
+        return;
+    }
+    EXPECT_FALSE(started);
+    ASSERT_EQ(h.platform.windows.messageBoxes.size(), 1u);
+    const auto& box = h.platform.windows.messageBoxes[0];
+    EXPECT_EQ(box.text, r.message);
+    EXPECT_EQ(box.caption, "Vopdrant");
+    EXPECT_EQ(box.type, plat::mb::kOk | plat::mb::kIconExclamation);
+    EXPECT_TRUE(h.platform.windows.windows.empty());
+    EXPECT_TRUE(h.Calls("Store.Read").empty());
+    EXPECT_TRUE(h.Calls("Store.Write").empty());
+    EXPECT_EQ(h.app.MainWnd(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, StartupRefusal,
+    testing::Values(Refusal{"SecondInstance", {"Brisalt"}, 10, "すでに起動しています。"},
+                    Refusal{"ClockOfARunningInstanceDoesNotMatch", {"Brisalto"}, 10, nullptr},
+                    Refusal{"Version3", {}, 3, "このﾊﾞｰｼﾞｮﾝのOSでは起動できません。"},
+                    Refusal{"FailedVersionQuery", {}, 0, "このﾊﾞｰｼﾞｮﾝのOSでは起動できません。"},
+                    Refusal{"Version4", {}, 4, nullptr},
+                    Refusal{"InstanceBeforeVersion", {"Brisalt"}, 3, "すでに起動しています。"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Startup, AMainWindowThatCannotBeCreatedEndsStartUp) {
+    Harness h;
+    h.platform.windows.failCreate = true;
+    EXPECT_FALSE(h.app.InitInstance());
+    EXPECT_EQ(h.app.Run(), 0);
+}
+
+TEST(Startup, LoadsEveryStoredButtonInOrder) {
+    Harness h;
+    h.store().Put("Button", "Num", 3);
+    h.StoreButton(1, "C:\\A\\ONE.EXE", 10, 20);
+    h.StoreButton(2, "C:\\B\\TWO.EXE", 30, 40, 1);
+    // Btn3 is missing: it still gives a button, with every default.
+    ASSERT_TRUE(h.app.InitInstance());
+    ASSERT_EQ(h.main().ButtonCount(), 3);
+    ButtonInfo info;
+    int option = 0;
+    h.main().m_buttons[1]->GetInfo(info, option);
+    EXPECT_EQ(info.appName, "C:\\B\\TWO.EXE");
+    EXPECT_EQ(option, 1);
+    h.main().m_buttons[2]->GetInfo(info, option);
+    EXPECT_EQ(info.appName, "");
+    EXPECT_EQ(info.size, 36);
+    EXPECT_EQ(info.rect, (plat::Rect{}));
+}
+
+struct CountCase {
+    int stored;
+    int loaded;
+};
+class StoredCount : public testing::TestWithParam<CountCase> {};
+
+TEST_P(StoredCount, IsRepairedSoLoadingNeitherMisCountsNorStalls) {
+    Harness h;
+    h.store().Put("Button", "Num", GetParam().stored);
+    ASSERT_TRUE(h.app.InitInstance());
+    EXPECT_EQ(h.main().ButtonCount(), GetParam().loaded);
+    // An addition after a repaired count numbers the sections from there on.
+    h.main().CreateButton(ButtonInfo{}, 0);
+    h.main().SaveButtonList();
+    EXPECT_EQ(h.StoredInt("Button", "Num"), GetParam().loaded + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StoredCount,
+                         testing::Values(CountCase{-5, 0}, CountCase{INT_MIN, 0}, CountCase{0, 0},
+                                         CountCase{2, 2}, CountCase{INT_MAX, kMaxButtons}));
+
+TEST(Startup, RunReturnsTheExitCodeOfTheQuitMessage) {
+    Harness h;
+    h.platform.windows.quitCode = 0;
+    EXPECT_EQ(h.app.Run(), 0);
+    EXPECT_EQ(h.platform.log.back(), "Windows.RunMessageLoop");
+}
+
+// --- Shutdown ------------------------------------------------------------------------------
+
+class Shutdown : public testing::Test {
+  protected:
+    void SetUp() override {
+        h.store().Put("Button", "Num", 2);
+        h.StoreButton(1, "C:\\A\\ONE.EXE", 10, 20, 6);
+        h.StoreButton(2, "C:\\B\\TWO.EXE", 30, 40);
+        h.store().Put("Watch", "Positon", "1,2,3,4");
+        ASSERT_TRUE(h.app.InitInstance());
+        h.platform.log.clear();
+    }
+    Harness h;
+};
+
+TEST_F(Shutdown, CloseWritesEveryButtonThenTheClockFlagThenDestroysAndQuits) {
+    h.main().OnClose();
+    EXPECT_EQ(h.Calls("Store.Write").size(), 2u * 8 + 1);
+    EXPECT_LT(h.IndexOf("Store.WriteInt Btn2/Option=0"), h.IndexOf("Store.WriteInt Watch/Show=0"));
+    EXPECT_LT(h.IndexOf("Store.WriteInt Watch/Show=0"), h.IndexOf("Windows.DestroyWindow"));
+    EXPECT_LT(h.IndexOf("Windows.DestroyWindow"), h.IndexOf("Windows.PostQuit 0"));
+    // "Num" is always current; it is not written at shutdown.
+    EXPECT_TRUE(h.Calls("Store.WriteInt Button/Num").empty());
+    EXPECT_EQ(h.StoredString("Btn1", "Data"), "0,0,10,20,0,0");
+    EXPECT_EQ(h.StoredInt("Btn1", "Option"), 6);
+    EXPECT_EQ(h.StoredString("Watch", "Positon"), "1,2,3,4");
+    EXPECT_EQ(h.platform.windows.quitCode, 0);
+}
+
+TEST_F(Shutdown, ExitCommandClosesWhenNoDialogIsOpen) {
+    h.main().OnCommand(ID_APP_EXIT);
+    EXPECT_EQ(h.StoredInt("Watch", "Show"), 0);
+    EXPECT_EQ(h.platform.windows.quitCode, 0);
+}
+
+TEST_F(Shutdown, ExitCommandIsRefusedWhileADialogIsOpen) {
+    h.main().m_nOpenDialogs = 1;
+    h.main().OnCommand(ID_APP_EXIT);
+    ASSERT_EQ(h.platform.windows.messageBoxes.size(), 1u);
+    const auto& box = h.platform.windows.messageBoxes[0];
+    EXPECT_EQ(box.text, "作業中のﾀﾞｲｱﾛｸﾞを閉じて下さい。");
+    EXPECT_EQ(box.caption, "Vopdrant");
+    EXPECT_EQ(box.type, plat::mb::kOk);
+    EXPECT_EQ(box.owner, h.main().Window());
+    EXPECT_TRUE(h.Calls("Store.Write").empty());
+    EXPECT_FALSE(h.platform.windows.quitCode.has_value());
+}
+
+TEST_F(Shutdown, EndOfSessionSavesWhenDefaultProcessingAgrees) {
+    EXPECT_TRUE(h.main().OnQueryEndSession(true));
+    EXPECT_EQ(h.StoredInt("Watch", "Show"), 0);
+    EXPECT_EQ(h.StoredString("Btn2", "AppName"), "C:\\B\\TWO.EXE");
+    // The program goes on running: nothing is destroyed.
+    EXPECT_TRUE(h.Calls("Windows.DestroyWindow").empty());
+}
+
+TEST_F(Shutdown, EndOfSessionRefusedByDefaultProcessingSavesNothing) {
+    EXPECT_FALSE(h.main().OnQueryEndSession(false));
+    EXPECT_TRUE(h.Calls("Store.Write").empty());
+}
+
+TEST_F(Shutdown, EndOfSessionSavesEvenWhileADialogIsOpen) {
+    h.main().m_nOpenDialogs = 2;
+    EXPECT_TRUE(h.main().OnQueryEndSession(true));
+    EXPECT_EQ(h.StoredInt("Watch", "Show"), 0);
+}
+
+// --- The collection's numbering ------------------------------------------------------------
+
+TEST(Collection, DeletingRenumbersAndLeavesTheOldLastSectionUntouched) {
+    Harness h;
+    h.store().Put("Button", "Num", 3);
+    h.StoreButton(1, "C:\\A\\ONE.EXE", 10, 20);
+    h.StoreButton(2, "C:\\B\\TWO.EXE", 30, 40);
+    h.StoreButton(3, "C:\\C\\THREE.EXE", 50, 60);
+    ASSERT_TRUE(h.app.InitInstance());
+    h.main().RemoveButton(h.main().m_buttons[1].get());
+    EXPECT_EQ(h.StoredInt("Button", "Num"), 2);
+    EXPECT_EQ(h.StoredString("Btn1", "AppName"), "C:\\A\\ONE.EXE");
+    EXPECT_EQ(h.StoredString("Btn2", "AppName"), "C:\\C\\THREE.EXE");
+    EXPECT_EQ(h.StoredString("Btn3", "AppName"), "C:\\C\\THREE.EXE");
+    EXPECT_TRUE(h.Calls("Store.WriteString Btn3/").empty());
+
+    h.main().RemoveButton(nullptr);  // not in the list: ignored
+    EXPECT_EQ(h.main().ButtonCount(), 2);
+}
+
+}  // namespace
