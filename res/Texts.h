@@ -6,8 +6,9 @@ namespace text {
 // Names.
 inline constexpr const char* kAppName = "Vopdrant";  // settings key and message box caption
 inline constexpr const char* kMaker = "Kestrowave";
-inline constexpr const char* kMainCaption = "Brisalt";  // the key of a running instance
-inline constexpr const char* kProductName = "Brisalto";
+inline constexpr const char* kMainCaption = "Brisalt";    // the key of a running instance
+inline constexpr const char* kProductName = "Brisalto";   // the tray tip and the clock
+inline constexpr const char* kVersionLabel = "ﾊﾞｰｼﾞｮﾝ ";  // before the number in the about box
 
 // Messages.
 inline constexpr const char* kAlreadyRunning = "すでに起動しています。";

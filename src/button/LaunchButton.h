@@ -2,6 +2,7 @@
 #pragma once
 
 #include "button/ButtonInfo.h"
+#include "platform/Types.h"
 
 class CLaunchButton {
   public:
@@ -14,8 +15,10 @@ class CLaunchButton {
         option = m_option;
     }
     void ReassertTopmost() {}
+    plat::WindowRef Window() const { return m_hWnd; }
 
   private:
     ButtonInfo m_info;
     int m_option = 0;
+    plat::WindowRef m_hWnd;
 };

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Types.h"
 
@@ -28,10 +29,120 @@ inline constexpr int kShow = 5;
 }  // namespace sw
 
 namespace ws {
+inline constexpr unsigned kPopup = 0x80000000;
+inline constexpr unsigned kChild = 0x40000000;
+inline constexpr unsigned kVisible = 0x10000000;
+inline constexpr unsigned kDisabled = 0x08000000;
+inline constexpr unsigned kBorder = 0x00800000;
 inline constexpr unsigned kCaption = 0x00C00000;
+inline constexpr unsigned kVScroll = 0x00200000;
+inline constexpr unsigned kSysMenu = 0x00080000;
+inline constexpr unsigned kThickFrame = 0x00040000;
+inline constexpr unsigned kGroup = 0x00020000;
+inline constexpr unsigned kTabStop = 0x00010000;
 inline constexpr unsigned kMinimizeBox = 0x00020000;
+inline constexpr unsigned kExTopmost = 0x00000008;
+inline constexpr unsigned kExAcceptFiles = 0x00000010;
 inline constexpr unsigned kExToolWindow = 0x00000080;
+// Dialog, static and button styles.
+inline constexpr unsigned kDsSetFont = 0x40;
+inline constexpr unsigned kDsModalFrame = 0x80;
+inline constexpr unsigned kDsCenter = 0x800;
+inline constexpr unsigned kSsCenter = 0x1;
+inline constexpr unsigned kSsRight = 0x2;
+inline constexpr unsigned kSsIcon = 0x3;
+inline constexpr unsigned kSsSunken = 0x1000;
+inline constexpr unsigned kBsPushButton = 0x0;
+inline constexpr unsigned kBsDefPushButton = 0x1;
+inline constexpr unsigned kBsAutoCheckBox = 0x3;
+inline constexpr unsigned kBsGroupBox = 0x7;
 }  // namespace ws
+
+// Mouse events of the notification icon, as its callback message carries them.
+namespace tray {
+inline constexpr int kLButtonDblClk = 515;
+inline constexpr int kRButtonDown = 516;
+}  // namespace tray
+
+// A popup menu as data; the adapter builds the platform's menus from it, tracks them and
+// destroys them again.
+struct MenuItem {
+    enum class Kind { Command, Separator, Submenu };
+    Kind kind = Kind::Command;
+    std::string text;
+    int id = 0;
+    bool checked = false;
+    std::vector<MenuItem> items;  // a submenu's entries
+
+    static MenuItem Command(std::string text, int id, bool checked = false) {
+        return {Kind::Command, std::move(text), id, checked, {}};
+    }
+    static MenuItem Separator() { return {Kind::Separator, {}, 0, false, {}}; }
+    static MenuItem Submenu(std::string text, std::vector<MenuItem> items) {
+        return {Kind::Submenu, std::move(text), 0, false, std::move(items)};
+    }
+    friend bool operator==(const MenuItem&, const MenuItem&) = default;
+};
+using Menu = std::vector<MenuItem>;
+
+// A dialog template as data, in dialog units: one source for what the user sees and for the
+// controls a test finds in the fake.
+struct DialogControl {
+    int id = -1;
+    std::string className;  // "BUTTON", "STATIC", "EDIT", ... as the window system names them
+    std::string text;       // "#128" names icon resource 128 for an icon static
+    unsigned style = 0;     // WS_CHILD and WS_VISIBLE are implied unless `hidden`
+    int x = 0, y = 0, cx = 0, cy = 0;
+    bool hidden = false;
+};
+
+struct DialogTemplate {
+    int id = 0;
+    std::string caption;
+    unsigned style = 0;
+    unsigned exStyle = 0;
+    int cx = 0, cy = 0;
+    std::string font;
+    int pointSize = 9;
+    std::vector<DialogControl> controls;
+};
+
+// A modal dialog while it runs.
+class IDialog {
+  public:
+    virtual ~IDialog() = default;
+    virtual WindowRef Window() = 0;
+    virtual std::string ItemText(int id) = 0;
+    virtual void SetItemText(int id, std::string_view text) = 0;
+    virtual void End(int result) = 0;
+};
+
+class IDialogEvents {
+  public:
+    virtual ~IDialogEvents() = default;
+    virtual void OnInitDialog(IDialog& dialog) = 0;
+    // OK, Enter, Cancel, Escape and the close box end the dialog unless a dialog says otherwise.
+    virtual void OnCommand(IDialog& dialog, int id, int /*notifyCode*/) {
+        if (id == mb::kIdOk || id == mb::kIdCancel) dialog.End(id);
+    }
+};
+
+// The notification-area icon.
+struct TrayIconData {
+    WindowRef window;
+    unsigned id = 0;
+    unsigned flags = 0;
+    unsigned callbackMessage = 0;
+    const Icon* icon = nullptr;
+    std::string tip;
+};
+enum class TrayAction { Add, Delete };
+
+class ITray {
+  public:
+    virtual ~ITray() = default;
+    virtual bool Notify(TrayAction action, const TrayIconData& data) = 0;
+};
 
 // The per-user settings store: one key per section below the application key. Opening a section
 // creates it; nothing is ever deleted. Reads of a missing or mistyped value give the default.
@@ -58,6 +169,10 @@ class IMainWindowEvents {
     // `defaultAnswer` is what default processing said; the result is the window's answer.
     virtual bool OnQueryEndSession(bool defaultAnswer) = 0;
     virtual void OnCommand(int id) = 0;
+    // The notification icon's callback, with the mouse event it carries.
+    virtual void OnTrayEvent(int mouseEvent) = 0;
+    // The shell made its notification area anew (it restarted): every icon in it is gone.
+    virtual void OnTaskbarCreated() = 0;
     // The window is gone; nothing may be done with it any more.
     virtual void OnDestroyed() = 0;
 };
@@ -87,6 +202,23 @@ class IWindowSystem {
     virtual int RunMessageLoop() = 0;
     virtual void PostQuit(int exitCode) = 0;
     virtual void Beep(int frequency, int milliseconds) = 0;
+
+    virtual Point CursorPos() = 0;
+    virtual void SetForegroundWindow(WindowRef window) = 0;
+    // Tracks the menu at `at`; the chosen command reaches the owner as OnCommand.
+    virtual void TrackPopupMenu(const Menu& menu, Point at, WindowRef owner) = 0;
+    // Runs a modal dialog from the template; the result it ended with.
+    virtual int RunModalDialog(const DialogTemplate& dialog, WindowRef parent,
+                               IDialogEvents& events) = 0;
+    // An icon resource of the program at the given size; empty when there is none.
+    virtual Icon LoadResourceIcon(int id, int cx, int cy) = 0;
+
+    // The running program's full path and its version as the version resource states it.
+    virtual std::string ProgramPath() = 0;
+    virtual std::string ProgramVersion() = 0;
+    virtual bool FileExists(std::string_view path) = 0;
+    virtual bool OpenWinHelp(WindowRef owner, std::string_view helpFile, unsigned command,
+                             std::uintptr_t data) = 0;
 };
 
 class IPlatform {
@@ -94,6 +226,7 @@ class IPlatform {
     virtual ~IPlatform() = default;
     virtual ISettingsStore& Store() = 0;
     virtual IWindowSystem& Windows() = 0;
+    virtual ITray& Tray() = 0;
 };
 
 }  // namespace plat

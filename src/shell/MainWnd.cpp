@@ -6,6 +6,13 @@
 #include "clock/WatchWnd.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
+#include "shell/AboutDlg.h"
+
+namespace {
+constexpr unsigned kTrayFlags = 7;  // message, icon and tip are valid
+constexpr int kBeepFrequency = 40;
+constexpr int kBeepMilliseconds = 100;
+}  // namespace
 
 CMainWnd::CMainWnd(CMainApp& app) : m_app(app), m_platform(app.Platform()) {
     // A count below zero can only come from a hand-edited store; one far beyond what the window
@@ -34,6 +41,14 @@ bool CMainWnd::OnCreate(plat::WindowRef self) {
     AddTrayIcon();
     return true;
 }
+
+bool CMainWnd::RefuseWhileDialogOpen() {
+    if (m_nOpenDialogs == 0) return false;
+    m_platform.Windows().Beep(kBeepFrequency, kBeepMilliseconds);
+    return true;
+}
+
+// --- The collection ------------------------------------------------------------------------
 
 void CMainWnd::LoadAllButtons() {
     for (int n = 1; n <= m_nButtons; ++n) {
@@ -79,6 +94,156 @@ void CMainWnd::RefreshTopmost() {
     if (m_pWatch) m_pWatch->ReassertTopmost();
 }
 
+// --- The tray icon and its menu ------------------------------------------------------------
+
+plat::TrayIconData CMainWnd::TrayRecord(const plat::Icon* icon) const {
+    return {m_hWnd, IDI_TRAY, kTrayFlags, WM_TRAY_CALLBACK, icon, text::kProductName};
+}
+
+void CMainWnd::AddTrayIcon() {
+    // The shell keeps its own copy of the icon; ours goes when this returns.
+    const plat::Icon icon = m_platform.Windows().LoadResourceIcon(IDI_TRAY, 16, 16);
+    m_platform.Tray().Notify(plat::TrayAction::Add, TrayRecord(&icon));
+}
+
+void CMainWnd::RemoveTrayIcon() {
+    m_platform.Tray().Notify(plat::TrayAction::Delete, TrayRecord(nullptr));
+}
+
+void CMainWnd::OnTaskbarCreated() { AddTrayIcon(); }
+
+void CMainWnd::OnTrayEvent(int mouseEvent) {
+    if (mouseEvent != plat::tray::kLButtonDblClk && mouseEvent != plat::tray::kRButtonDown) return;
+    if (RefuseWhileDialogOpen()) return;
+    if (mouseEvent == plat::tray::kLButtonDblClk) {
+        ToggleButtonsShown();
+    } else {
+        ShowTrayMenu();
+    }
+}
+
+void CMainWnd::ToggleButtonsShown() {
+    if (m_buttons.empty()) return;
+    m_bButtonsShown = !m_bButtonsShown;
+    const int command = m_bButtonsShown ? plat::sw::kShow : plat::sw::kHide;
+    for (auto& button : m_buttons) m_platform.Windows().ShowWindow(button->Window(), command);
+}
+
+plat::Menu CMainWnd::BuildTrayMenu() const {
+    using plat::MenuItem;
+    plat::Menu menu;
+    if (m_bButtonsShown) {
+        menu.push_back(MenuItem::Command(text::kMenuAddButton, ID_ADD_BUTTON));
+        if (ButtonCount() >= 2) {
+            menu.push_back(MenuItem::Submenu(
+                text::kMenuArrange,
+                {MenuItem::Command(text::kMenuAlignTop, ID_ALIGN_TOP),
+                 MenuItem::Command(text::kMenuAlignBottom, ID_ALIGN_BOTTOM), MenuItem::Separator(),
+                 MenuItem::Command(text::kMenuAlignLeft, ID_ALIGN_LEFT),
+                 MenuItem::Command(text::kMenuAlignRight, ID_ALIGN_RIGHT), MenuItem::Separator(),
+                 MenuItem::Command(text::kMenuSpread, ID_SPREAD), MenuItem::Separator(),
+                 MenuItem::Command(text::kMenuOrder, ID_ORDER),
+                 MenuItem::Command(text::kMenuSameSize, ID_SAME_SIZE)}));
+        }
+        menu.push_back(MenuItem::Separator());
+    }
+    menu.push_back(MenuItem::Command(text::kMenuClock, ID_CLOCK, m_pWatch != nullptr));
+    menu.push_back(MenuItem::Separator());
+    menu.push_back(MenuItem::Command(text::kMenuHelp, ID_HELP_FINDER));
+    menu.push_back(MenuItem::Command(text::kMenuAbout, ID_APP_ABOUT));
+    menu.push_back(MenuItem::Separator());
+    menu.push_back(MenuItem::Command(text::kMenuExit, ID_APP_EXIT));
+    return menu;
+}
+
+void CMainWnd::ShowTrayMenu() {
+    auto& windows = m_platform.Windows();
+    const plat::Point at = windows.CursorPos();
+    const plat::Menu menu = BuildTrayMenu();
+    // A program window in the foreground lets the menu close when the user clicks elsewhere.
+    windows.SetForegroundWindow(m_buttons.empty() ? m_hWnd : m_buttons.front()->Window());
+    windows.TrackPopupMenu(menu, at, m_hWnd);
+}
+
+// --- Commands ------------------------------------------------------------------------------
+
+void CMainWnd::OnCommand(int id) {
+    switch (id) {
+        case ID_ADD_BUTTON:
+            AddButton();
+            break;
+        case ID_ALIGN_TOP:
+            ArrangeInRows(true);
+            break;
+        case ID_ALIGN_BOTTOM:
+            ArrangeInRows(false);
+            break;
+        case ID_ALIGN_LEFT:
+            ArrangeInColumns(true);
+            break;
+        case ID_ALIGN_RIGHT:
+            ArrangeInColumns(false);
+            break;
+        case ID_SPREAD:
+            SpreadButtons();
+            break;
+        case ID_ORDER:
+            ShowOrderDialog();
+            break;
+        case ID_SAME_SIZE:
+            MakeButtonsSameSize();
+            break;
+        case ID_CLOCK:
+            ToggleClock();
+            break;
+        case ID_HELP_FINDER:
+            OpenHelp();
+            break;
+        case ID_APP_ABOUT:
+            ShowAbout();
+            break;
+        case ID_APP_EXIT:
+            OnClose();
+            break;
+        default:
+            break;
+    }
+}
+
+void CMainWnd::ShowAbout() {
+    DialogScope open(*this);
+    CAboutDlg(m_platform).DoModal(m_hWnd);
+}
+
+void CMainWnd::OpenHelp() {}
+
+void CMainWnd::AddButton() {}
+
+void CMainWnd::ArrangeInRows(bool) {}
+
+void CMainWnd::ArrangeInColumns(bool) {}
+
+void CMainWnd::SpreadButtons() {}
+
+void CMainWnd::ShowOrderDialog() {}
+
+void CMainWnd::MakeButtonsSameSize() {}
+
+void CMainWnd::ToggleClock() {}
+
+void CMainWnd::CreateClock() {}
+
+void CMainWnd::DestroyClock() { m_pWatch.reset(); }
+
+// --- Shutdown ------------------------------------------------------------------------------
+
+bool CMainWnd::ConfirmNoDialogOpen() {
+    if (m_nOpenDialogs == 0) return true;
+    m_platform.Windows().ShowMessageBox(m_hWnd, text::kCloseDialogsFirst, text::kAppName,
+                                        plat::mb::kOk);
+    return false;
+}
+
 void CMainWnd::SaveOnExit() {
     RemoveTrayIcon();
     SaveAllButtons();
@@ -87,6 +252,9 @@ void CMainWnd::SaveOnExit() {
 }
 
 void CMainWnd::OnClose() {
+    // A close sent from outside while one of our dialogs runs would pull the main window out
+    // from under it; it is refused as the exit command is.
+    if (!ConfirmNoDialogOpen()) return;
     SaveOnExit();
     m_platform.Windows().DestroyWindow(m_hWnd);
 }
@@ -97,32 +265,9 @@ bool CMainWnd::OnQueryEndSession(bool defaultAnswer) {
     return true;
 }
 
-void CMainWnd::OnCommand(int id) {
-    switch (id) {
-        case ID_APP_EXIT:
-            if (m_nOpenDialogs == 0) {
-                OnClose();
-            } else {
-                m_platform.Windows().ShowMessageBox(m_hWnd, text::kCloseDialogsFirst,
-                                                    text::kAppName, plat::mb::kOk);
-            }
-            break;
-        default:
-            break;
-    }
-}
-
 void CMainWnd::OnDestroyed() {
     // The button windows went with their owner.
     m_buttons.clear();
     m_hWnd = {};
     m_platform.Windows().PostQuit(0);
 }
-
-void CMainWnd::AddTrayIcon() {}
-
-void CMainWnd::RemoveTrayIcon() {}
-
-void CMainWnd::CreateClock() {}
-
-void CMainWnd::DestroyClock() { m_pWatch.reset(); }

@@ -13,7 +13,7 @@
 class CMainApp;
 class CWatchWnd;
 
-// At most this many buttons are made from the store, whatever "Num" says: see ButtonLimit.
+// At most this many buttons are made from the store, whatever "Num" says.
 inline constexpr int kMaxButtons = 2000;
 
 class CMainWnd : public plat::IMainWindowEvents {
@@ -26,6 +26,20 @@ class CMainWnd : public plat::IMainWindowEvents {
     bool Create();
     plat::WindowRef Window() const { return m_hWnd; }
 
+    // Counts one of the program's modal dialogs or confirmations as open while it lives.
+    class DialogScope {
+      public:
+        explicit DialogScope(CMainWnd& main) : m_main(main) { ++m_main.m_nOpenDialogs; }
+        ~DialogScope() { --m_main.m_nOpenDialogs; }
+        DialogScope(const DialogScope&) = delete;
+        DialogScope& operator=(const DialogScope&) = delete;
+
+      private:
+        CMainWnd& m_main;
+    };
+    // While a dialog is open, clicks on the tray icon, the buttons and the clock only beep.
+    bool RefuseWhileDialogOpen();
+
     // The collection.
     void LoadAllButtons();
     void CreateButton(const ButtonInfo& info, int option);
@@ -36,6 +50,11 @@ class CMainWnd : public plat::IMainWindowEvents {
     void RefreshTopmost();
     int ButtonCount() const { return static_cast<int>(m_buttons.size()); }
 
+    // The tray icon and its menu.
+    void ToggleButtonsShown();
+    plat::Menu BuildTrayMenu() const;
+    void ShowTrayMenu();
+
     // Everything an orderly end writes, in its order.
     void SaveOnExit();
 
@@ -44,6 +63,8 @@ class CMainWnd : public plat::IMainWindowEvents {
     void OnClose() override;
     bool OnQueryEndSession(bool defaultAnswer) override;
     void OnCommand(int id) override;
+    void OnTrayEvent(int mouseEvent) override;
+    void OnTaskbarCreated() override;
     void OnDestroyed() override;
 
     std::vector<std::unique_ptr<CLaunchButton>> m_buttons;
@@ -56,6 +77,17 @@ class CMainWnd : public plat::IMainWindowEvents {
   private:
     void AddTrayIcon();
     void RemoveTrayIcon();
+    plat::TrayIconData TrayRecord(const plat::Icon* icon) const;
+    bool ConfirmNoDialogOpen();
+    void ShowAbout();
+    void OpenHelp();
+    void AddButton();
+    void ArrangeInRows(bool downward);
+    void ArrangeInColumns(bool rightward);
+    void SpreadButtons();
+    void ShowOrderDialog();
+    void MakeButtonsSameSize();
+    void ToggleClock();
     void CreateClock();
     void DestroyClock();
 

@@ -130,4 +130,60 @@ void PutString(const wchar_t* section, const wchar_t* key, const std::wstring& v
                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
+bool RunUnix(const std::vector<std::string>& argv) {
+    // Wine's own way of starting a host program, as its browser launcher does.
+    using Spawn = LONG(CDECL*)(char* const argv[], int wait);
+    static const auto spawn = reinterpret_cast<Spawn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "__wine_unix_spawnvp")));
+    if (spawn == nullptr) return false;
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    return spawn(args.data(), 1) == 0;
+}
+
+void Click(int x, int y, int button) {
+    RunUnix({"/usr/bin/xdotool", "mousemove", std::to_string(x), std::to_string(y), "click",
+             std::to_string(button)});
+}
+
+std::string Screenshot(const std::string& name) {
+    char dir[2048] = {};
+    GetEnvironmentVariableA("BRISALTO_ARTIFACTS", dir, sizeof dir);
+    const std::string folder = dir[0] != 0 ? dir : "/tmp";
+    RunUnix({"/bin/mkdir", "-p", folder});
+    const std::string path = folder + "/" + name + ".png";
+    RunUnix({"/usr/bin/import", "-window", "root", path});
+    return path;
+}
+
+bool TrayIconPoint(POINT& at) {
+    HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (tray == nullptr || !IsWindowVisible(tray)) return false;
+    RECT r{};
+    GetWindowRect(tray, &r);
+    // The first icon sits at the right end of the taskbar.
+    at = {r.right - 11, (r.top + r.bottom) / 2};
+    return true;
+}
+
+HWND WaitForMenu(std::chrono::milliseconds timeout) {
+    // Menu windows stay around hidden once used; the one that matters is the visible one.
+    auto visibleMenu = [] {
+        HWND w = nullptr;
+        while ((w = FindWindowExW(nullptr, w, L"#32768", nullptr)) != nullptr) {
+            if (IsWindowVisible(w)) return w;
+        }
+        return static_cast<HWND>(nullptr);
+    };
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = visibleMenu()) != nullptr; }, timeout);
+    return menu;
+}
+
+void ChooseByMnemonic(HWND menu, char key) {
+    // The menu loop reads its thread's queue as it would a keystroke.
+    PostMessageW(menu, WM_CHAR, static_cast<WPARAM>(key), 0);
+}
+
 }  // namespace e2e

@@ -8,8 +8,24 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace e2e {
+
+// Runs a program of the machine under Wine (xdotool, import) and waits for it; true on exit 0.
+bool RunUnix(const std::vector<std::string>& argv);
+// A real click of the X server's pointer at a point of the Wine desktop (button 1 left, 3 right).
+void Click(int x, int y, int button);
+// A screenshot of the whole screen into $BRISALTO_ARTIFACTS/<name>.png; its path.
+std::string Screenshot(const std::string& name);
+
+// Where the program's icon sits in the virtual desktop's notification area; false if the
+// taskbar is not shown (Wine hides it while it holds no icon).
+bool TrayIconPoint(POINT& at);
+// The popup menu being tracked, once it is shown.
+HWND WaitForMenu(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+// Chooses a menu item by its mnemonic, as the key would.
+void ChooseByMnemonic(HWND menu, char key);
 
 // Polls `done` until it holds or `timeout` passes.
 bool WaitUntil(const std::function<bool()>& done,

@@ -142,4 +142,106 @@ void FakeWindowSystem::Beep(int frequency, int milliseconds) {
     ++beeps;
 }
 
+int& LiveHandles() {
+    static int live = 0;
+    return live;
+}
+
+plat::Icon MakeIcon(std::uintptr_t tag) {
+    ++LiveHandles();
+    return plat::Icon(tag, [](std::uintptr_t) { --LiveHandles(); });
+}
+
+FakeDialog::FakeDialog(const plat::DialogTemplate& t, plat::IDialogEvents& events,
+                       plat::WindowRef self)
+    : m_template(t), m_events(events), m_self(self) {
+    for (const auto& c : t.controls) {
+        if (c.id != -1) m_texts[c.id] = c.text;
+    }
+}
+
+std::string FakeDialog::ItemText(int id) {
+    auto it = m_texts.find(id);
+    return it == m_texts.end() ? std::string() : it->second;
+}
+
+void FakeDialog::SetItemText(int id, std::string_view text) {
+    if (m_texts.count(id) != 0) m_texts[id] = std::string(text);
+}
+
+void FakeDialog::End(int result) {
+    if (!m_result) m_result = result;
+}
+
+plat::Point FakeWindowSystem::CursorPos() { return cursor; }
+
+void FakeWindowSystem::SetForegroundWindow(plat::WindowRef window) {
+    m_log.push_back("Windows.SetForegroundWindow");
+    foreground.push_back(window);
+}
+
+void FakeWindowSystem::TrackPopupMenu(const plat::Menu& menu, plat::Point at,
+                                      plat::WindowRef owner) {
+    m_log.push_back("Windows.TrackPopupMenu");
+    menus.push_back({menu, at, owner});
+}
+
+int FakeWindowSystem::RunModalDialog(const plat::DialogTemplate& dialog, plat::WindowRef,
+                                     plat::IDialogEvents& events) {
+    m_log.push_back("Windows.RunModalDialog " + std::to_string(dialog.id));
+    dialogs.push_back(&dialog);
+    FakeDialog running(dialog, events, plat::WindowRef{m_nextWindow++});
+    events.OnInitDialog(running);
+    if (!dialogScripts.empty()) {
+        DialogScript script = std::move(dialogScripts.front());
+        dialogScripts.pop_front();
+        script(running);
+    }
+    if (!running.Ended()) running.Click(plat::mb::kIdCancel);
+    return running.Result();
+}
+
+plat::Icon FakeWindowSystem::LoadResourceIcon(int id, int cx, int cy) {
+    m_log.push_back("Windows.LoadResourceIcon " + std::to_string(id) + " " + std::to_string(cx) +
+                    "x" + std::to_string(cy));
+    return MakeIcon(static_cast<std::uintptr_t>(0x10000 + id));
+}
+
+std::string FakeWindowSystem::ProgramPath() { return programPath; }
+
+std::string FakeWindowSystem::ProgramVersion() { return programVersion; }
+
+bool FakeWindowSystem::FileExists(std::string_view path) {
+    for (const auto& f : existingFiles) {
+        if (f == path) return true;
+    }
+    return false;
+}
+
+bool FakeWindowSystem::OpenWinHelp(plat::WindowRef, std::string_view helpFile, unsigned command,
+                                   std::uintptr_t data) {
+    m_log.push_back("Windows.WinHelp " + std::string(helpFile) + " " + std::to_string(command) +
+                    " " + std::to_string(data));
+    return winHelpSucceeds;
+}
+
+bool FakeTray::Notify(plat::TrayAction action, const plat::TrayIconData& data) {
+    const bool add = action == plat::TrayAction::Add;
+    m_log.push_back(add ? "Tray.Add" : "Tray.Delete");
+    Entry e{data.window,
+            data.id,
+            data.flags,
+            data.callbackMessage,
+            data.icon != nullptr ? data.icon->Get() : 0,
+            data.tip};
+    calls.push_back(e);
+    if (!succeeds) return false;
+    if (add) {
+        shown = e;
+    } else {
+        shown.reset();
+    }
+    return true;
+}
+
 }  // namespace fake

@@ -10,10 +10,12 @@ class Win32Platform : public plat::IPlatform {
   public:
     plat::ISettingsStore& Store() override { return m_store; }
     plat::IWindowSystem& Windows() override { return m_windows; }
+    plat::ITray& Tray() override { return m_tray; }
 
   private:
     RegistryStore m_store;
     WindowSystem m_windows;
+    win32::Tray m_tray;
 };
 
 }  // namespace win32

@@ -1,7 +1,11 @@
 #include "platform/win32/WindowSystem.h"
 
+#include <shellapi.h>
 #include <windows.h>
 
+#include <vector>
+
+#include "platform/win32/DialogTemplate.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 #include "res/Resource.h"
@@ -20,6 +24,17 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     auto* events =
         reinterpret_cast<plat::IMainWindowEvents*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (events == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+
+    // Sent to every top-level window when the shell has made its notification area anew.
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    if (msg == taskbarCreated && msg != 0) {
+        events->OnTaskbarCreated();
+        return 0;
+    }
+    if (msg == WM_TRAY_CALLBACK) {
+        events->OnTrayEvent(static_cast<int>(lParam));
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
 
     switch (msg) {
         case WM_CREATE:
@@ -106,6 +121,176 @@ void WindowSystem::PostQuit(int exitCode) { PostQuitMessage(exitCode); }
 
 void WindowSystem::Beep(int frequency, int milliseconds) {
     ::Beep(static_cast<DWORD>(frequency), static_cast<DWORD>(milliseconds));
+}
+
+plat::Point WindowSystem::CursorPos() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+void WindowSystem::SetForegroundWindow(plat::WindowRef window) {
+    ::SetForegroundWindow(ToHwnd(window));
+}
+
+namespace {
+
+// The menus live exactly as long as the tracking.
+class MenuHandle {
+  public:
+    MenuHandle() : m_menu(CreatePopupMenu()) {}
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+    ~MenuHandle() {
+        if (m_menu != nullptr) DestroyMenu(m_menu);
+    }
+    HMENU get() const { return m_menu; }
+    // Ownership moves into the menu it is attached to.
+    HMENU release() { return std::exchange(m_menu, nullptr); }
+
+  private:
+    HMENU m_menu;
+};
+
+void FillMenu(HMENU menu, const plat::Menu& items) {
+    for (const plat::MenuItem& item : items) {
+        switch (item.kind) {
+            case plat::MenuItem::Kind::Separator:
+                AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+                break;
+            case plat::MenuItem::Kind::Command:
+                AppendMenuW(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
+                            static_cast<UINT_PTR>(item.id), Widen(item.text).c_str());
+                break;
+            case plat::MenuItem::Kind::Submenu: {
+                MenuHandle sub;
+                FillMenu(sub.get(), item.items);
+                if (AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub.get()),
+                                Widen(item.text).c_str())) {
+                    sub.release();
+                }
+                break;
+            }
+        }
+    }
+}
+
+class RunningDialog : public plat::IDialog {
+  public:
+    explicit RunningDialog(plat::IDialogEvents& events) : events(events) {}
+    plat::WindowRef Window() override { return ToRef(hwnd); }
+    std::string ItemText(int id) override {
+        HWND item = GetDlgItem(hwnd, id);
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+        return Narrow(text);
+    }
+    void SetItemText(int id, std::string_view text) override {
+        SetDlgItemTextW(hwnd, id, Widen(text).c_str());
+    }
+    void End(int result) override { EndDialog(hwnd, result); }
+
+    plat::IDialogEvents& events;
+    HWND hwnd = nullptr;
+};
+
+INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<RunningDialog*>(lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        dialog->hwnd = hwnd;
+        dialog->events.OnInitDialog(*dialog);
+        return TRUE;
+    }
+    auto* dialog = reinterpret_cast<RunningDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (dialog == nullptr) return FALSE;
+    if (msg == WM_COMMAND) {
+        dialog->events.OnCommand(*dialog, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+void WindowSystem::TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::WindowRef owner) {
+    MenuHandle popup;
+    FillMenu(popup.get(), menu);
+    ::TrackPopupMenu(popup.get(), 0, at.x, at.y, 0, ToHwnd(owner), nullptr);
+    // Lets the menu close properly when the user clicks outside it.
+    PostMessageW(ToHwnd(owner), WM_NULL, 0, 0);
+}
+
+int WindowSystem::RunModalDialog(const plat::DialogTemplate& dialog, plat::WindowRef parent,
+                                 plat::IDialogEvents& events) {
+    const std::vector<WORD> words = BuildDialogTemplate(dialog);
+    RunningDialog running(events);
+    return static_cast<int>(DialogBoxIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()),
+        ToHwnd(parent), DialogProc, reinterpret_cast<LPARAM>(&running)));
+}
+
+void ReleaseIcon(std::uintptr_t icon) { DestroyIcon(reinterpret_cast<HICON>(icon)); }
+
+plat::Icon WindowSystem::LoadResourceIcon(int id, int cx, int cy) {
+    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy,
+                             LR_DEFAULTCOLOR);
+    return plat::Icon(reinterpret_cast<std::uintptr_t>(icon), ReleaseIcon);
+}
+
+std::string WindowSystem::ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return Narrow(path);
+        }
+        path.resize(path.size() * 2);  // cut short: the path is longer than the buffer
+    }
+}
+
+std::string WindowSystem::ProgramVersion() {
+    const std::wstring path = Widen(ProgramPath());
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    if (size == 0) return {};
+    std::vector<BYTE> data(size);
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT length = 0;
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data()) ||
+        !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) ||
+        info == nullptr) {
+        return {};
+    }
+    return std::to_string(HIWORD(info->dwProductVersionMS)) + "." +
+           std::to_string(LOWORD(info->dwProductVersionMS)) + "." +
+           std::to_string(HIWORD(info->dwProductVersionLS));
+}
+
+bool WindowSystem::FileExists(std::string_view path) {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WindowSystem::OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,
+                               std::uintptr_t data) {
+    return WinHelpW(ToHwnd(owner), Widen(helpFile).c_str(), command, data) != 0;
+}
+
+bool Tray::Notify(plat::TrayAction action, const plat::TrayIconData& data) {
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof nid;
+    nid.hWnd = ToHwnd(data.window);
+    nid.uID = data.id;
+    nid.uFlags = data.flags;
+    nid.uCallbackMessage = data.callbackMessage;
+    nid.hIcon = data.icon != nullptr ? reinterpret_cast<HICON>(data.icon->Get()) : nullptr;
+    const std::wstring tip = Widen(data.tip).substr(0, std::size(nid.szTip) - 1);
+    tip.copy(nid.szTip, tip.size());
+    return Shell_NotifyIconW(action == plat::TrayAction::Add ? NIM_ADD : NIM_DELETE, &nid) != 0;
 }
 
 }  // namespace win32

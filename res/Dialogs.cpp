@@ -1,0 +1,44 @@
+#include "res/Dialogs.h"
+
+#include "res/Resource.h"
+
+namespace dlg {
+
+namespace {
+
+using namespace plat::ws;
+constexpr const char* kDialogFont = "ＭＳ Ｐゴシック";
+// Centred on the screen: the owner they would otherwise sit on is hidden.
+constexpr unsigned kModal = kPopup | kCaption | kSysMenu | kDsModalFrame | kDsSetFont | kDsCenter;
+
+plat::DialogControl Rule(int y) { return {-1, "STATIC", "", kSsSunken, 7, y, 182, 1}; }
+plat::DialogControl Centred(int id, const char* text, int y) {
+    return {id, "STATIC", text, kSsCenter, 7, y, 182, 10};
+}
+
+}  // namespace
+
+const plat::DialogTemplate& About() {
+    static const plat::DialogTemplate t{
+        IDD_ABOUTBOX,
+        "Brisalto のﾊﾞｰｼﾞｮﾝ情報",
+        kModal,
+        0,
+        197,
+        115,
+        kDialogFont,
+        9,
+        {
+            {-1, "STATIC", "#128", kSsIcon, 9, 8, 20, 20},
+            Rule(36),
+            Centred(-1, "Brisalto", 43),
+            Rule(57),
+            Centred(kAboutVersion, "", 65),
+            Centred(-1, "Kestrowave", 78),
+            Rule(92),
+            {1, "BUTTON", "OK", kBsDefPushButton | kTabStop | kGroup, 125, 98, 42, 14},
+        }};
+    return t;
+}
+
+}  // namespace dlg
