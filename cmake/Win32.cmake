@@ -6,7 +6,10 @@ set(WIN32_LINK -static -static-libgcc -static-libstdc++)
 set(WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 advapi32 ole32 uuid version)
 
 add_library(brisalto_win32 STATIC
+    src/platform/win32/CommonDialogs.cpp
     src/platform/win32/DialogTemplate.cpp
+    src/platform/win32/Graphics.cpp
+    src/platform/win32/Popups.cpp
     src/platform/win32/RegistryStore.cpp
     src/platform/win32/Utf.cpp
     src/platform/win32/WindowSystem.cpp

@@ -3,6 +3,8 @@
 // Strings are UTF-8; the Win32 adapter converts at the boundary and calls only W functions.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +59,43 @@ inline constexpr unsigned kBsDefPushButton = 0x1;
 inline constexpr unsigned kBsAutoCheckBox = 0x3;
 inline constexpr unsigned kBsGroupBox = 0x7;
 }  // namespace ws
+
+namespace swp {
+inline constexpr unsigned kNoSize = 0x1;
+inline constexpr unsigned kNoMove = 0x2;
+inline constexpr unsigned kNoZOrder = 0x4;
+inline constexpr unsigned kNoActivate = 0x10;
+inline constexpr unsigned kShowWindow = 0x40;
+}  // namespace swp
+
+// Hit-test answers and mouse key flags.
+namespace hit {
+inline constexpr int kClient = 1;
+inline constexpr int kCaption = 2;
+}  // namespace hit
+namespace mk {
+inline constexpr unsigned kLButton = 0x1;
+inline constexpr unsigned kRButton = 0x2;
+}  // namespace mk
+
+// Window class styles and stock brushes for the program's own popup windows.
+namespace cs {
+inline constexpr unsigned kVRedraw = 0x1;
+inline constexpr unsigned kHRedraw = 0x2;
+inline constexpr unsigned kDblClks = 0x8;
+}  // namespace cs
+
+// A colour as 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+// A logical font, field for field as the store keeps it; the face name is UTF-8.
+struct LogFont {
+    int height = 0, width = 0, escapement = 0, orientation = 0, weight = 0;
+    std::uint8_t italic = 0, underline = 0, strikeOut = 0, charSet = 0, outPrecision = 0,
+                 clipPrecision = 0, quality = 0, pitchAndFamily = 0;
+    std::string faceName;
+    friend bool operator==(const LogFont&, const LogFont&) = default;
+};
 
 // Mouse events of the notification icon, as its callback message carries them.
 namespace tray {
@@ -127,6 +166,48 @@ class IDialogEvents {
     }
 };
 
+// What the program's own popup windows (the launch buttons, the clock) hear. Points of mouse
+// messages are in client coordinates, the hit test's in screen coordinates.
+class IPopupEvents {
+  public:
+    virtual ~IPopupEvents() = default;
+    // The window exists (creation, or a modeless dialog's initialisation).
+    virtual void OnCreate(WindowRef /*self*/) {}
+    // Inside the platform's paint cycle; drawing goes through the graphics port.
+    virtual void OnPaint() {}
+    virtual void OnTimer(int /*id*/) {}
+    // The answer to the hit test; none leaves it to default processing.
+    virtual std::optional<int> OnNcHitTest(Point /*screen*/) { return std::nullopt; }
+    // Before default processing, which may start the platform's own move.
+    virtual void OnNcLButtonDown() {}
+    virtual void OnNcLButtonDblClk() {}
+    virtual void OnLButtonDown(Point /*client*/, unsigned /*keys*/) {}
+    virtual void OnLButtonUp(Point /*client*/, unsigned /*keys*/) {}
+    virtual void OnRButtonDown(Point /*client*/, unsigned /*keys*/) {}
+    virtual void OnMouseMove(Point /*client*/, unsigned /*keys*/) {}
+    // Full paths, in drop order.
+    virtual void OnDropFiles(const std::vector<std::string>& /*files*/) {}
+    virtual void OnCommand(int /*id*/) {}
+    // The end of a move or resize by the platform.
+    virtual void OnExitSizeMove() {}
+    // False keeps the window open.
+    virtual bool OnClose() { return true; }
+    virtual void OnDestroy() {}
+};
+
+struct PopupSpec {
+    std::string className;
+    unsigned classStyle = 0;
+    bool arrowCursor = false;
+    std::string text;
+    unsigned style = 0;
+    unsigned exStyle = 0;
+    Rect rect;  // left, top, right, bottom in screen pixels
+    WindowRef owner;
+};
+
+enum class ZOrder { Keep, Topmost, NoTopmost };
+
 // The notification-area icon.
 struct TrayIconData {
     WindowRef window;
@@ -173,6 +254,8 @@ class IMainWindowEvents {
     virtual void OnTrayEvent(int mouseEvent) = 0;
     // The shell made its notification area anew (it restarted): every icon in it is gone.
     virtual void OnTaskbarCreated() = 0;
+    // Monitors were added, removed or rearranged.
+    virtual void OnDisplayChange() = 0;
     // The window is gone; nothing may be done with it any more.
     virtual void OnDestroyed() = 0;
 };
@@ -219,6 +302,62 @@ class IWindowSystem {
     virtual bool FileExists(std::string_view path) = 0;
     virtual bool OpenWinHelp(WindowRef owner, std::string_view helpFile, unsigned command,
                              std::uintptr_t data) = 0;
+
+    // The program's own popup windows: a window of a class of ours, or a modeless dialog.
+    virtual WindowRef CreatePopup(const PopupSpec& spec, IPopupEvents& events) = 0;
+    virtual WindowRef CreateModeless(const DialogTemplate& dialog, WindowRef owner,
+                                     IPopupEvents& events) = 0;
+    virtual void SetWindowPos(WindowRef window, ZOrder z, int x, int y, int cx, int cy,
+                              unsigned flags) = 0;
+    virtual void MoveWindow(WindowRef window, int x, int y, int cx, int cy, bool repaint) = 0;
+    virtual Rect WindowRect(WindowRef window) = 0;
+    virtual Rect ClientRect(WindowRef window) = 0;
+    virtual Point ClientToScreen(WindowRef window, Point client) = 0;
+    virtual void Invalidate(WindowRef window, bool erase) = 0;
+    virtual void SetTimer(WindowRef window, int id, int milliseconds) = 0;
+    virtual void KillTimer(WindowRef window, int id) = 0;
+    virtual void SetCapture(WindowRef window) = 0;
+    virtual void ReleaseCapture() = 0;
+    virtual void SetFocus(WindowRef window) = 0;
+    // The primary screen, and whether a rectangle lies on any monitor of the virtual screen.
+    virtual Size ScreenSize() = 0;
+    virtual bool OnSomeMonitor(Rect rect) = 0;
+    // One tip over the whole window, shown even while it is inactive; its text is replaced.
+    virtual void SetToolTip(WindowRef window, std::string_view text) = 0;
+
+    // The common dialogs; false when the user cancelled.
+    virtual bool PickColour(WindowRef owner, Colour& colour) = 0;
+    virtual bool PickFont(WindowRef owner, LogFont& font, unsigned flags) = 0;
+    // `filter` is pairs of label and pattern separated by '|'.
+    virtual bool PickOpenFile(WindowRef owner, std::string_view filter,
+                              std::string_view initialName, unsigned flags, std::string& path) = 0;
+};
+
+// Drawing, outside or inside the paint cycle, through the window's own device context.
+class IGraphics {
+  public:
+    virtual ~IGraphics() = default;
+    // The raised or sunken face (35 x 35) with the icon on it at (1, 1), or at (2, 2) when
+    // pressed, composed off-screen and stretched in one blit to size x size.
+    virtual void PaintButtonFace(WindowRef window, bool pressed, const Icon* icon, int size) = 0;
+    virtual Font MakeFont(const LogFont& font) = 0;
+    virtual LogFont DescribeFont(const Font& font) = 0;
+    virtual Size MeasureText(WindowRef window, const Font& font, std::string_view text) = 0;
+    // Fills `rect` (client coordinates) with `back` and draws `text` centred on one line.
+    virtual void FillAndDrawText(WindowRef window, Rect rect, const Font& font,
+                                 std::string_view text, Colour back, Colour textColour) = 0;
+};
+
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+// Time: the local wall clock, and the calendar time in whole seconds.
+class IClock {
+  public:
+    virtual ~IClock() = default;
+    virtual LocalTime Now() = 0;
+    virtual std::int64_t CalendarSeconds() = 0;
 };
 
 class IPlatform {
@@ -227,6 +366,8 @@ class IPlatform {
     virtual ISettingsStore& Store() = 0;
     virtual IWindowSystem& Windows() = 0;
     virtual ITray& Tray() = 0;
+    virtual IGraphics& Graphics() = 0;
+    virtual IClock& Clock() = 0;
 };
 
 }  // namespace plat

@@ -271,3 +271,5 @@ void CMainWnd::OnDestroyed() {
     m_hWnd = {};
     m_platform.Windows().PostQuit(0);
 }
+
+void CMainWnd::OnDisplayChange() {}

@@ -65,6 +65,7 @@ class CMainWnd : public plat::IMainWindowEvents {
     void OnCommand(int id) override;
     void OnTrayEvent(int mouseEvent) override;
     void OnTaskbarCreated() override;
+    void OnDisplayChange() override;
     void OnDestroyed() override;
 
     std::vector<std::unique_ptr<CLaunchButton>> m_buttons;

@@ -74,7 +74,7 @@ plat::WindowRef FakeWindowSystem::FindTopLevelWindow(std::string_view caption) {
         if (c == caption) return plat::WindowRef{1};
     }
     for (const auto& [id, w] : windows) {
-        if (!w.destroyed && w.spec.caption == caption) return plat::WindowRef{id};
+        if (!w.destroyed && !w.owner && w.text == caption) return plat::WindowRef{id};
     }
     return {};
 }
@@ -99,7 +99,14 @@ plat::WindowRef FakeWindowSystem::CreateMainWindow(const plat::MainWindowSpec& s
     m_log.push_back("Windows.CreateMainWindow " + spec.caption);
     if (failCreate) return {};
     const plat::WindowRef ref{m_nextWindow++};
-    windows[ref.value] = FakeWindow{spec, &events, false, false};
+    FakeWindow w;
+    w.spec = spec;
+    w.events = &events;
+    w.text = spec.caption;
+    w.style = spec.style;
+    w.exStyle = spec.exStyle;
+    w.rect = {0, 0, spec.width, spec.height};
+    windows[ref.value] = w;
     if (!events.OnCreate(ref)) {
         windows.erase(ref.value);
         return {};
@@ -121,9 +128,16 @@ void FakeWindowSystem::DestroyWindow(plat::WindowRef window) {
     m_log.push_back("Windows.DestroyWindow");
     FakeWindow* w = Find(window);
     if (w == nullptr || w->destroyed) return;
+    // Owned windows go first, as the window system does it.
+    for (auto& [id, other] : windows) {
+        if (other.owner == window && !other.destroyed) DestroyWindow(plat::WindowRef{id});
+    }
+    w = Find(window);
     w->destroyed = true;
     w->visible = false;
-    w->events->OnDestroyed();
+    if (captured == window) captured = {};
+    if (w->popup != nullptr) w->popup->OnDestroy();
+    if (w->events != nullptr) w->events->OnDestroyed();
 }
 
 int FakeWindowSystem::RunMessageLoop() {
@@ -242,6 +256,204 @@ bool FakeTray::Notify(plat::TrayAction action, const plat::TrayIconData& data) {
         shown.reset();
     }
     return true;
+}
+
+plat::WindowRef FakeWindowSystem::CreatePopup(const plat::PopupSpec& spec,
+                                              plat::IPopupEvents& events) {
+    m_log.push_back("Windows.CreatePopup " + spec.className);
+    const plat::WindowRef ref{m_nextWindow++};
+    FakeWindow w;
+    w.popup = &events;
+    w.className = spec.className;
+    w.text = spec.text;
+    w.style = spec.style;
+    w.exStyle = spec.exStyle;
+    w.rect = spec.rect;
+    w.owner = spec.owner;
+    w.visible = (spec.style & plat::ws::kVisible) != 0;
+    w.topmost = (spec.exStyle & plat::ws::kExTopmost) != 0;
+    windows[ref.value] = w;
+    events.OnCreate(ref);
+    return ref;
+}
+
+plat::WindowRef FakeWindowSystem::CreateModeless(const plat::DialogTemplate& dialog,
+                                                 plat::WindowRef owner,
+                                                 plat::IPopupEvents& events) {
+    m_log.push_back("Windows.CreateModeless " + std::to_string(dialog.id));
+    const plat::WindowRef ref{m_nextWindow++};
+    FakeWindow w;
+    w.popup = &events;
+    w.dialog = &dialog;
+    w.className = "#" + std::to_string(dialog.id);
+    w.style = dialog.style;
+    w.exStyle = dialog.exStyle;
+    w.owner = owner;
+    w.visible = (dialog.style & plat::ws::kVisible) != 0;
+    windows[ref.value] = w;
+    events.OnCreate(ref);
+    return ref;
+}
+
+std::vector<plat::WindowRef> FakeWindowSystem::WindowsOf(const std::string& className) const {
+    std::vector<plat::WindowRef> out;
+    for (const auto& [id, w] : windows) {
+        if (!w.destroyed && w.className == className) out.push_back(plat::WindowRef{id});
+    }
+    return out;
+}
+
+void FakeWindowSystem::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx,
+                                    int cy, unsigned flags) {
+    const char* order = z == plat::ZOrder::Topmost     ? "topmost"
+                        : z == plat::ZOrder::NoTopmost ? "notopmost"
+                                                       : "keep";
+    m_log.push_back("Windows.SetWindowPos " + std::string(order) + " " + std::to_string(x) + "," +
+                    std::to_string(y) + " " + std::to_string(cx) + "x" + std::to_string(cy) +
+                    " flags " + std::to_string(flags));
+    FakeWindow* w = Find(window);
+    if (w == nullptr || w->destroyed) return;
+    if (!(flags & plat::swp::kNoMove)) {
+        w->rect = {x, y, x + w->rect.Width(), y + w->rect.Height()};
+    }
+    if (!(flags & plat::swp::kNoSize)) {
+        w->rect.right = w->rect.left + cx;
+        w->rect.bottom = w->rect.top + cy;
+    }
+    if (z == plat::ZOrder::Topmost) w->topmost = true;
+    if (z == plat::ZOrder::NoTopmost) w->topmost = false;
+    if (flags & plat::swp::kShowWindow) w->visible = true;
+}
+
+void FakeWindowSystem::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy,
+                                  bool repaint) {
+    m_log.push_back("Windows.MoveWindow " + std::to_string(x) + "," + std::to_string(y) + " " +
+                    std::to_string(cx) + "x" + std::to_string(cy) + (repaint ? " repaint" : ""));
+    if (FakeWindow* w = Find(window)) w->rect = {x, y, x + cx, y + cy};
+}
+
+plat::Rect FakeWindowSystem::WindowRect(plat::WindowRef window) {
+    FakeWindow* w = Find(window);
+    return w != nullptr ? w->rect : plat::Rect{};
+}
+
+plat::Rect FakeWindowSystem::ClientRect(plat::WindowRef window) {
+    const plat::Rect r = WindowRect(window);
+    return {0, 0, r.Width(), r.Height()};
+}
+
+plat::Point FakeWindowSystem::ClientToScreen(plat::WindowRef window, plat::Point client) {
+    const plat::Rect r = WindowRect(window);
+    return {r.left + client.x, r.top + client.y};
+}
+
+void FakeWindowSystem::Invalidate(plat::WindowRef window, bool erase) {
+    m_log.push_back(std::string("Windows.Invalidate") + (erase ? " erase" : ""));
+    if (FakeWindow* w = Find(window)) ++w->invalidations;
+}
+
+void FakeWindowSystem::SetTimer(plat::WindowRef window, int id, int milliseconds) {
+    m_log.push_back("Windows.SetTimer " + std::to_string(id) + " " + std::to_string(milliseconds));
+    if (FakeWindow* w = Find(window)) w->timers[id] = milliseconds;
+}
+
+void FakeWindowSystem::KillTimer(plat::WindowRef window, int id) {
+    m_log.push_back("Windows.KillTimer " + std::to_string(id));
+    if (FakeWindow* w = Find(window)) w->timers.erase(id);
+}
+
+void FakeWindowSystem::SetCapture(plat::WindowRef window) {
+    m_log.push_back("Windows.SetCapture");
+    captured = window;
+}
+
+void FakeWindowSystem::ReleaseCapture() {
+    m_log.push_back("Windows.ReleaseCapture");
+    captured = {};
+}
+
+void FakeWindowSystem::SetFocus(plat::WindowRef window) { focused = window; }
+
+plat::Size FakeWindowSystem::ScreenSize() { return screen; }
+
+bool FakeWindowSystem::OnSomeMonitor(plat::Rect rect) {
+    for (const plat::Rect& m : monitors) {
+        if (rect.left < m.right && m.left < rect.right && rect.top < m.bottom &&
+            m.top < rect.bottom) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void FakeWindowSystem::SetToolTip(plat::WindowRef window, std::string_view text) {
+    m_log.push_back("Windows.SetToolTip " + std::string(text));
+    if (FakeWindow* w = Find(window)) w->toolTip = std::string(text);
+}
+
+bool FakeWindowSystem::PickColour(plat::WindowRef, plat::Colour& colour) {
+    m_log.push_back("Windows.ChooseColour " + std::to_string(colour));
+    if (colourAnswers.empty()) return false;
+    colour = colourAnswers.front();
+    colourAnswers.pop_front();
+    return true;
+}
+
+bool FakeWindowSystem::PickFont(plat::WindowRef, plat::LogFont& font, unsigned flags) {
+    m_log.push_back("Windows.ChooseFont " + font.faceName);
+    fontFlags.push_back(flags);
+    if (fontAnswers.empty()) return false;
+    font = fontAnswers.front();
+    fontAnswers.pop_front();
+    return true;
+}
+
+bool FakeWindowSystem::PickOpenFile(plat::WindowRef, std::string_view filter,
+                                    std::string_view initialName, unsigned flags,
+                                    std::string& path) {
+    m_log.push_back("Windows.ChooseOpenFile");
+    openFileCalls.push_back({std::string(filter), std::string(initialName), flags});
+    if (openFileAnswers.empty()) return false;
+    path = openFileAnswers.front();
+    openFileAnswers.pop_front();
+    return true;
+}
+
+void FakeGraphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
+                                   int size) {
+    m_log.push_back(std::string("Graphics.PaintButtonFace ") + (pressed ? "pressed" : "raised") +
+                    " " + std::to_string(size));
+    faces.push_back({window, pressed, icon != nullptr ? icon->Get() : 0, size});
+}
+
+plat::Font FakeGraphics::MakeFont(const plat::LogFont& font) {
+    m_log.push_back("Graphics.CreateFont " + font.faceName);
+    const std::uintptr_t handle = m_nextFont++;
+    m_fonts[handle] = font;
+    ++LiveHandles();
+    return plat::Font(handle, [](std::uintptr_t) { --LiveHandles(); });
+}
+
+plat::LogFont FakeGraphics::DescribeFont(const plat::Font& font) {
+    auto it = m_fonts.find(font.Get());
+    return it == m_fonts.end() ? plat::LogFont{} : it->second;
+}
+
+plat::Size FakeGraphics::Extent(const plat::LogFont& font, std::string_view text) const {
+    const int height = font.height == 0 ? 16 : (font.height < 0 ? -font.height : font.height);
+    return {static_cast<int>(text.size()) * 8, height};
+}
+
+plat::Size FakeGraphics::MeasureText(plat::WindowRef, const plat::Font& font,
+                                     std::string_view text) {
+    return Extent(DescribeFont(font), text);
+}
+
+void FakeGraphics::FillAndDrawText(plat::WindowRef window, plat::Rect rect, const plat::Font& font,
+                                   std::string_view text, plat::Colour back,
+                                   plat::Colour textColour) {
+    m_log.push_back("Graphics.FillAndDrawText " + std::string(text));
+    texts.push_back({window, rect, DescribeFont(font), std::string(text), back, textColour});
 }
 
 }  // namespace fake

@@ -94,10 +94,28 @@ struct TrackedMenu {
 };
 
 struct FakeWindow {
-    plat::MainWindowSpec spec;
+    plat::MainWindowSpec spec;  // the main window's
     plat::IMainWindowEvents* events = nullptr;
+    plat::IPopupEvents* popup = nullptr;
+    const plat::DialogTemplate* dialog = nullptr;  // a modeless dialog's template
+    std::string className;
+    std::string text;
+    unsigned style = 0;
+    unsigned exStyle = 0;
+    plat::Rect rect;
+    plat::WindowRef owner;
     bool visible = false;
     bool destroyed = false;
+    bool topmost = false;
+    std::map<int, int> timers;  // id -> period
+    std::string toolTip;
+    int invalidations = 0;
+};
+
+struct OpenFileCall {
+    std::string filter;
+    std::string initialName;
+    unsigned flags = 0;
 };
 
 class FakeWindowSystem : public plat::IWindowSystem {
@@ -126,8 +144,32 @@ class FakeWindowSystem : public plat::IWindowSystem {
     bool FileExists(std::string_view path) override;
     bool OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,
                      std::uintptr_t data) override;
+    plat::WindowRef CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) override;
+    plat::WindowRef CreateModeless(const plat::DialogTemplate& dialog, plat::WindowRef owner,
+                                   plat::IPopupEvents& events) override;
+    void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
+                      unsigned flags) override;
+    void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) override;
+    plat::Rect WindowRect(plat::WindowRef window) override;
+    plat::Rect ClientRect(plat::WindowRef window) override;
+    plat::Point ClientToScreen(plat::WindowRef window, plat::Point client) override;
+    void Invalidate(plat::WindowRef window, bool erase) override;
+    void SetTimer(plat::WindowRef window, int id, int milliseconds) override;
+    void KillTimer(plat::WindowRef window, int id) override;
+    void SetCapture(plat::WindowRef window) override;
+    void ReleaseCapture() override;
+    void SetFocus(plat::WindowRef window) override;
+    plat::Size ScreenSize() override;
+    bool OnSomeMonitor(plat::Rect rect) override;
+    void SetToolTip(plat::WindowRef window, std::string_view text) override;
+    bool PickColour(plat::WindowRef owner, plat::Colour& colour) override;
+    bool PickFont(plat::WindowRef owner, plat::LogFont& font, unsigned flags) override;
+    bool PickOpenFile(plat::WindowRef owner, std::string_view filter, std::string_view initialName,
+                      unsigned flags, std::string& path) override;
 
     FakeWindow* Find(plat::WindowRef window);
+    // The live windows of one class (popups) or template ("#131": modeless dialogs), in order.
+    std::vector<plat::WindowRef> WindowsOf(const std::string& className) const;
 
     // Scripted: captions of other programs' top-level windows, the version, box answers.
     std::vector<std::string> foreignCaptions;
@@ -140,6 +182,12 @@ class FakeWindowSystem : public plat::IWindowSystem {
     std::string programVersion = "1.0.0";
     std::vector<std::string> existingFiles;
     bool winHelpSucceeds = true;
+    plat::Size screen{1024, 768};
+    std::vector<plat::Rect> monitors{{0, 0, 1024, 768}};
+    // Answers of the common dialogs, in order; none left means the user cancelled.
+    std::deque<plat::Colour> colourAnswers;
+    std::deque<plat::LogFont> fontAnswers;
+    std::deque<std::string> openFileAnswers;
 
     std::vector<MessageBoxCall> messageBoxes;
     std::map<std::uintptr_t, FakeWindow> windows;
@@ -148,6 +196,10 @@ class FakeWindowSystem : public plat::IWindowSystem {
     std::vector<TrackedMenu> menus;
     std::vector<const plat::DialogTemplate*> dialogs;  // every dialog run, in order
     std::vector<plat::WindowRef> foreground;
+    plat::WindowRef captured;
+    plat::WindowRef focused;
+    std::vector<OpenFileCall> openFileCalls;
+    std::vector<unsigned> fontFlags;
 
   private:
     std::vector<std::string>& m_log;
@@ -175,18 +227,68 @@ class FakeTray : public plat::ITray {
     std::vector<std::string>& m_log;
 };
 
+class FakeGraphics : public plat::IGraphics {
+  public:
+    explicit FakeGraphics(std::vector<std::string>& log) : m_log(log) {}
+    void PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
+                         int size) override;
+    plat::Font MakeFont(const plat::LogFont& font) override;
+    plat::LogFont DescribeFont(const plat::Font& font) override;
+    plat::Size MeasureText(plat::WindowRef window, const plat::Font& font,
+                           std::string_view text) override;
+    void FillAndDrawText(plat::WindowRef window, plat::Rect rect, const plat::Font& font,
+                         std::string_view text, plat::Colour back,
+                         plat::Colour textColour) override;
+
+    struct Face {
+        plat::WindowRef window;
+        bool pressed;
+        std::uintptr_t icon;  // 0: the bare face
+        int size;
+    };
+    struct Text {
+        plat::WindowRef window;
+        plat::Rect rect;
+        plat::LogFont font;
+        std::string text;
+        plat::Colour back, textColour;
+    };
+    std::vector<Face> faces;
+    std::vector<Text> texts;
+    // A text's extent in the fake: 8 pixels a byte wide, the font's height (16 for 0) high.
+    plat::Size Extent(const plat::LogFont& font, std::string_view text) const;
+
+  private:
+    std::vector<std::string>& m_log;
+    std::map<std::uintptr_t, plat::LogFont> m_fonts;
+    std::uintptr_t m_nextFont = 0x5000;
+};
+
+// Time stands still until a test moves it.
+class FakeClock : public plat::IClock {
+  public:
+    plat::LocalTime Now() override { return now; }
+    std::int64_t CalendarSeconds() override { return seconds; }
+    plat::LocalTime now{2026, 12, 9, 8, 5, 0};
+    std::int64_t seconds = 1796803500;
+};
+
 class FakePlatform : public plat::IPlatform {
   public:
-    FakePlatform() : store(log), windows(log), tray(log) {}
+    FakePlatform() : store(log), windows(log), tray(log), graphics(log) {}
     plat::ISettingsStore& Store() override { return store; }
     plat::IWindowSystem& Windows() override { return windows; }
     plat::ITray& Tray() override { return tray; }
+    plat::IGraphics& Graphics() override { return graphics; }
+    plat::IClock& Clock() override { return clock; }
 
     // Every call, in order, as "Port.Call arguments".
     std::vector<std::string> log;
     FakeStore store;
     FakeWindowSystem windows;
     FakeTray tray;
+    FakeGraphics graphics;
+    FakeClock clock;
 };
 
 }  // namespace fake

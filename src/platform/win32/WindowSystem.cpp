@@ -1,7 +1,7 @@
 #include "platform/win32/WindowSystem.h"
 
-#include <shellapi.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -48,6 +48,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         case WM_COMMAND:
             events->OnCommand(LOWORD(wParam));
             return 0;
+        case WM_DISPLAYCHANGE:
+            events->OnDisplayChange();
+            return DefWindowProcW(hwnd, msg, wParam, lParam);
         case WM_NCDESTROY:
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             events->OnDestroyed();

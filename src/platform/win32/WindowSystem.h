@@ -29,6 +29,28 @@ class WindowSystem : public plat::IWindowSystem {
     bool FileExists(std::string_view path) override;
     bool OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,
                      std::uintptr_t data) override;
+    plat::WindowRef CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) override;
+    plat::WindowRef CreateModeless(const plat::DialogTemplate& dialog, plat::WindowRef owner,
+                                   plat::IPopupEvents& events) override;
+    void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
+                      unsigned flags) override;
+    void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) override;
+    plat::Rect WindowRect(plat::WindowRef window) override;
+    plat::Rect ClientRect(plat::WindowRef window) override;
+    plat::Point ClientToScreen(plat::WindowRef window, plat::Point client) override;
+    void Invalidate(plat::WindowRef window, bool erase) override;
+    void SetTimer(plat::WindowRef window, int id, int milliseconds) override;
+    void KillTimer(plat::WindowRef window, int id) override;
+    void SetCapture(plat::WindowRef window) override;
+    void ReleaseCapture() override;
+    void SetFocus(plat::WindowRef window) override;
+    plat::Size ScreenSize() override;
+    bool OnSomeMonitor(plat::Rect rect) override;
+    void SetToolTip(plat::WindowRef window, std::string_view text) override;
+    bool PickColour(plat::WindowRef owner, plat::Colour& colour) override;
+    bool PickFont(plat::WindowRef owner, plat::LogFont& font, unsigned flags) override;
+    bool PickOpenFile(plat::WindowRef owner, std::string_view filter, std::string_view initialName,
+                      unsigned flags, std::string& path) override;
 };
 
 class Tray : public plat::ITray {

@@ -1,0 +1,144 @@
+#include "platform/win32/Graphics.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/Utf.h"
+#include "res/Resource.h"
+
+namespace win32 {
+
+namespace {
+
+constexpr int kFaceSize = 35;
+
+// A window's device context for the length of one drawing.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND hwnd) : m_hwnd(hwnd), m_dc(GetDC(hwnd)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (m_dc != nullptr) ReleaseDC(m_hwnd, m_dc);
+    }
+    HDC get() const { return m_dc; }
+
+  private:
+    HWND m_hwnd;
+    HDC m_dc;
+};
+
+// The two faces are loaded once and shared by every button: they never change, because the
+// icon is drawn onto a copy made for each painting.
+HBITMAP Face(bool pressed) {
+    static HBITMAP faces[2] = {
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                        MAKEINTRESOURCEW(IDB_FACE_NORMAL), IMAGE_BITMAP, 0, 0, 0)),
+        static_cast<HBITMAP>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_FACE_PRESSED), IMAGE_BITMAP, 0, 0, 0))};
+    return faces[pressed ? 1 : 0];
+}
+
+void ReleaseFont(std::uintptr_t font) { DeleteObject(reinterpret_cast<HFONT>(font)); }
+
+}  // namespace
+
+void Graphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
+                               int size) {
+    WindowDc dc(ToHwnd(window));
+    if (dc.get() == nullptr) return;
+    HDC faceDc = CreateCompatibleDC(dc.get());
+    HDC composed = CreateCompatibleDC(dc.get());
+    HBITMAP canvas = CreateCompatibleBitmap(dc.get(), kFaceSize, kFaceSize);
+    HGDIOBJ oldFace = SelectObject(faceDc, Face(pressed));
+    HGDIOBJ oldCanvas = SelectObject(composed, canvas);
+    BitBlt(composed, 0, 0, kFaceSize, kFaceSize, faceDc, 0, 0, SRCCOPY);
+    if (icon != nullptr && *icon) {
+        const int at = pressed ? 2 : 1;
+        DrawIconEx(composed, at, at, reinterpret_cast<HICON>(icon->Get()), 32, 32, 0, nullptr,
+                   DI_NORMAL);
+    }
+    StretchBlt(dc.get(), 0, 0, size, size, composed, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
+    SelectObject(composed, oldCanvas);
+    SelectObject(faceDc, oldFace);
+    DeleteObject(canvas);
+    DeleteDC(composed);
+    DeleteDC(faceDc);
+}
+
+plat::Font Graphics::MakeFont(const plat::LogFont& f) {
+    LOGFONTW lf{};
+    lf.lfHeight = f.height;
+    lf.lfWidth = f.width;
+    lf.lfEscapement = f.escapement;
+    lf.lfOrientation = f.orientation;
+    lf.lfWeight = f.weight;
+    lf.lfItalic = f.italic;
+    lf.lfUnderline = f.underline;
+    lf.lfStrikeOut = f.strikeOut;
+    lf.lfCharSet = f.charSet;
+    lf.lfOutPrecision = f.outPrecision;
+    lf.lfClipPrecision = f.clipPrecision;
+    lf.lfQuality = f.quality;
+    lf.lfPitchAndFamily = f.pitchAndFamily;
+    std::wstring face = Widen(f.faceName);
+    // At most 31 units, never half of a surrogate pair.
+    std::size_t n = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
+    if (n > 0 && n < face.size() && IS_HIGH_SURROGATE(face[n - 1])) --n;
+    face.copy(lf.lfFaceName, n);
+    return plat::Font(reinterpret_cast<std::uintptr_t>(CreateFontIndirectW(&lf)), ReleaseFont);
+}
+
+plat::LogFont Graphics::DescribeFont(const plat::Font& font) {
+    LOGFONTW lf{};
+    plat::LogFont f;
+    if (GetObjectW(reinterpret_cast<HFONT>(font.Get()), sizeof lf, &lf) == 0) return f;
+    f.height = lf.lfHeight;
+    f.width = lf.lfWidth;
+    f.escapement = lf.lfEscapement;
+    f.orientation = lf.lfOrientation;
+    f.weight = lf.lfWeight;
+    f.italic = lf.lfItalic;
+    f.underline = lf.lfUnderline;
+    f.strikeOut = lf.lfStrikeOut;
+    f.charSet = lf.lfCharSet;
+    f.outPrecision = lf.lfOutPrecision;
+    f.clipPrecision = lf.lfClipPrecision;
+    f.quality = lf.lfQuality;
+    f.pitchAndFamily = lf.lfPitchAndFamily;
+    f.faceName = Narrow(std::wstring_view(lf.lfFaceName, wcsnlen(lf.lfFaceName, LF_FACESIZE)));
+    return f;
+}
+
+plat::Size Graphics::MeasureText(plat::WindowRef window, const plat::Font& font,
+                                 std::string_view text) {
+    WindowDc dc(ToHwnd(window));
+    HGDIOBJ old = SelectObject(dc.get(), reinterpret_cast<HFONT>(font.Get()));
+    const std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc.get(), old);
+    return {size.cx, size.cy};
+}
+
+void Graphics::FillAndDrawText(plat::WindowRef window, plat::Rect rect, const plat::Font& font,
+                               std::string_view text, plat::Colour back, plat::Colour textColour) {
+    WindowDc dc(ToHwnd(window));
+    if (dc.get() == nullptr) return;
+    HGDIOBJ old = SelectObject(dc.get(), reinterpret_cast<HFONT>(font.Get()));
+    SetBkMode(dc.get(), OPAQUE);
+    SetBkColor(dc.get(), back);
+    SetTextColor(dc.get(), textColour);
+    RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    HBRUSH brush = CreateSolidBrush(back);
+    FillRect(dc.get(), &r, brush);
+    DeleteObject(brush);
+    std::wstring wide = Widen(text);
+    DrawTextW(dc.get(), wide.data(), static_cast<int>(wide.size()), &r,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc.get(), old);
+}
+
+}  // namespace win32

@@ -1,0 +1,21 @@
+// Drawing on GDI32.
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace win32 {
+
+class Graphics : public plat::IGraphics {
+  public:
+    void PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
+                         int size) override;
+    plat::Font MakeFont(const plat::LogFont& font) override;
+    plat::LogFont DescribeFont(const plat::Font& font) override;
+    plat::Size MeasureText(plat::WindowRef window, const plat::Font& font,
+                           std::string_view text) override;
+    void FillAndDrawText(plat::WindowRef window, plat::Rect rect, const plat::Font& font,
+                         std::string_view text, plat::Colour back,
+                         plat::Colour textColour) override;
+};
+
+}  // namespace win32

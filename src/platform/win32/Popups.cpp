@@ -1,0 +1,259 @@
+// The program's own popup windows (buttons, clock) and what the logic does with windows.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <vector>
+
+#include "platform/win32/DialogTemplate.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Utf.h"
+#include "platform/win32/WindowSystem.h"
+
+namespace win32 {
+
+namespace {
+
+constexpr wchar_t kTipProperty[] = L"BrisaltoToolTip";
+
+plat::IPopupEvents* EventsOf(HWND hwnd, bool dialog) {
+    return reinterpret_cast<plat::IPopupEvents*>(
+        GetWindowLongPtrW(hwnd, dialog ? DWLP_USER : GWLP_USERDATA));
+}
+
+std::vector<std::string> DroppedFiles(HDROP drop) {
+    std::vector<std::string> files;
+    // Only the low word of the count is meaningful.
+    const UINT count = LOWORD(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring name(length + 1, L'\0');
+        name.resize(DragQueryFileW(drop, i, name.data(), length + 1));
+        files.push_back(Narrow(name));
+    }
+    DragFinish(drop);
+    return files;
+}
+
+// One dispatch for both kinds of popup. Sets `handled` when the events took the message and
+// `result` is the answer; otherwise default processing follows.
+LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                 bool& handled) {
+    handled = true;
+    const plat::Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const auto keys = static_cast<unsigned>(wParam);
+    switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            BeginPaint(hwnd, &ps);
+            events.OnPaint();
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_TIMER:
+            events.OnTimer(static_cast<int>(wParam));
+            return 0;
+        case WM_NCHITTEST:
+            if (auto answer = events.OnNcHitTest(at)) return *answer;
+            break;
+        case WM_NCLBUTTONDOWN:
+            events.OnNcLButtonDown();
+            break;
+        case WM_NCLBUTTONDBLCLK:
+            events.OnNcLButtonDblClk();
+            break;
+        case WM_LBUTTONDOWN:
+            events.OnLButtonDown(at, keys);
+            return 0;
+        case WM_LBUTTONUP:
+            events.OnLButtonUp(at, keys);
+            return 0;
+        case WM_RBUTTONDOWN:
+            events.OnRButtonDown(at, keys);
+            return 0;
+        case WM_MOUSEMOVE:
+            events.OnMouseMove(at, keys);
+            return 0;
+        case WM_DROPFILES:
+            events.OnDropFiles(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
+            return 0;
+        case WM_COMMAND:
+            events.OnCommand(LOWORD(wParam));
+            return 0;
+        case WM_EXITSIZEMOVE:
+            events.OnExitSizeMove();
+            break;
+        case WM_CLOSE:
+            if (events.OnClose()) DestroyWindow(hwnd);
+            return 0;
+        case WM_DESTROY:
+            events.OnDestroy();
+            break;
+        default:
+            break;
+    }
+    handled = false;
+    return 0;
+}
+
+LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    plat::IPopupEvents* events = EventsOf(hwnd, false);
+    if (events == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_CREATE) {
+        const LRESULT r = DefWindowProcW(hwnd, msg, wParam, lParam);
+        if (r == -1) return -1;
+        events->OnCreate(ToRef(hwnd));
+        return 0;
+    }
+    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    bool handled = false;
+    const LRESULT result = Dispatch(*events, hwnd, msg, wParam, lParam, handled);
+    return handled ? result : DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+INT_PTR CALLBACK ModelessProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        reinterpret_cast<plat::IPopupEvents*>(lParam)->OnCreate(ToRef(hwnd));
+        return FALSE;
+    }
+    plat::IPopupEvents* events = EventsOf(hwnd, true);
+    if (events == nullptr) return FALSE;
+    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+    bool handled = false;
+    const LRESULT result = Dispatch(*events, hwnd, msg, wParam, lParam, handled);
+    if (!handled) return FALSE;
+    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+HWND InsertAfter(plat::ZOrder z) {
+    switch (z) {
+        case plat::ZOrder::Topmost:
+            return HWND_TOPMOST;
+        case plat::ZOrder::NoTopmost:
+            return HWND_NOTOPMOST;
+        case plat::ZOrder::Keep:
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+plat::WindowRef WindowSystem::CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring className = Widen(spec.className);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExW(instance, className.c_str(), &wc)) {
+        wc.style = spec.classStyle;
+        wc.lpfnWndProc = PopupProc;
+        wc.hInstance = instance;
+        wc.hCursor =
+            spec.arrowCursor ? LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)) : nullptr;
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+        wc.lpszClassName = className.c_str();
+        RegisterClassExW(&wc);
+    }
+    const plat::Rect& r = spec.rect;
+    HWND hwnd = CreateWindowExW(spec.exStyle, className.c_str(), Widen(spec.text).c_str(),
+                                spec.style, r.left, r.top, r.Width(), r.Height(),
+                                ToHwnd(spec.owner), nullptr, instance, &events);
+    return ToRef(hwnd);
+}
+
+plat::WindowRef WindowSystem::CreateModeless(const plat::DialogTemplate& dialog,
+                                             plat::WindowRef owner, plat::IPopupEvents& events) {
+    const std::vector<WORD> words = BuildDialogTemplate(dialog);
+    HWND hwnd = CreateDialogIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()),
+        ToHwnd(owner), ModelessProc, reinterpret_cast<LPARAM>(&events));
+    return ToRef(hwnd);
+}
+
+void WindowSystem::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx,
+                                int cy, unsigned flags) {
+    if (z == plat::ZOrder::Keep) flags |= SWP_NOZORDER;
+    ::SetWindowPos(ToHwnd(window), InsertAfter(z), x, y, cx, cy, flags);
+}
+
+void WindowSystem::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {
+    ::MoveWindow(ToHwnd(window), x, y, cx, cy, repaint);
+}
+
+plat::Rect WindowSystem::WindowRect(plat::WindowRef window) {
+    RECT r{};
+    GetWindowRect(ToHwnd(window), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+plat::Rect WindowSystem::ClientRect(plat::WindowRef window) {
+    RECT r{};
+    GetClientRect(ToHwnd(window), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+plat::Point WindowSystem::ClientToScreen(plat::WindowRef window, plat::Point client) {
+    POINT p{client.x, client.y};
+    ::ClientToScreen(ToHwnd(window), &p);
+    return {p.x, p.y};
+}
+
+void WindowSystem::Invalidate(plat::WindowRef window, bool erase) {
+    InvalidateRect(ToHwnd(window), nullptr, erase);
+}
+
+void WindowSystem::SetTimer(plat::WindowRef window, int id, int milliseconds) {
+    ::SetTimer(ToHwnd(window), static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
+}
+
+void WindowSystem::KillTimer(plat::WindowRef window, int id) {
+    ::KillTimer(ToHwnd(window), static_cast<UINT_PTR>(id));
+}
+
+void WindowSystem::SetCapture(plat::WindowRef window) { ::SetCapture(ToHwnd(window)); }
+
+void WindowSystem::ReleaseCapture() { ::ReleaseCapture(); }
+
+void WindowSystem::SetFocus(plat::WindowRef window) { ::SetFocus(ToHwnd(window)); }
+
+plat::Size WindowSystem::ScreenSize() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+bool WindowSystem::OnSomeMonitor(plat::Rect rect) {
+    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+void WindowSystem::SetToolTip(plat::WindowRef window, std::string_view text) {
+    HWND hwnd = ToHwnd(window);
+    auto tip = static_cast<HWND>(GetPropW(hwnd, kTipProperty));
+    std::wstring wide = Widen(text);
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = hwnd;
+    ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
+    ti.lpszText = wide.data();
+    if (tip == nullptr) {
+        // Owned by the window, so it goes when the window goes.
+        tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (tip == nullptr) return;
+        SetPropW(hwnd, kTipProperty, tip);
+        SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+        SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
+        return;
+    }
+    SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+}  // namespace win32
