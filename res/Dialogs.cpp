@@ -11,6 +11,11 @@ constexpr const char* kDialogFont = "ＭＳ Ｐゴシック";
 // Centred on the screen: the owner they would otherwise sit on is hidden.
 constexpr unsigned kModal = kPopup | kCaption | kSysMenu | kDsModalFrame | kDsSetFont | kDsCenter;
 
+constexpr unsigned kEsAutoHScroll = 0x80;
+constexpr unsigned kEsNumber = 0x2000;
+// Attached to the control before it, at its right edge, writing plain decimal numbers into it.
+constexpr unsigned kUpDown = 0x2 | 0x4 | 0x10 | 0x20 | 0x80;
+
 plat::DialogControl Rule(int y) { return {-1, "STATIC", "", kSsSunken, 7, y, 182, 1}; }
 plat::DialogControl Centred(int id, const char* text, int y) {
     return {id, "STATIC", text, kSsCenter, 7, y, 182, 10};
@@ -37,6 +42,44 @@ const plat::DialogTemplate& About() {
             Centred(-1, "Kestrowave", 78),
             Rule(92),
             {1, "BUTTON", "OK", kBsDefPushButton | kTabStop | kGroup, 125, 98, 42, 14},
+        }};
+    return t;
+}
+
+// A launch button: a bare popup that takes dropped files. Its two push buttons are never shown.
+const plat::DialogTemplate& Button() {
+    static const plat::DialogTemplate t{
+        IDD_BUTTON,
+        "",
+        kPopup | kDsSetFont,
+        kExAcceptFiles,
+        187,
+        93,
+        kDialogFont,
+        9,
+        {
+            {1, "BUTTON", "OK", kBsDefPushButton | kTabStop, 130, 7, 50, 14, true},
+            {2, "BUTTON", "ｷｬﾝｾﾙ", kBsPushButton | kTabStop, 130, 24, 50, 14, true},
+        }};
+    return t;
+}
+
+const plat::DialogTemplate& ButtonSize() {
+    static const plat::DialogTemplate t{
+        IDD_BUTTONSIZE,
+        "ﾎﾞﾀﾝのｻｲｽﾞ",
+        kModal,
+        0,
+        123,
+        49,
+        kDialogFont,
+        9,
+        {
+            {-1, "STATIC", "ﾎﾞﾀﾝのｻｲｽﾞを全て揃えます。", kSsCenter, 2, 10, 119, 8},
+            {kSizeEdit, "EDIT", "", kEsNumber | kEsAutoHScroll | kBorder | kTabStop, 14, 28, 23, 14},
+            {kSizeSpin, "msctls_updown32", "Spin1", kUpDown, 36, 27, 10, 14},
+            {1, "BUTTON", "OK", kBsDefPushButton | kTabStop, 46, 28, 36, 14},
+            {2, "BUTTON", "ｷｬﾝｾﾙ", kBsPushButton | kTabStop, 82, 28, 36, 14},
         }};
     return t;
 }

@@ -8,6 +8,14 @@ namespace dlg {
 // The about box's version line, filled in when it opens.
 inline constexpr int kAboutVersion = 1101;
 
+// The size edit and its up-down control, in the size dialog and in the settings dialog.
+inline constexpr int kSizeEdit = 1000;
+inline constexpr int kSizeSpin = 1001;
+inline constexpr int kMinButtonSize = 15;
+inline constexpr int kMaxButtonSize = 200;
+
 const plat::DialogTemplate& About();
+const plat::DialogTemplate& ButtonSize();
+const plat::DialogTemplate& Button();
 
 }  // namespace dlg

@@ -153,6 +153,10 @@ class IDialog {
     virtual WindowRef Window() = 0;
     virtual std::string ItemText(int id) = 0;
     virtual void SetItemText(int id, std::string_view text) = 0;
+    // Puts the focus on a control, with all of an edit's text selected when asked.
+    virtual void FocusItem(int id, bool selectAll) = 0;
+    // An up-down control's range; it never wraps.
+    virtual void SetSpinRange(int id, int lower, int upper) = 0;
     virtual void End(int result) = 0;
 };
 

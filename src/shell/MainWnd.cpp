@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/MainApp.h"
+#include "arrange/Arrange.h"
+#include "arrange/ButtonSizeDlg.h"
 #include "clock/WatchWnd.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
@@ -62,7 +64,8 @@ void CMainWnd::LoadAllButtons() {
 }
 
 void CMainWnd::CreateButton(const ButtonInfo& info, int option) {
-    auto button = std::make_unique<CLaunchButton>();
+    auto button = std::make_unique<CLaunchButton>(*this, m_platform);
+    button->Create(m_hWnd);
     button->ApplyInfo(info, option);
     m_buttons.push_back(std::move(button));
 }
@@ -71,6 +74,10 @@ void CMainWnd::RemoveButton(CLaunchButton* button) {
     auto it = std::find_if(m_buttons.begin(), m_buttons.end(),
                            [button](const auto& b) { return b.get() == button; });
     if (it == m_buttons.end()) return;
+    m_platform.Windows().DestroyWindow(button->Window());
+    // The button asked for this from one of its own handlers, which is still running: its
+    // object lives on until the next removal, detached from everything.
+    m_retired = std::move(*it);
     m_buttons.erase(it);
     SaveButtonList();
 }
@@ -219,15 +226,49 @@ void CMainWnd::OpenHelp() {}
 
 void CMainWnd::AddButton() {}
 
-void CMainWnd::ArrangeInRows(bool) {}
+std::vector<int> CMainWnd::ButtonSizes() const {
+    std::vector<int> sizes;
+    for (const auto& button : m_buttons) sizes.push_back(button->Info().size);
+    return sizes;
+}
 
-void CMainWnd::ArrangeInColumns(bool) {}
+void CMainWnd::MoveButtons(const std::vector<plat::Point>& places) {
+    for (std::size_t i = 0; i < places.size() && i < m_buttons.size(); ++i) {
+        m_buttons[i]->MoveTo(places[i].x, places[i].y);
+    }
+    SaveButtonList();  // a finished arrangement survives a crash
+}
 
-void CMainWnd::SpreadButtons() {}
+void CMainWnd::ArrangeInRows(bool downward) {
+    if (m_buttons.empty()) return;
+    const plat::Rect first = m_platform.Windows().WindowRect(m_buttons.front()->Window());
+    MoveButtons(RowLayout({first.left, first.top}, ButtonSizes(),
+                          m_platform.Windows().ScreenSize().cx, downward));
+}
+
+void CMainWnd::ArrangeInColumns(bool rightward) {
+    if (m_buttons.empty()) return;
+    const plat::Rect first = m_platform.Windows().WindowRect(m_buttons.front()->Window());
+    MoveButtons(ColumnLayout({first.left, first.top}, ButtonSizes(),
+                             m_platform.Windows().ScreenSize().cy, rightward));
+}
+
+void CMainWnd::SpreadButtons() {
+    CRandom random(static_cast<std::uint32_t>(m_platform.Clock().CalendarSeconds()));
+    MoveButtons(SpreadLayout(ButtonSizes(), m_platform.Windows().ScreenSize(), random));
+}
 
 void CMainWnd::ShowOrderDialog() {}
 
-void CMainWnd::MakeButtonsSameSize() {}
+void CMainWnd::MakeButtonsSameSize() {
+    CButtonSizeDlg dialog(m_platform);
+    {
+        DialogScope open(*this);
+        if (dialog.DoModal({}) != plat::mb::kIdOk) return;
+    }
+    for (auto& button : m_buttons) button->SetButtonSize(dialog.m_size);
+    SaveButtonList();
+}
 
 void CMainWnd::ToggleClock() {}
 
@@ -268,8 +309,11 @@ bool CMainWnd::OnQueryEndSession(bool defaultAnswer) {
 void CMainWnd::OnDestroyed() {
     // The button windows went with their owner.
     m_buttons.clear();
+    m_retired.reset();
     m_hWnd = {};
     m_platform.Windows().PostQuit(0);
 }
 
-void CMainWnd::OnDisplayChange() {}
+void CMainWnd::OnDisplayChange() {
+    for (auto& button : m_buttons) button->KeepOnScreen();
+}

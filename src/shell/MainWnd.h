@@ -13,8 +13,10 @@
 class CMainApp;
 class CWatchWnd;
 
-// At most this many buttons are made from the store, whatever "Num" says.
-inline constexpr int kMaxButtons = 2000;
+// At most this many buttons are made from the store, whatever "Num" says. A button costs five
+// USER objects (its window, the two hidden push buttons of its template, its tip and its icon);
+// a process may hold 10,000, and a quarter of that stays free for menus, dialogs and the clock.
+inline constexpr int kMaxButtons = 1500;
 
 class CMainWnd : public plat::IMainWindowEvents {
   public:
@@ -83,6 +85,8 @@ class CMainWnd : public plat::IMainWindowEvents {
     void ShowAbout();
     void OpenHelp();
     void AddButton();
+    std::vector<int> ButtonSizes() const;
+    void MoveButtons(const std::vector<plat::Point>& places);
     void ArrangeInRows(bool downward);
     void ArrangeInColumns(bool rightward);
     void SpreadButtons();
@@ -95,4 +99,5 @@ class CMainWnd : public plat::IMainWindowEvents {
     CMainApp& m_app;
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
+    std::unique_ptr<CLaunchButton> m_retired;  // the button last removed, see RemoveButton
 };

@@ -183,6 +183,19 @@ void FakeDialog::SetItemText(int id, std::string_view text) {
     if (m_texts.count(id) != 0) m_texts[id] = std::string(text);
 }
 
+void FakeDialog::FocusItem(int id, bool selectAll) {
+    focusedItem = id;
+    focusSelectsAll = selectAll;
+}
+
+void FakeDialog::SetSpinRange(int id, int lower, int upper) { spinRanges[id] = {lower, upper}; }
+
+void FakeDialog::Type(int id, std::string_view text) {
+    SetItemText(id, text);
+    constexpr int kEditUpdate = 0x400;
+    m_events.OnCommand(*this, id, kEditUpdate);
+}
+
 void FakeDialog::End(int result) {
     if (!m_result) m_result = result;
 }

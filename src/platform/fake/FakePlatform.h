@@ -67,10 +67,18 @@ class FakeDialog : public plat::IDialog {
     plat::WindowRef Window() override { return m_self; }
     std::string ItemText(int id) override;
     void SetItemText(int id, std::string_view text) override;
+    void FocusItem(int id, bool selectAll) override;
+    void SetSpinRange(int id, int lower, int upper) override;
     void End(int result) override;
 
-    // The user's hands: a click on a button, as the window system would report it.
+    // The user's hands: a click on a button, as the window system would report it, and typing
+    // into an edit (which reports the change as an edit would).
     void Click(int id) { m_events.OnCommand(*this, id, 0); }
+    void Type(int id, std::string_view text);
+
+    int focusedItem = -1;
+    bool focusSelectsAll = false;
+    std::map<int, std::pair<int, int>> spinRanges;
 
     const plat::DialogTemplate& Template() const { return m_template; }
     bool Ended() const { return m_result.has_value(); }

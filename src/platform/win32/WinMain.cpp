@@ -1,9 +1,13 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include "app/MainApp.h"
 #include "platform/win32/Win32Platform.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The up-down controls and the buttons' tips.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
     win32::Win32Platform platform;
     CMainApp app(platform);
     return app.Run();

@@ -1,6 +1,7 @@
 #include "platform/win32/WindowSystem.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <vector>
@@ -191,6 +192,15 @@ class RunningDialog : public plat::IDialog {
     }
     void SetItemText(int id, std::string_view text) override {
         SetDlgItemTextW(hwnd, id, Widen(text).c_str());
+    }
+    void FocusItem(int id, bool selectAll) override {
+        HWND item = GetDlgItem(hwnd, id);
+        SendMessageW(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+        if (selectAll) SendMessageW(item, EM_SETSEL, 0, -1);
+    }
+    void SetSpinRange(int id, int lower, int upper) override {
+        SendDlgItemMessageW(hwnd, id, UDM_SETRANGE32, static_cast<WPARAM>(lower),
+                            static_cast<LPARAM>(upper));
     }
     void End(int result) override { EndDialog(hwnd, result); }
 

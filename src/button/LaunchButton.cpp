@@ -1,0 +1,210 @@
+#include "button/LaunchButton.h"
+
+#include "button/PathSplit.h"
+#include "edit/LoadIcon.h"
+#include "res/Dialogs.h"
+#include "res/Resource.h"
+#include "res/Texts.h"
+#include "shell/MainWnd.h"
+
+CLaunchButton::CLaunchButton(CMainWnd& main, plat::IPlatform& platform)
+    : m_main(main), m_platform(platform), m_launcher(platform) {}
+
+CLaunchButton::~CLaunchButton() = default;
+
+void CLaunchButton::Create(plat::WindowRef owner) {
+    m_platform.Windows().CreateModeless(dlg::Button(), owner, *this);
+}
+
+void CLaunchButton::OnCreate(plat::WindowRef self) { m_hWnd = self; }
+
+void CLaunchButton::OnDestroy() { m_hWnd = {}; }
+
+// --- Appearance ----------------------------------------------------------------------------
+
+void CLaunchButton::ApplyInfo(const ButtonInfo& info, int option) {
+    m_info = info;
+    m_option = option;
+    PlaceWindow(m_info.rect.left, m_info.rect.top, m_info.size - 1, m_info.size - 1);
+
+    CLoadIcon loader(m_platform);
+    loader.Create(0);
+    loader.SetFile(m_info.iconFile.empty() ? m_info.appName : m_info.iconFile);
+    m_icon = loader.GetIcon(m_info.iconIndex);
+
+    m_launcher.SetApp(m_hWnd, m_info.appName, m_info.dir, m_info.parm, m_info.showMode);
+    m_platform.Windows().SetToolTip(m_hWnd, TipText());
+}
+
+std::string CLaunchButton::TipText() const {
+    if (!m_info.title.empty()) return m_info.title;
+    const PathParts parts = SplitPath(m_info.appName);
+    const std::string file = parts.name + parts.ext;
+    return file.empty() ? m_info.appName : file;
+}
+
+void CLaunchButton::GetInfo(ButtonInfo& info, int& option) {
+    if (m_hWnd) m_info.rect = m_platform.Windows().WindowRect(m_hWnd);
+    info = m_info;
+    option = m_option;
+}
+
+void CLaunchButton::MoveTo(int x, int y) {
+    m_platform.Windows().MoveWindow(m_hWnd, x, y, m_info.size - 1, m_info.size - 1, true);
+}
+
+void CLaunchButton::SetButtonSize(int size) {
+    m_info.size = size;
+    const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, size - 1,
+                                      size - 1, plat::swp::kNoMove | plat::swp::kNoActivate);
+    m_platform.Windows().Invalidate(m_hWnd, true);
+}
+
+void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
+    auto& windows = m_platform.Windows();
+    // A place on any monitor stays, so a button on a second monitor keeps its place. Anywhere
+    // else it is pulled onto the primary screen on the side where it left it.
+    if (!windows.OnSomeMonitor({x, y, x + 1, y + 1})) {
+        const plat::Size screen = windows.ScreenSize();
+        if (x > screen.cx || x < 0) x = 0;
+        if (y > screen.cy || y < 0) y = 0;
+    }
+    const auto z = (m_option & kOptionTopmost) ? plat::ZOrder::Topmost : plat::ZOrder::NoTopmost;
+    windows.SetWindowPos(m_hWnd, z, x, y, cx, cy, plat::swp::kShowWindow | plat::swp::kNoActivate);
+}
+
+void CLaunchButton::ReassertTopmost() {
+    if (!(m_option & kOptionTopmost)) return;
+    const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Topmost, r.left, r.top,
+                                      m_info.size - 1, m_info.size - 1,
+                                      plat::swp::kShowWindow | plat::swp::kNoActivate);
+}
+
+void CLaunchButton::KeepOnScreen() {
+    const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    if (m_platform.Windows().OnSomeMonitor({r.left, r.top, r.left + 1, r.top + 1})) return;
+    PlaceWindow(r.left, r.top, r.Width(), r.Height());
+}
+
+void CLaunchButton::DrawFace() {
+    m_platform.Graphics().PaintButtonFace(m_hWnd, m_pressed == 1, m_icon ? &m_icon : nullptr,
+                                          m_info.size);
+}
+
+void CLaunchButton::OnPaint() { DrawFace(); }
+
+// --- The user's hands ----------------------------------------------------------------------
+
+bool CLaunchButton::Inside(plat::Point client) {
+    return m_platform.Windows().ClientRect(m_hWnd).Contains(client);
+}
+
+std::optional<int> CLaunchButton::OnNcHitTest(plat::Point) {
+    // An armed move makes the whole button a caption, so the platform moves it.
+    if (m_moveMode == 1) return plat::hit::kCaption;
+    return std::nullopt;
+}
+
+void CLaunchButton::OnNcLButtonDown() { m_moveMode = 0; }
+
+void CLaunchButton::OnExitSizeMove() { m_main.SaveButtonList(); }
+
+void CLaunchButton::OnLButtonDown(plat::Point, unsigned keys) {
+    if (m_main.RefuseWhileDialogOpen()) return;
+    if (keys & plat::mk::kRButton) return;
+    m_platform.Windows().SetFocus(m_hWnd);
+    m_pressed = 1;
+    DrawFace();
+    m_platform.Windows().SetCapture(m_hWnd);
+}
+
+void CLaunchButton::OnMouseMove(plat::Point client, unsigned keys) {
+    if (m_moveMode != 1 || !(keys & plat::mk::kLButton)) return;
+    const int half = m_info.size / 2;
+    const plat::Point at = m_platform.Windows().ClientToScreen(m_hWnd, client);
+    m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, m_info.size - 1,
+                                    m_info.size - 1, true);
+}
+
+void CLaunchButton::OnLButtonUp(plat::Point client, unsigned) {
+    if (m_moveMode == 1) {
+        m_moveMode = 0;
+        ReassertTopmost();
+        m_platform.Windows().ReleaseCapture();
+        m_main.SaveButtonList();  // the new place survives a crash
+        return;
+    }
+    if (m_pressed != 1) return;
+    m_pressed = 0;
+    DrawFace();
+    m_platform.Windows().ReleaseCapture();
+    if (Inside(client)) m_launcher.Start();
+}
+
+void CLaunchButton::OnRButtonDown(plat::Point client, unsigned keys) {
+    if (m_main.RefuseWhileDialogOpen()) return;
+    if (keys & plat::mk::kLButton) {
+        // A right press during a left press turns it into a drag.
+        if (Inside(client)) {
+            m_pressed = 0;
+            DrawFace();
+            m_moveMode = 1;
+        }
+        return;
+    }
+    ShowMenu(client);
+    m_platform.Windows().SetFocus(m_hWnd);
+}
+
+void CLaunchButton::ShowMenu(plat::Point client) {
+    using plat::MenuItem;
+    const plat::Menu menu = {
+        MenuItem::Command(text::kMenuSettings, ID_BUTTON_SETTINGS),
+        MenuItem::Command(text::kMenuMove, ID_BUTTON_MOVE),
+        MenuItem::Command(text::kMenuTopmost, ID_BUTTON_TOPMOST, (m_option & kOptionTopmost) != 0),
+        MenuItem::Separator(),
+        MenuItem::Command(text::kMenuDelete, ID_BUTTON_DELETE),
+    };
+    auto& windows = m_platform.Windows();
+    windows.TrackPopupMenu(menu, windows.ClientToScreen(m_hWnd, client), m_hWnd);
+}
+
+void CLaunchButton::OnDropFiles(const std::vector<std::string>& files) {
+    for (const std::string& file : files) m_launcher.StartWithFile(file);
+}
+
+void CLaunchButton::OnCommand(int id) {
+    switch (id) {
+        case ID_BUTTON_MOVE: m_moveMode = 1; break;
+        case ID_BUTTON_TOPMOST: ToggleTopmost(); break;
+        case ID_BUTTON_DELETE: Delete(); break;
+        case ID_BUTTON_SETTINGS: EditSettings(); break;
+        default: break;  // Enter and Escape end nothing
+    }
+}
+
+void CLaunchButton::ToggleTopmost() {
+    m_option = ::ToggleTopmost(m_option);
+    const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    PlaceWindow(r.left, r.top, r.Height(), r.Height());
+    m_main.RefreshTopmost();
+    m_main.SaveButtonList();
+}
+
+void CLaunchButton::Delete() {
+    CMainWnd& main = m_main;
+    int answer = 0;
+    {
+        CMainWnd::DialogScope open(main);
+        answer = m_platform.Windows().ShowMessageBox(m_hWnd, text::kConfirmDelete, text::kAppName,
+                                                     plat::mb::kOkCancel | plat::mb::kIconQuestion);
+    }
+    if (answer != plat::mb::kIdOk) return;
+    // This button is gone after this call: nothing of it may be touched.
+    main.RemoveButton(this);
+    main.RefreshTopmost();
+}
+
+void CLaunchButton::EditSettings() {}

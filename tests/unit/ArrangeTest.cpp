@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "arrange/Arrange.h"
+
+namespace {
+
+using plat::Point;
+using Points = std::vector<Point>;
+
+TEST(Rows, WrapWhenTheNextCellWouldPassTheRightEdge) {
+    EXPECT_EQ(RowLayout({900, 100}, {36, 36, 36, 36}, 1024, true),
+              (Points{{900, 100}, {936, 100}, {972, 100}, {900, 136}}));
+}
+
+TEST(Rows, ANewLineLiesTheLargestSizeOfTheLineAwayInEitherDirection) {
+    // 36, 48, 36 fill a line from 900; the fourth wraps.
+    const std::vector<int> sizes{36, 48, 36, 36};
+    const Points down = RowLayout({900, 100}, sizes, 1024, true);
+    EXPECT_EQ(down[3], (Point{900, 148}));
+    const Points up = RowLayout({900, 100}, sizes, 1024, false);
+    // The first line stands on y = 136; its 36-pixel cells sit 12 lower than the 48 one.
+    EXPECT_EQ(up[0], (Point{900, 100}));
+    EXPECT_EQ(up[1], (Point{936, 88}));
+    EXPECT_EQ(up[2], (Point{984, 100}));
+    // The next line stands 48 higher.
+    EXPECT_EQ(up[3], (Point{900, 52}));
+}
+
+TEST(Rows, AFirstButtonAlreadyPastTheEdgeStaysAndEveryOtherStartsALine) {
+    EXPECT_EQ(RowLayout({1000, 100}, {36, 36, 36}, 1024, true),
+              (Points{{1000, 100}, {1000, 136}, {1000, 172}}));
+    EXPECT_EQ(RowLayout({1000, 100}, {36, 36, 36}, 1024, false),
+              (Points{{1000, 100}, {1000, 64}, {1000, 28}}));
+}
+
+TEST(Rows, ACellEndingExactlyAtTheEdgeStillFits) {
+    EXPECT_EQ(RowLayout({952, 0}, {36, 36}, 1024, true), (Points{{952, 0}, {988, 0}}));
+}
+
+TEST(Columns, WrapAtTheBottomEdgeAndMayRunOffTheLeftSide) {
+    EXPECT_EQ(ColumnLayout({0, 700}, {36, 36, 36}, 768, false),
+              (Points{{0, 700}, {-36, 700}, {-72, 700}}));
+    EXPECT_EQ(ColumnLayout({10, 650}, {36, 36, 36, 36}, 768, true),
+              (Points{{10, 650}, {10, 686}, {10, 722}, {46, 650}}));
+}
+
+TEST(Columns, AFirstButtonPastTheBottomMovesOneColumnByItsOwnSize) {
+    EXPECT_EQ(ColumnLayout({100, 750}, {36, 36}, 768, true), (Points{{136, 750}, {172, 750}}));
+    EXPECT_EQ(ColumnLayout({100, 750}, {36, 36}, 768, false), (Points{{64, 750}, {28, 750}}));
+}
+
+TEST(Columns, RightAlignedColumnsShareTheirRightEdge) {
+    const Points p = ColumnLayout({500, 0}, {48, 36}, 768, false);
+    EXPECT_EQ(p[0], (Point{500, 0}));
+    EXPECT_EQ(p[1], (Point{512, 48}));
+}
+
+TEST(Random, IsTheRuntimeLibrarysGenerator) {
+    CRandom ours(12345);
+    // The first draws of that generator for seed 12345, as its definition gives them.
+    std::uint32_t state = 12345;
+    for (int i = 0; i < 1000; ++i) {
+        state = state * 214013u + 2531011u;
+        ASSERT_EQ(ours.Next(), static_cast<int>((state >> 16) & 0x7FFF));
+    }
+    CRandom one(1);
+    EXPECT_EQ(one.Next(), 41);  // the classic first value of srand(1)
+    EXPECT_EQ(one.Next(), 18467);
+}
+
+TEST(Spread, EveryCellIsWhollyOnTheScreenAndOneSeedGivesOneLayout) {
+    const std::vector<int> sizes{36, 48, 200, 15, 36, 36, 36, 36};
+    CRandom a(1796803500), b(1796803500);
+    const Points first = SpreadLayout(sizes, {1024, 768}, a);
+    EXPECT_EQ(first, SpreadLayout(sizes, {1024, 768}, b));
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        EXPECT_GE(first[i].x, 0);
+        EXPECT_LE(first[i].x, 1024 - sizes[i] - 1);
+        EXPECT_GE(first[i].y, 0);
+        EXPECT_LE(first[i].y, 768 - sizes[i] - 1);
+    }
+}
+
+TEST(Spread, AButtonAsLargeAsTheScreenGoesToZeroInsteadOfDrawingForever) {
+    CRandom r(7);
+    const Points p = SpreadLayout({2000, 36, 768}, {1024, 768}, r);
+    EXPECT_EQ(p[0], (Point{0, 0}));
+    EXPECT_EQ(p[2].y, 0);
+    EXPECT_LT(p[2].x, 1024 - 768);
+}
+
+}  // namespace
