@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/fake/FakeIcons.h"
+#include "platform/fake/FakeShell.h"
 
 namespace fake {
 
@@ -101,11 +103,15 @@ class FakePlatform : public plat::IPlatform {
     FakePlatform() : store(log), windows(log) {}
     plat::ISettingsStore& Store() override { return store; }
     plat::IWindowSystem& Windows() override { return windows; }
+    plat::IShell& Shell() override { return shell; }
+    plat::IIcons& Icons() override { return icons; }
 
     // Every call, in order, as "Port.Call arguments".
     std::vector<std::string> log;
     FakeStore store;
     FakeWindowSystem windows;
+    FakeShell shell{log};
+    FakeIcons icons{log};
 };
 
 }  // namespace fake
