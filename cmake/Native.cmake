@@ -3,7 +3,11 @@ set(SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-
 target_compile_options(brisalto_logic PUBLIC ${SANITIZE})
 target_link_options(brisalto_logic PUBLIC ${SANITIZE})
 
-add_library(brisalto_fake STATIC src/platform/fake/FakePlatform.cpp)
+add_library(brisalto_fake STATIC
+    src/platform/fake/FakePlatform.cpp
+    src/platform/fake/FakeIcons.cpp
+    src/platform/fake/FakeShell.cpp
+)
 target_link_libraries(brisalto_fake PUBLIC brisalto_logic)
 
 add_library(brisalto_artwork STATIC tools/Artwork.cpp)

@@ -1,8 +1,13 @@
 #include "app/DataExchange.h"
 
+#include <algorithm>
 #include <string>
 
 #include "res/Texts.h"
+
+namespace {
+constexpr long long kTooLarge = 10'000'000'000LL;
+}
 
 std::optional<long long> ParseNumber(std::string_view text, NumberKind kind) {
     std::size_t i = 0;
@@ -12,7 +17,8 @@ std::optional<long long> ParseNumber(std::string_view text, NumberKind kind) {
     const std::size_t digits = i;
     long long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (value < 10'000'000'000LL) value = value * 10 + (text[i] - '0');
+        // Anything this large is out of every range; it need not grow further.
+        value = std::min(value * 10 + (text[i] - '0'), kTooLarge);
     }
     if (i == digits || i != text.size()) return std::nullopt;
     if (negative) value = kind == NumberKind::Unsigned ? 4294967296LL - value : -value;

@@ -364,6 +364,41 @@ class IClock {
     virtual std::int64_t CalendarSeconds() = 0;
 };
 
+// Starting programs, documents and command lines.
+class IShell {
+  public:
+    virtual ~IShell() = default;
+    // The shell's default action on `file`; empty parameters or directory are passed as none.
+    // The result follows ShellExecute's rule: above 32 is success, 32 or less an error code.
+    virtual int Execute(WindowRef owner, std::string_view file, std::string_view parameters,
+                        std::string_view directory, int showCommand) = 0;
+    // Starts a command line without waiting for it. The result follows WinExec's rule: 32 or
+    // more is success, below 32 an error code.
+    virtual int RunCommandLine(std::string_view commandLine, int showCommand) = 0;
+};
+
+// An image list with room for one icon of a fixed size.
+class ImageList : public OwnedHandle {
+    using OwnedHandle::OwnedHandle;
+};
+
+// Icons out of modules and from the shell.
+class IIcons {
+  public:
+    virtual ~IIcons() = default;
+    // How many icons the module holds; 0 for a file that holds none or cannot be read.
+    virtual int CountIcons(std::string_view module) = 0;
+    // Icon `index` of the module in the large or small system size; an index below -1 names a
+    // resource identifier, -1 yields none.
+    virtual Icon ExtractIcon(std::string_view module, int index, bool small) = 0;
+    // The icon the shell shows for the path; none when the shell has none.
+    virtual Icon ShellIcon(std::string_view path, bool small) = 0;
+    virtual ImageList CreateImageList(int size) = 0;
+    // Replaces the list's single image with `icon` and returns a new icon of the list's size
+    // made from it; with no icon the list is left empty and the result is none.
+    virtual Icon Normalize(ImageList& list, const Icon& icon) = 0;
+};
+
 class IPlatform {
   public:
     virtual ~IPlatform() = default;
@@ -372,6 +407,8 @@ class IPlatform {
     virtual ITray& Tray() = 0;
     virtual IGraphics& Graphics() = 0;
     virtual IClock& Clock() = 0;
+    virtual IShell& Shell() = 0;
+    virtual IIcons& Icons() = 0;
 };
 
 }  // namespace plat

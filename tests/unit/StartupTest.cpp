@@ -100,7 +100,8 @@ TEST(Startup, LoadsEveryStoredButtonInOrder) {
     h.main().m_buttons[2]->GetInfo(info, option);
     EXPECT_EQ(info.appName, "");
     EXPECT_EQ(info.size, 36);
-    EXPECT_EQ(info.rect, (plat::Rect{}));
+    // Placed at the top-left corner; right and bottom come from the window.
+    EXPECT_EQ(info.rect, (plat::Rect{0, 0, 35, 35}));
 }
 
 struct CountCase {
@@ -154,7 +155,8 @@ TEST_F(Shutdown, CloseWritesEveryButtonThenTheClockFlagThenDestroysAndQuits) {
     EXPECT_LT(h.IndexOf("Windows.DestroyWindow"), h.IndexOf("Windows.PostQuit 0"));
     // "Num" is always current; it is not written at shutdown.
     EXPECT_TRUE(h.Calls("Store.WriteInt Button/Num").empty());
-    EXPECT_EQ(h.StoredString("Btn1", "Data"), "0,0,10,20,0,0");
+    // Right and bottom are the window's edges at saving time.
+    EXPECT_EQ(h.StoredString("Btn1", "Data"), "0,0,10,20,45,55");
     EXPECT_EQ(h.StoredInt("Btn1", "Option"), 6);
     EXPECT_EQ(h.StoredString("Watch", "Positon"), "1,2,3,4");
     EXPECT_EQ(h.platform.windows.quitCode, 0);

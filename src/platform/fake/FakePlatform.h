@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/fake/FakeIcons.h"
+#include "platform/fake/FakeShell.h"
 
 namespace fake {
 
@@ -289,6 +291,8 @@ class FakePlatform : public plat::IPlatform {
     plat::ITray& Tray() override { return tray; }
     plat::IGraphics& Graphics() override { return graphics; }
     plat::IClock& Clock() override { return clock; }
+    plat::IShell& Shell() override { return shell; }
+    plat::IIcons& Icons() override { return icons; }
 
     // Every call, in order, as "Port.Call arguments".
     std::vector<std::string> log;
@@ -297,6 +301,8 @@ class FakePlatform : public plat::IPlatform {
     FakeTray tray;
     FakeGraphics graphics;
     FakeClock clock;
+    FakeShell shell{log};
+    FakeIcons icons{log};
 };
 
 }  // namespace fake

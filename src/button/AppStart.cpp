@@ -1,0 +1,75 @@
+#include "button/AppStart.h"
+
+#include "button/PathSplit.h"
+#include "res/Texts.h"
+
+namespace {
+
+// ShellExecute reports success above 32, WinExec from 32 on.
+constexpr int kShellSuccessAbove = 32;
+constexpr int kCommandLineSuccessFrom = 32;
+
+std::string Format(std::string_view pattern, std::string_view value) {
+    std::string out(pattern);
+    const std::size_t at = out.find("%s");
+    if (at != std::string::npos) out.replace(at, 2, value);
+    return out;
+}
+
+}  // namespace
+
+void CAppStart::SetApp(plat::WindowRef owner, std::string appName, std::string dir,
+                       std::string parm, int showMode) {
+    m_owner = owner;
+    m_appName = std::move(appName);
+    m_dir = std::move(dir);
+    m_parm = std::move(parm);
+    m_showMode = showMode;
+    m_ext = SplitPath(m_appName).ext;
+}
+
+std::string CAppStart::StartDirectory() const {
+    if (!m_dir.empty()) return m_dir;
+    const PathParts parts = SplitPath(m_appName);
+    return parts.drive + parts.dir;
+}
+
+int CAppStart::ShowCommand() const {
+    switch (m_showMode) {
+        case kShowMinimized:
+            return plat::sw::kShowMinimized;
+        case kShowMaximized:
+            return plat::sw::kShowMaximized;
+        default:
+            return plat::sw::kShow;
+    }
+}
+
+void CAppStart::Start() {
+    if (EqualsNoCase(m_ext, ".exe") || EqualsNoCase(m_ext, ".com")) {
+        ShellStart(m_parm);
+    } else if (EqualsNoCase(m_ext, ".cpl")) {
+        // The path goes in as it is, blanks and all: that is what the control panel's entry
+        // point parses.
+        const std::string line = Format("rundll32 shell32.dll,Control_RunDLL %s,,0", m_appName);
+        if (m_platform.Shell().RunCommandLine(line, plat::sw::kShow) < kCommandLineSuccessFrom) {
+            Fail(text::kControlPanelError);
+        }
+    } else {
+        // A document is opened by the program of its type; our parameters mean nothing to it.
+        ShellStart("");
+    }
+}
+
+void CAppStart::StartWithFile(const std::string& file) { ShellStart('"' + file + '"'); }
+
+void CAppStart::ShellStart(const std::string& parameters) {
+    const int result =
+        m_platform.Shell().Execute(m_owner, m_appName, parameters, StartDirectory(), ShowCommand());
+    if (result <= kShellSuccessAbove) Fail(Format(text::kStartFailed, m_appName));
+}
+
+void CAppStart::Fail(const std::string& message) {
+    m_platform.Windows().ShowMessageBox(m_owner, message, text::kAppName,
+                                        plat::mb::kOk | plat::mb::kIconExclamation);
+}

@@ -1,0 +1,40 @@
+// Starts a launch entry: a program with its parameters, a control-panel item, or a document,
+// and says so in a box when the platform could not start it.
+#pragma once
+
+#include <string>
+
+#include "platform/Platform.h"
+
+class CAppStart {
+  public:
+    explicit CAppStart(plat::IPlatform& platform) : m_platform(platform) {}
+
+    void SetApp(plat::WindowRef owner, std::string appName, std::string dir, std::string parm,
+                int showMode);
+    void Start();
+    // The entry's program with `file` as its only parameter, whatever kind the entry is.
+    void StartWithFile(const std::string& file);
+
+    // What the starts use; open for the button tip and the tests.
+    std::string StartDirectory() const;
+    int ShowCommand() const;
+    const std::string& Extension() const { return m_ext; }
+
+  private:
+    void ShellStart(const std::string& parameters);
+    void Fail(const std::string& message);
+
+    plat::IPlatform& m_platform;
+    plat::WindowRef m_owner;
+    std::string m_appName;
+    int m_showMode = 0;
+    std::string m_dir;
+    std::string m_parm;
+    std::string m_ext;
+};
+
+// Show modes as stored in an entry.
+inline constexpr int kShowNormal = 0;
+inline constexpr int kShowMinimized = 1;
+inline constexpr int kShowMaximized = 2;

@@ -1,0 +1,91 @@
+#include "platform/fake/FakeIcons.h"
+
+namespace fake {
+
+namespace {
+
+struct ListInfo {
+    int size = 0;
+    std::optional<IconInfo> image;
+};
+
+struct Handles {
+    std::uintptr_t next = 0x1000;
+    std::map<std::uintptr_t, IconInfo> icons;
+    std::map<std::uintptr_t, ListInfo> lists;
+};
+
+Handles& Live() {
+    static Handles handles;
+    return handles;
+}
+
+void ReleaseIcon(std::uintptr_t value) { Live().icons.erase(value); }
+void ReleaseList(std::uintptr_t value) { Live().lists.erase(value); }
+
+plat::Icon MakeIcon(IconInfo info) {
+    const std::uintptr_t value = Live().next++;
+    Live().icons[value] = std::move(info);
+    return plat::Icon(value, ReleaseIcon);
+}
+
+const char* SizeName(bool small) { return small ? "small" : "large"; }
+
+}  // namespace
+
+const FakeFile* FakeIcons::Find(std::string_view path) const {
+    auto it = files.find(path);
+    return it == files.end() ? nullptr : &it->second;
+}
+
+int FakeIcons::CountIcons(std::string_view module) {
+    m_log.push_back("Icons.Count " + std::string(module));
+    const FakeFile* f = Find(module);
+    return f == nullptr ? 0 : static_cast<int>(f->icons.size());
+}
+
+plat::Icon FakeIcons::ExtractIcon(std::string_view module, int index, bool small) {
+    m_log.push_back("Icons.Extract " + std::string(module) + "," + std::to_string(index) + "," +
+                    SizeName(small));
+    const FakeFile* f = Find(module);
+    if (f == nullptr || index < 0 || index >= static_cast<int>(f->icons.size())) return {};
+    // The file's own picture, not yet scaled: the loader must bring it to its size.
+    return MakeIcon({std::string(module) + "#" + std::to_string(index),
+                     f->icons[static_cast<std::size_t>(index)]});
+}
+
+plat::Icon FakeIcons::ShellIcon(std::string_view path, bool small) {
+    m_log.push_back("Icons.Shell " + std::string(path) + "," + SizeName(small));
+    const FakeFile* f = Find(path);
+    if (f == nullptr || !f->shellIcon) return {};
+    return MakeIcon({"shell:" + std::string(path), small ? smallSize : largeSize});
+}
+
+plat::ImageList FakeIcons::CreateImageList(int size) {
+    m_log.push_back("Icons.CreateList " + std::to_string(size));
+    const std::uintptr_t value = Live().next++;
+    Live().lists[value] = ListInfo{size, std::nullopt};
+    return plat::ImageList(value, ReleaseList);
+}
+
+plat::Icon FakeIcons::Normalize(plat::ImageList& list, const plat::Icon& icon) {
+    m_log.push_back("Icons.Normalize");
+    auto l = Live().lists.find(list.Get());
+    if (l == Live().lists.end()) return {};
+    l->second.image.reset();
+    const std::optional<IconInfo> source = Describe(icon);
+    if (!source) return {};
+    l->second.image = IconInfo{source->source, l->second.size};
+    return MakeIcon(*l->second.image);
+}
+
+std::optional<IconInfo> FakeIcons::Describe(const plat::Icon& icon) {
+    auto it = Live().icons.find(icon.Get());
+    if (it == Live().icons.end()) return std::nullopt;
+    return it->second;
+}
+
+int FakeIcons::LiveIcons() { return static_cast<int>(Live().icons.size()); }
+int FakeIcons::LiveImageLists() { return static_cast<int>(Live().lists.size()); }
+
+}  // namespace fake

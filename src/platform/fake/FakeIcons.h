@@ -1,0 +1,57 @@
+// Icons in memory: a small file system of modules and shell icons, and handles that know where
+// they came from and how large they are. Every handle is counted while it lives, so a test can
+// prove that nothing leaks.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace fake {
+
+struct FakeFile {
+    // Pixel sizes of the icons the file holds as a module, in order; empty for a file that holds
+    // none (a document, an .ico file: modules are read for their resources only).
+    std::vector<int> icons;
+    // Whether the shell has an icon for the path.
+    bool shellIcon = true;
+};
+
+// What a fake icon handle stands for.
+struct IconInfo {
+    std::string source;  // "module#index", or "shell:path"
+    int size = 0;
+    friend bool operator==(const IconInfo&, const IconInfo&) = default;
+};
+
+class FakeIcons : public plat::IIcons {
+  public:
+    explicit FakeIcons(std::vector<std::string>& log) : m_log(log) {}
+
+    int CountIcons(std::string_view module) override;
+    plat::Icon ExtractIcon(std::string_view module, int index, bool small) override;
+    plat::Icon ShellIcon(std::string_view path, bool small) override;
+    plat::ImageList CreateImageList(int size) override;
+    plat::Icon Normalize(plat::ImageList& list, const plat::Icon& icon) override;
+
+    // The files that exist, by path as the logic spells it.
+    std::map<std::string, FakeFile, std::less<>> files;
+    // Sizes the platform extracts and the shell hands out.
+    int largeSize = 32;
+    int smallSize = 16;
+
+    static std::optional<IconInfo> Describe(const plat::Icon& icon);
+    // Handles of this process not yet released.
+    static int LiveIcons();
+    static int LiveImageLists();
+
+  private:
+    const FakeFile* Find(std::string_view path) const;
+
+    std::vector<std::string>& m_log;
+};
+
+}  // namespace fake

@@ -1,0 +1,21 @@
+#include "platform/fake/FakeShell.h"
+
+namespace fake {
+
+int FakeShell::Execute(plat::WindowRef owner, std::string_view file, std::string_view parameters,
+                       std::string_view directory, int showCommand) {
+    m_log.push_back("Shell.Execute " + std::string(file) + "|" + std::string(parameters) + "|" +
+                    std::string(directory) + "|" + std::to_string(showCommand));
+    executes.push_back(
+        {owner, std::string(file), std::string(parameters), std::string(directory), showCommand});
+    return executeResult;
+}
+
+int FakeShell::RunCommandLine(std::string_view commandLine, int showCommand) {
+    m_log.push_back("Shell.RunCommandLine " + std::string(commandLine) + "|" +
+                    std::to_string(showCommand));
+    commandLines.push_back({std::string(commandLine), showCommand});
+    return commandLineResult;
+}
+
+}  // namespace fake

@@ -1,0 +1,45 @@
+// The shell in memory: records each start and answers with a scripted result.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace fake {
+
+struct ExecuteCall {
+    plat::WindowRef owner;
+    std::string file;
+    std::string parameters;
+    std::string directory;
+    int showCommand = 0;
+    friend bool operator==(const ExecuteCall&, const ExecuteCall&) = default;
+};
+
+struct CommandLineCall {
+    std::string commandLine;
+    int showCommand = 0;
+    friend bool operator==(const CommandLineCall&, const CommandLineCall&) = default;
+};
+
+class FakeShell : public plat::IShell {
+  public:
+    explicit FakeShell(std::vector<std::string>& log) : m_log(log) {}
+
+    int Execute(plat::WindowRef owner, std::string_view file, std::string_view parameters,
+                std::string_view directory, int showCommand) override;
+    int RunCommandLine(std::string_view commandLine, int showCommand) override;
+
+    // Scripted: what the next starts answer (a started program by default).
+    int executeResult = 42;
+    int commandLineResult = 33;
+
+    std::vector<ExecuteCall> executes;
+    std::vector<CommandLineCall> commandLines;
+
+  private:
+    std::vector<std::string>& m_log;
+};
+
+}  // namespace fake
