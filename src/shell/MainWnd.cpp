@@ -5,6 +5,7 @@
 #include "app/MainApp.h"
 #include "arrange/Arrange.h"
 #include "arrange/ButtonSizeDlg.h"
+#include "button/PathSplit.h"
 #include "clock/WatchWnd.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
@@ -222,7 +223,24 @@ void CMainWnd::ShowAbout() {
     CAboutDlg(m_platform).DoModal(m_hWnd);
 }
 
-void CMainWnd::OpenHelp() {}
+void CMainWnd::OpenHelp() {
+    auto& windows = m_platform.Windows();
+    const PathParts program = SplitPath(windows.ProgramPath());
+    const std::string base = program.drive + program.dir + program.name;
+    // The classic help file where one is installed (and WinHelp still exists); otherwise the
+    // guide that comes with the program, in the browser.
+    const std::string hlp = base + ".HLP";
+    constexpr unsigned kHelpFinder = 11;
+    if (windows.FileExists(hlp) && windows.OpenWinHelp(m_hWnd, hlp, kHelpFinder, 0)) return;
+    const std::string html = base + ".html";
+    constexpr int kShellSucceeded = 32;
+    if (windows.FileExists(html) &&
+        m_platform.Shell().Execute(m_hWnd, html, "", "", plat::sw::kShow) > kShellSucceeded) {
+        return;
+    }
+    windows.ShowMessageBox(m_hWnd, text::kHelpFailed, text::kAppName,
+                           plat::mb::kOk | plat::mb::kIconExclamation);
+}
 
 void CMainWnd::AddButton() {}
 

@@ -227,3 +227,53 @@ TEST(AboutBox, TheTemplateNamesTheProgramAndItsMakerBetweenTheRules) {
 }
 
 }  // namespace
+
+namespace {
+
+struct HelpCase {
+    const char* name;
+    std::vector<std::string> files;  // beside the program
+    bool winHelpWorks;
+    int shellResult;
+    const char* opened;  // "hlp", "html" or "none"
+};
+class Help : public testing::TestWithParam<HelpCase> {};
+
+TEST_P(Help, OpensTheClassicFileTheGuideOrSaysItFailed) {
+    const HelpCase& c = GetParam();
+    Harness h;
+    h.platform.windows.programPath = "C:\\ツール\\Brisalto.exe";
+    for (const auto& f : c.files) h.platform.windows.existingFiles.push_back("C:\\ツール\\" + f);
+    h.platform.windows.winHelpSucceeds = c.winHelpWorks;
+    h.platform.shell.executeResult = c.shellResult;
+    ASSERT_TRUE(h.app.InitInstance());
+    h.main().OnCommand(ID_HELP_FINDER);
+    const std::string opened = c.opened;
+    if (opened == "hlp") {
+        EXPECT_EQ(h.Calls("Windows.WinHelp"),
+                  std::vector<std::string>{"Windows.WinHelp C:\\ツール\\Brisalto.HLP 11 0"});
+        EXPECT_TRUE(h.platform.shell.executes.empty());
+    }
+    if (opened == "html") {
+        ASSERT_EQ(h.platform.shell.executes.size(), 1u);
+        EXPECT_EQ(h.platform.shell.executes[0].file, "C:\\ツール\\Brisalto.html");
+    }
+    if (opened == "none") {
+        ASSERT_EQ(h.platform.windows.messageBoxes.size(), 1u);
+        EXPECT_EQ(h.platform.windows.messageBoxes[0].text, "ﾍﾙﾌﾟの起動に失敗しました。");
+        EXPECT_EQ(h.platform.windows.messageBoxes[0].caption, "Vopdrant");
+    } else {
+        EXPECT_TRUE(h.platform.windows.messageBoxes.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, Help,
+    testing::Values(HelpCase{"ClassicFile", {"Brisalto.HLP", "Brisalto.html"}, true, 42, "hlp"},
+                    HelpCase{"NoWinHelp", {"Brisalto.HLP", "Brisalto.html"}, false, 42, "html"},
+                    HelpCase{"GuideOnly", {"Brisalto.html"}, true, 42, "html"},
+                    HelpCase{"GuideWontOpen", {"Brisalto.html"}, true, 31, "none"},
+                    HelpCase{"Nothing", {}, true, 42, "none"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
