@@ -9,8 +9,10 @@ add_library(brisalto_win32 STATIC
     src/platform/win32/CommonDialogs.cpp
     src/platform/win32/DialogTemplate.cpp
     src/platform/win32/Graphics.cpp
+    src/platform/win32/Icons.cpp
     src/platform/win32/Popups.cpp
     src/platform/win32/RegistryStore.cpp
+    src/platform/win32/Shell.cpp
     src/platform/win32/Utf.cpp
     src/platform/win32/WindowSystem.cpp
 )
@@ -61,3 +63,40 @@ add_dependencies(e2e_tests Brisalto)
 add_test(NAME e2e COMMAND e2e_tests)
 set_tests_properties(e2e PROPERTIES LABELS e2e TIMEOUT 1200
     ENVIRONMENT "BRISALTO_EXE=$<TARGET_FILE:Brisalto>;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+
+# Real components for the Win32 tests: a program that records how it was started, icons of
+# known sizes and colours, a DLL that holds five of them and one that holds none.
+add_executable(recorder WIN32 tests/win32/recorder/Recorder.cpp src/platform/win32/Utf.cpp)
+target_include_directories(recorder PRIVATE src)
+target_link_libraries(recorder PRIVATE brisalto_warnings)
+target_compile_definitions(recorder PRIVATE UNICODE _UNICODE)
+target_link_options(recorder PRIVATE -municode ${WIN32_LINK})
+
+set(TEST_ICONS_DIR ${CMAKE_BINARY_DIR}/testicons)
+set(TEST_ICONS
+    ${TEST_ICONS_DIR}/size16.ico ${TEST_ICONS_DIR}/size24.ico ${TEST_ICONS_DIR}/size32.ico
+    ${TEST_ICONS_DIR}/size40.ico ${TEST_ICONS_DIR}/size48.ico)
+add_custom_command(
+    OUTPUT ${TEST_ICONS}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TEST_ICONS_DIR}
+    COMMAND ${HOST_CXX} -std=c++20 -O1 -I${CMAKE_SOURCE_DIR}
+            ${CMAKE_SOURCE_DIR}/tools/mktesticons.cpp ${CMAKE_SOURCE_DIR}/tools/Artwork.cpp
+            -o ${TEST_ICONS_DIR}/mktesticons
+    COMMAND ${TEST_ICONS_DIR}/mktesticons ${TEST_ICONS_DIR}
+    DEPENDS tools/mktesticons.cpp tools/TestIcons.h tools/Artwork.cpp tools/Artwork.h
+    COMMENT "Drawing the test icons")
+add_custom_target(testicons DEPENDS ${TEST_ICONS})
+
+set(FIVE_ICONS_RC ${CMAKE_SOURCE_DIR}/tests/win32/icons/FiveIcons.rc)
+set_source_files_properties(${FIVE_ICONS_RC} PROPERTIES OBJECT_DEPENDS "${TEST_ICONS}")
+add_library(fiveicons SHARED tests/win32/icons/Empty.cpp ${FIVE_ICONS_RC})
+target_include_directories(fiveicons PRIVATE ${TEST_ICONS_DIR})
+add_dependencies(fiveicons testicons)
+add_library(noicons SHARED tests/win32/icons/Empty.cpp)
+foreach(module fiveicons noicons)
+    set_target_properties(${module} PROPERTIES PREFIX "")
+    target_link_options(${module} PRIVATE ${WIN32_LINK})
+endforeach()
+
+add_dependencies(win32_tests recorder fiveicons noicons testicons)
+target_sources(win32_tests PRIVATE tests/e2e/Driver.cpp)

@@ -2,10 +2,10 @@
 
 #include "button/PathSplit.h"
 
-void CLoadIcon::Create(int small) {
-    m_bSmall = small;
+void CLoadIcon::Create(int isSmall) {
+    m_bSmall = isSmall;
     m_nIcons = 0;
-    m_imageList = m_icons.CreateImageList(small ? kSmallIconSize : kLargeIconSize);
+    m_imageList = m_icons.CreateImageList(isSmall ? kSmallIconSize : kLargeIconSize);
 }
 
 void CLoadIcon::SetFile(std::string path) {
@@ -28,7 +28,7 @@ plat::Icon CLoadIcon::ShellIcon() {
 
 plat::Icon CLoadIcon::GetIcon(int index) {
     plat::Icon icon;
-    if (IsModule()) icon = m_icons.ExtractIcon(m_file, index, m_bSmall != 0);
+    if (IsModule()) icon = m_icons.ModuleIcon(m_file, index, m_bSmall != 0);
     if (!icon) icon = ShellIcon();
     // The platform's sizes follow the display; the list brings every icon to ours.
     return m_icons.Normalize(m_imageList, icon);

@@ -9,8 +9,8 @@ class CLoadIcon {
   public:
     explicit CLoadIcon(plat::IPlatform& platform) : m_icons(platform.Icons()) {}
 
-    // Once, before anything else; nonzero `small` makes 16 x 16 icons.
-    void Create(int small);
+    // Once, before anything else; nonzero `isSmall` makes 16 x 16 icons.
+    void Create(int isSmall);
     void SetFile(std::string path);
     int GetIconCount() const { return m_nIcons; }
     // A new icon that belongs to the caller; none when neither the file nor the shell has one.

@@ -390,9 +390,9 @@ class IIcons {
     virtual int CountIcons(std::string_view module) = 0;
     // Icon `index` of the module in the large or small system size; an index below -1 names a
     // resource identifier, -1 yields none.
-    virtual Icon ExtractIcon(std::string_view module, int index, bool small) = 0;
+    virtual Icon ModuleIcon(std::string_view module, int index, bool isSmall) = 0;
     // The icon the shell shows for the path; none when the shell has none.
-    virtual Icon ShellIcon(std::string_view path, bool small) = 0;
+    virtual Icon ShellIcon(std::string_view path, bool isSmall) = 0;
     virtual ImageList CreateImageList(int size) = 0;
     // Replaces the list's single image with `icon` and returns a new icon of the list's size
     // made from it; with no icon the list is left empty and the result is none.

@@ -222,17 +222,6 @@ INSTANTIATE_TEST_SUITE_P(
         FailCase{"C:\\MAIN.CPL", false, 32, nullptr}, FailCase{"C:\\MAIN.CPL", false, 31, "Error "},
         FailCase{"C:\\MAIN.CPL", false, 0, "Error "}));
 
-TEST_F(Launch, FailureBoxLeavesTheOpenDialogCounterAlone) {
-    // CAppStart reaches only the shell and the box: the counter lives in the main window,
-    // and nothing about a start goes near it, so the log holds just these two calls.
-    shell.executeResult = 2;
-    Set("C:\\TOOLS\\EDIT.EXE", "", "", 0);
-    start.Start();
-    EXPECT_EQ(platform.log, (std::vector<std::string>{
-                                "Shell.Execute C:\\TOOLS\\EDIT.EXE||C:\\TOOLS\\|5",
-                                "Windows.MessageBox C:\\TOOLS\\EDIT.EXEの起動に失敗しました。"}));
-}
-
 TEST_F(Launch, NewDataReplacesTheOldAndItsExtension) {
     Set("C:\\MAIN.CPL", "", "", 0);
     Set("C:\\TOOLS\\EDIT.EXE", "", "-n", 0);

@@ -29,7 +29,7 @@ plat::Icon MakeIcon(IconInfo info) {
     return plat::Icon(value, ReleaseIcon);
 }
 
-const char* SizeName(bool small) { return small ? "small" : "large"; }
+const char* SizeName(bool isSmall) { return isSmall ? "small" : "large"; }
 
 }  // namespace
 
@@ -44,9 +44,9 @@ int FakeIcons::CountIcons(std::string_view module) {
     return f == nullptr ? 0 : static_cast<int>(f->icons.size());
 }
 
-plat::Icon FakeIcons::ExtractIcon(std::string_view module, int index, bool small) {
+plat::Icon FakeIcons::ModuleIcon(std::string_view module, int index, bool isSmall) {
     m_log.push_back("Icons.Extract " + std::string(module) + "," + std::to_string(index) + "," +
-                    SizeName(small));
+                    SizeName(isSmall));
     const FakeFile* f = Find(module);
     if (f == nullptr || index < 0 || index >= static_cast<int>(f->icons.size())) return {};
     // The file's own picture, not yet scaled: the loader must bring it to its size.
@@ -54,11 +54,11 @@ plat::Icon FakeIcons::ExtractIcon(std::string_view module, int index, bool small
                      f->icons[static_cast<std::size_t>(index)]});
 }
 
-plat::Icon FakeIcons::ShellIcon(std::string_view path, bool small) {
-    m_log.push_back("Icons.Shell " + std::string(path) + "," + SizeName(small));
+plat::Icon FakeIcons::ShellIcon(std::string_view path, bool isSmall) {
+    m_log.push_back("Icons.Shell " + std::string(path) + "," + SizeName(isSmall));
     const FakeFile* f = Find(path);
     if (f == nullptr || !f->shellIcon) return {};
-    return MakeIcon({"shell:" + std::string(path), small ? smallSize : largeSize});
+    return MakeIcon({"shell:" + std::string(path), isSmall ? smallSize : largeSize});
 }
 
 plat::ImageList FakeIcons::CreateImageList(int size) {

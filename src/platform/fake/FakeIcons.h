@@ -32,8 +32,8 @@ class FakeIcons : public plat::IIcons {
     explicit FakeIcons(std::vector<std::string>& log) : m_log(log) {}
 
     int CountIcons(std::string_view module) override;
-    plat::Icon ExtractIcon(std::string_view module, int index, bool small) override;
-    plat::Icon ShellIcon(std::string_view path, bool small) override;
+    plat::Icon ModuleIcon(std::string_view module, int index, bool isSmall) override;
+    plat::Icon ShellIcon(std::string_view path, bool isSmall) override;
     plat::ImageList CreateImageList(int size) override;
     plat::Icon Normalize(plat::ImageList& list, const plat::Icon& icon) override;
 

@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include "platform/win32/Graphics.h"
+#include "platform/win32/Icons.h"
 #include "platform/win32/RegistryStore.h"
+#include "platform/win32/Shell.h"
 #include "platform/win32/WindowSystem.h"
 
 #include <ctime>
@@ -30,6 +32,8 @@ class Win32Platform : public plat::IPlatform {
     plat::ITray& Tray() override { return m_tray; }
     plat::IGraphics& Graphics() override { return m_graphics; }
     plat::IClock& Clock() override { return m_clock; }
+    plat::IShell& Shell() override { return m_shell; }
+    plat::IIcons& Icons() override { return m_icons; }
 
   private:
     RegistryStore m_store;
@@ -37,6 +41,8 @@ class Win32Platform : public plat::IPlatform {
     win32::Tray m_tray;
     win32::Graphics m_graphics;
     win32::Clock m_clock;
+    win32::Shell m_shell;
+    win32::Icons m_icons;
 };
 
 }  // namespace win32
