@@ -48,7 +48,10 @@ add_dependencies(Brisalto pictures)
 
 # Win32 tests: the adapter against the real API, one process under Wine.
 file(GLOB WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
-add_executable(win32_tests ${WIN32_TESTS})
+# With the program's own resources, so the faces and icons are there as they are in the program.
+add_executable(win32_tests ${WIN32_TESTS} ${RC_FILE})
+target_include_directories(win32_tests PRIVATE ${PICTURES_DIR} ${CMAKE_SOURCE_DIR}/res)
+add_dependencies(win32_tests pictures)
 target_link_libraries(win32_tests PRIVATE brisalto_win32 GTest::gtest_main)
 target_link_options(win32_tests PRIVATE ${WIN32_LINK})
 add_test(NAME win32 COMMAND win32_tests --gtest_brief=0)
@@ -59,10 +62,10 @@ file(GLOB E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TESTS})
 target_link_libraries(e2e_tests PRIVATE brisalto_win32 GTest::gtest_main)
 target_link_options(e2e_tests PRIVATE ${WIN32_LINK})
-add_dependencies(e2e_tests Brisalto)
+add_dependencies(e2e_tests Brisalto recorder)
 add_test(NAME e2e COMMAND e2e_tests)
 set_tests_properties(e2e PROPERTIES LABELS e2e TIMEOUT 1200
-    ENVIRONMENT "BRISALTO_EXE=$<TARGET_FILE:Brisalto>;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+    ENVIRONMENT "BRISALTO_EXE=$<TARGET_FILE:Brisalto>;BRISALTO_RECORDER=$<TARGET_FILE:recorder>;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
 
 # Real components for the Win32 tests: a program that records how it was started, icons of
 # known sizes and colours, a DLL that holds five of them and one that holds none.

@@ -76,7 +76,8 @@ const plat::DialogTemplate& ButtonSize() {
         9,
         {
             {-1, "STATIC", "ﾎﾞﾀﾝのｻｲｽﾞを全て揃えます。", kSsCenter, 2, 10, 119, 8},
-            {kSizeEdit, "EDIT", "", kEsNumber | kEsAutoHScroll | kBorder | kTabStop, 14, 28, 23, 14},
+            {kSizeEdit, "EDIT", "", kEsNumber | kEsAutoHScroll | kBorder | kTabStop, 14, 28, 23,
+             14},
             {kSizeSpin, "msctls_updown32", "Spin1", kUpDown, 36, 27, 10, 14},
             {1, "BUTTON", "OK", kBsDefPushButton | kTabStop, 46, 28, 36, 14},
             {2, "BUTTON", "ｷｬﾝｾﾙ", kBsPushButton | kTabStop, 82, 28, 36, 14},

@@ -56,8 +56,8 @@ void CLaunchButton::MoveTo(int x, int y) {
 void CLaunchButton::SetButtonSize(int size) {
     m_info.size = size;
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, size - 1,
-                                      size - 1, plat::swp::kNoMove | plat::swp::kNoActivate);
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, size - 1, size - 1,
+                                      plat::swp::kNoMove | plat::swp::kNoActivate);
     m_platform.Windows().Invalidate(m_hWnd, true);
 }
 
@@ -77,8 +77,8 @@ void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
 void CLaunchButton::ReassertTopmost() {
     if (!(m_option & kOptionTopmost)) return;
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Topmost, r.left, r.top,
-                                      m_info.size - 1, m_info.size - 1,
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Topmost, r.left, r.top, m_info.size - 1,
+                                      m_info.size - 1,
                                       plat::swp::kShowWindow | plat::swp::kNoActivate);
 }
 
@@ -177,11 +177,20 @@ void CLaunchButton::OnDropFiles(const std::vector<std::string>& files) {
 
 void CLaunchButton::OnCommand(int id) {
     switch (id) {
-        case ID_BUTTON_MOVE: m_moveMode = 1; break;
-        case ID_BUTTON_TOPMOST: ToggleTopmost(); break;
-        case ID_BUTTON_DELETE: Delete(); break;
-        case ID_BUTTON_SETTINGS: EditSettings(); break;
-        default: break;  // Enter and Escape end nothing
+        case ID_BUTTON_MOVE:
+            m_moveMode = 1;
+            break;
+        case ID_BUTTON_TOPMOST:
+            ToggleTopmost();
+            break;
+        case ID_BUTTON_DELETE:
+            Delete();
+            break;
+        case ID_BUTTON_SETTINGS:
+            EditSettings();
+            break;
+        default:
+            break;  // Enter and Escape end nothing
     }
 }
 

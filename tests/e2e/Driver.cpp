@@ -1,5 +1,6 @@
 #include "tests/e2e/Driver.h"
 
+#include <algorithm>
 #include <thread>
 #include <vector>
 
@@ -11,11 +12,23 @@ namespace {
 
 constexpr wchar_t kStoreKey[] = L"Software\\Kestrowave\\Vopdrant";
 
-// $BRISALTO_EXE is a path of the build machine; Wine sees its root as drive Z:.
-std::wstring ExecutablePath() {
-    wchar_t buffer[4096];
-    const DWORD n = GetEnvironmentVariableW(L"BRISALTO_EXE", buffer, 4096);
-    std::wstring path(buffer, n < 4096 ? n : 0);
+std::wstring ExecutablePath() { return WindowsPath(Variable(L"BRISALTO_EXE")); }
+
+std::wstring SectionKey(const wchar_t* section) {
+    return std::wstring(kStoreKey) + L"\\" + section;
+}
+
+}  // namespace
+
+std::wstring Variable(const wchar_t* name) {
+    const DWORD n = GetEnvironmentVariableW(name, nullptr, 0);
+    if (n == 0) return {};
+    std::wstring value(n, L'\0');
+    value.resize(GetEnvironmentVariableW(name, value.data(), n));
+    return value;
+}
+
+std::wstring WindowsPath(std::wstring path) {
     if (!path.empty() && path[0] == L'/') {
         for (auto& c : path) {
             if (c == L'/') c = L'\\';
@@ -25,11 +38,42 @@ std::wstring ExecutablePath() {
     return path;
 }
 
-std::wstring SectionKey(const wchar_t* section) {
-    return std::wstring(kStoreKey) + L"\\" + section;
+std::vector<HWND> ButtonWindows(DWORD pid) {
+    std::vector<HWND> found;
+    HWND w = nullptr;
+    while ((w = FindWindowExW(nullptr, w, L"#32770", nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == pid && IsWindowVisible(w) && GetWindowTextLengthW(w) == 0) found.push_back(w);
+    }
+    std::sort(found.begin(), found.end(), [](HWND a, HWND b) {
+        RECT ra{}, rb{};
+        GetWindowRect(a, &ra);
+        GetWindowRect(b, &rb);
+        return ra.left < rb.left;
+    });
+    return found;
 }
 
-}  // namespace
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+std::string ReadFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;

@@ -27,6 +27,18 @@ HWND WaitForMenu(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 // Chooses a menu item by its mnemonic, as the key would.
 void ChooseByMnemonic(HWND menu, char key);
 
+// A path of the build machine as Wine sees it (its root is drive Z:).
+std::wstring WindowsPath(std::wstring path);
+// An environment variable of the test process.
+std::wstring Variable(const wchar_t* name);
+
+// The launch buttons of process `pid`: its visible, captionless dialog windows, by x.
+std::vector<HWND> ButtonWindows(DWORD pid);
+// A pixel of the screen as the window system shows it.
+COLORREF ScreenPixel(int x, int y);
+// A whole file as bytes; empty when it cannot be read.
+std::string ReadFile(const std::wstring& path);
+
 // Polls `done` until it holds or `timeout` passes.
 bool WaitUntil(const std::function<bool()>& done,
                std::chrono::milliseconds timeout = std::chrono::seconds(20));

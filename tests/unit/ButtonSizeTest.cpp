@@ -19,17 +19,19 @@ TEST_P(Numbers, ReadTheWholeTextOrNothing) {
         << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Numbers,
-    testing::Values(NumberCase{"36", NumberKind::Signed, 36}, NumberCase{"  15", NumberKind::Signed, 15},
-                    NumberCase{"-4", NumberKind::Signed, -4}, NumberCase{"", NumberKind::Signed, std::nullopt},
-                    NumberCase{"abc", NumberKind::Signed, std::nullopt},
-                    NumberCase{"12x", NumberKind::Signed, std::nullopt},
-                    NumberCase{"12 ", NumberKind::Signed, std::nullopt},
-                    NumberCase{"-", NumberKind::Signed, std::nullopt},
-                    NumberCase{"99999999999999999999", NumberKind::Signed, 10'000'000'000LL},
-                    NumberCase{"-1", NumberKind::Unsigned, 4294967295LL},
-                    NumberCase{"200", NumberKind::Unsigned, 200}));
+INSTANTIATE_TEST_SUITE_P(Texts, Numbers,
+                         testing::Values(NumberCase{"36", NumberKind::Signed, 36},
+                                         NumberCase{"  15", NumberKind::Signed, 15},
+                                         NumberCase{"-4", NumberKind::Signed, -4},
+                                         NumberCase{"", NumberKind::Signed, std::nullopt},
+                                         NumberCase{"abc", NumberKind::Signed, std::nullopt},
+                                         NumberCase{"12x", NumberKind::Signed, std::nullopt},
+                                         NumberCase{"12 ", NumberKind::Signed, std::nullopt},
+                                         NumberCase{"-", NumberKind::Signed, std::nullopt},
+                                         NumberCase{"99999999999999999999", NumberKind::Signed,
+                                                    10'000'000'000LL},
+                                         NumberCase{"-1", NumberKind::Unsigned, 4294967295LL},
+                                         NumberCase{"200", NumberKind::Unsigned, 200}));
 
 // The size dialog, run with what the user types and then OK.
 class SizeDialog : public testing::Test {
@@ -64,7 +66,8 @@ class SizeDialog : public testing::Test {
         return out;
     }
     plat::Rect Rect(int i) {
-        return h.platform.windows.Find(h.main().m_buttons[static_cast<std::size_t>(i)]->Window())->rect;
+        return h.platform.windows.Find(h.main().m_buttons[static_cast<std::size_t>(i)]->Window())
+            ->rect;
     }
 
     Harness h;
@@ -87,10 +90,10 @@ TEST_F(SizeDialog, OpensAt36AndGivesEveryButtonTheSizeKeepingItsCorner) {
 
 TEST_F(SizeDialog, RefusesWhatIsNoNumberOrOutOfRangeAndStaysOpen) {
     Run({"", "abc", "14", "201", "200"});
-    EXPECT_EQ(Messages(), (std::vector<std::string>{
-                              "整数を入力してください。", "整数を入力してください。",
-                              "15 から 200 までの整数を入力してください。",
-                              "15 から 200 までの整数を入力してください。"}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"整数を入力してください。", "整数を入力してください。",
+                                        "15 から 200 までの整数を入力してください。",
+                                        "15 から 200 までの整数を入力してください。"}));
     EXPECT_EQ(h.platform.windows.messageBoxes[0].caption, "Vopdrant");
     EXPECT_EQ(Rect(0).Width(), 199);
 }

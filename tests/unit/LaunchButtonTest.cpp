@@ -93,8 +93,8 @@ TEST_F(Buttons, APressAndAReleaseInsideStartTheEntryOnce) {
 }
 
 TEST_F(Buttons, AReleaseOutsideStartsNothingAndRaisesTheFace) {
-    for (plat::Point out : {plat::Point{35, 5}, plat::Point{5, 35}, plat::Point{-1, 5},
-                            plat::Point{500, 500}}) {
+    for (plat::Point out :
+         {plat::Point{35, 5}, plat::Point{5, 35}, plat::Point{-1, 5}, plat::Point{500, 500}}) {
         button(0).OnLButtonDown({5, 5}, kLButton);
         button(0).OnLButtonUp(out, 0);
         EXPECT_FALSE(h.platform.graphics.faces.back().pressed);

@@ -1,0 +1,137 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/win32/Graphics.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Utf.h"
+#include "platform/win32/WindowSystem.h"
+#include "res/Dialogs.h"
+
+namespace {
+
+using win32::ToHwnd;
+
+struct Recorder : plat::IPopupEvents {
+    void OnCreate(plat::WindowRef self) override { window = self; }
+    void OnDropFiles(const std::vector<std::string>& files) override { dropped = files; }
+    bool OnClose() override { return false; }
+    plat::WindowRef window;
+    std::vector<std::string> dropped;
+};
+
+// A drop as the shell hands it over: a DROPFILES header and the names, wide, double-terminated.
+HGLOBAL MakeDrop(const std::vector<std::wstring>& files) {
+    std::size_t chars = 1;
+    for (const auto& f : files) chars += f.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * 2);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    auto* names = reinterpret_cast<wchar_t*>(header + 1);
+    for (const auto& f : files) {
+        std::memcpy(names, f.c_str(), f.size() * 2);
+        names += f.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return memory;
+}
+
+class Popups : public testing::Test {
+  protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        windows.CreateModeless(dlg::Button(), {}, events);
+        ASSERT_TRUE(events.window);
+        hwnd = ToHwnd(events.window);
+    }
+    void TearDown() override { DestroyWindow(hwnd); }
+
+    win32::WindowSystem windows;
+    win32::Graphics graphics;
+    Recorder events;
+    HWND hwnd = nullptr;
+};
+
+TEST_F(Popups, AButtonWindowTakesDropsStartsHiddenAndKeepsItsPushButtonsHidden) {
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_POPUP);
+    EXPECT_EQ(GetWindowTextLengthW(hwnd), 0);
+    for (int id : {IDOK, IDCANCEL}) {
+        HWND child = GetDlgItem(hwnd, id);
+        ASSERT_NE(child, nullptr);
+        EXPECT_FALSE(IsWindowVisible(child));
+    }
+}
+
+TEST_F(Popups, PlacingSetsSizePlaceAndTheTopmostBand) {
+    windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 100, 200, 35, 35,
+                         plat::swp::kShowWindow);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(windows.WindowRect(events.window), (plat::Rect{100, 200, 135, 235}));
+    EXPECT_EQ(windows.ClientRect(events.window), (plat::Rect{0, 0, 35, 35}));
+    windows.SetWindowPos(events.window, plat::ZOrder::NoTopmost, 100, 200, 35, 35,
+                         plat::swp::kShowWindow);
+    EXPECT_FALSE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    windows.MoveWindow(events.window, -20, 5, 47, 47, true);
+    EXPECT_EQ(windows.WindowRect(events.window), (plat::Rect{-20, 5, 27, 52}));
+}
+
+TEST_F(Popups, DroppedFilesArriveWholeAndInOrder) {
+    std::wstring longName = L"C:\\";
+    while (longName.size() < 300) longName += L"とても長いフォルダ\\";
+    longName += L"file.txt";
+    SendMessageW(
+        hwnd, WM_DROPFILES,
+        reinterpret_cast<WPARAM>(MakeDrop({L"C:\\My Files\\a.txt", longName, L"D:\\表.doc"})), 0);
+    ASSERT_EQ(events.dropped.size(), 3u);
+    EXPECT_EQ(events.dropped[0], "C:\\My Files\\a.txt");
+    EXPECT_EQ(events.dropped[1], win32::Narrow(longName));
+    EXPECT_EQ(events.dropped[2], "D:\\表.doc");
+}
+
+TEST_F(Popups, EscapeAndCloseLeaveAButtonOpen) {
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(IsWindow(hwnd));
+}
+
+TEST_F(Popups, TheFaceIsPaintedRaisedOrSunkenAtAnySize) {
+    windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 400, 300, 47, 47,
+                         plat::swp::kShowWindow);
+    UpdateWindow(hwnd);
+    graphics.PaintButtonFace(events.window, false, nullptr, 48);
+    HDC dc = GetDC(hwnd);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc, 20, 20), RGB(192, 192, 192));
+    graphics.PaintButtonFace(events.window, true, nullptr, 48);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 20, 20), RGB(192, 192, 192));
+    ReleaseDC(hwnd, dc);
+}
+
+TEST_F(Popups, TheTipIsOneToolWhoseTextIsReplaced) {
+    windows.SetToolTip(events.window, "EDIT.EXE");
+    windows.SetToolTip(events.window, "エディタ");
+    HWND tip = static_cast<HWND>(GetPropW(hwnd, L"BrisaltoToolTip"));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_TRUE(GetWindowLongPtrW(tip, GWL_STYLE) & TTS_ALWAYSTIP);
+    wchar_t text[80] = {};
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = hwnd;
+    ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
+    ti.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(text, L"エディタ");
+}
+
+}  // namespace
