@@ -50,7 +50,9 @@ class Popups : public testing::Test {
         ASSERT_TRUE(events.window);
         hwnd = ToHwnd(events.window);
     }
-    void TearDown() override { DestroyWindow(hwnd); }
+    void TearDown() override {
+        if (hwnd != nullptr) DestroyWindow(hwnd);
+    }
 
     win32::WindowSystem windows;
     win32::Graphics graphics;
@@ -122,7 +124,7 @@ TEST_F(Popups, TheTipIsOneToolWhoseTextIsReplaced) {
     windows.SetToolTip(events.window, "エディタ");
     HWND tip = static_cast<HWND>(GetPropW(hwnd, L"BrisaltoToolTip"));
     ASSERT_NE(tip, nullptr);
-    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    const LRESULT tools = SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0);
     EXPECT_TRUE(GetWindowLongPtrW(tip, GWL_STYLE) & TTS_ALWAYSTIP);
     wchar_t text[80] = {};
     TTTOOLINFOW ti{};
@@ -132,6 +134,10 @@ TEST_F(Popups, TheTipIsOneToolWhoseTextIsReplaced) {
     ti.lpszText = text;
     SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
     EXPECT_STREQ(text, L"エディタ");
+    // The window's tool goes with the window.
+    DestroyWindow(hwnd);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), tools - 1);
+    hwnd = nullptr;
 }
 
 }  // namespace

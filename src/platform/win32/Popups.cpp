@@ -22,6 +22,8 @@ plat::IPopupEvents* EventsOf(HWND hwnd, bool dialog) {
         GetWindowLongPtrW(hwnd, dialog ? DWLP_USER : GWLP_USERDATA));
 }
 
+void RemoveToolTip(HWND hwnd);
+
 std::vector<std::string> DroppedFiles(HDROP drop) {
     std::vector<std::string> files;
     // Only the low word of the count is meaningful.
@@ -88,6 +90,7 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
             if (events.OnClose()) DestroyWindow(hwnd);
             return 0;
         case WM_DESTROY:
+            RemoveToolTip(hwnd);
             events.OnDestroy();
             break;
         default:
@@ -234,7 +237,18 @@ bool WindowSystem::OnSomeMonitor(plat::Rect rect) {
 
 void WindowSystem::SetToolTip(plat::WindowRef window, std::string_view text) {
     HWND hwnd = ToHwnd(window);
-    auto tip = static_cast<HWND>(GetPropW(hwnd, kTipProperty));
+    // One tip control serves every window of the program, each window one tool of it: a
+    // thousand buttons then cost a thousand tools, not a thousand more windows.
+    static HWND tip = nullptr;
+    if (tip == nullptr || !IsWindow(tip)) {
+        HWND owner = GetWindow(hwnd, GW_OWNER);
+        tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              owner != nullptr ? owner : hwnd, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
+        if (tip == nullptr) return;
+        SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
+    }
     std::wstring wide = Widen(text);
     TTTOOLINFOW ti{};
     ti.cbSize = sizeof ti;
@@ -242,18 +256,25 @@ void WindowSystem::SetToolTip(plat::WindowRef window, std::string_view text) {
     ti.hwnd = hwnd;
     ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
     ti.lpszText = wide.data();
-    if (tip == nullptr) {
-        // Owned by the window, so it goes when the window goes.
-        tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
-        if (tip == nullptr) return;
-        SetPropW(hwnd, kTipProperty, tip);
+    if (GetPropW(hwnd, kTipProperty) == nullptr) {
         SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-        SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
-        return;
+        SetPropW(hwnd, kTipProperty, tip);
+    } else {
+        SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
     }
-    SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
+
+namespace {
+// A window's tool goes with the window.
+void RemoveToolTip(HWND hwnd) {
+    auto tip = static_cast<HWND>(RemovePropW(hwnd, kTipProperty));
+    if (tip == nullptr || !IsWindow(tip)) return;
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = hwnd;
+    ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
+    SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+}  // namespace
 
 }  // namespace win32
