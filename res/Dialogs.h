@@ -10,4 +10,15 @@ inline constexpr int kAboutVersion = 1101;
 
 const plat::DialogTemplate& About();
 
+// The clock settings dialog.
+inline constexpr int kWatchTextColour = 1027;
+inline constexpr int kWatchBackColour = 1028;
+inline constexpr int kWatchFont = 1029;
+inline constexpr int kWatchTopmost = 1030;
+inline constexpr int kWatchPreview = 1031;
+// Never seen: its bottom edge bounds the band the preview is centred in.
+inline constexpr int kWatchPreviewBound = 1032;
+
+const plat::DialogTemplate& WatchSet();
+
 }  // namespace dlg

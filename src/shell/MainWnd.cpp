@@ -229,11 +229,27 @@ void CMainWnd::ShowOrderDialog() {}
 
 void CMainWnd::MakeButtonsSameSize() {}
 
-void CMainWnd::ToggleClock() {}
+void CMainWnd::ToggleClock() {
+    if (m_pWatch) {
+        DestroyClock();
+    } else {
+        CreateClock();
+    }
+}
 
-void CMainWnd::CreateClock() {}
+void CMainWnd::CreateClock() {
+    if (m_pWatch) return;
+    const plat::Rect rect = CWatchWnd::StoredRect(m_platform);
+    m_pWatch = std::make_unique<CWatchWnd>(*this, m_platform);
+    m_pWatch->Create(rect);
+}
 
-void CMainWnd::DestroyClock() { m_pWatch.reset(); }
+void CMainWnd::DestroyClock() {
+    if (!m_pWatch) return;
+    m_pWatch->SavePosition();
+    m_pWatch->DestroyWindow();
+    m_pWatch.reset();
+}
 
 // --- Shutdown ------------------------------------------------------------------------------
 
@@ -272,4 +288,6 @@ void CMainWnd::OnDestroyed() {
     m_platform.Windows().PostQuit(0);
 }
 
-void CMainWnd::OnDisplayChange() {}
+void CMainWnd::OnDisplayChange() {
+    if (m_pWatch) m_pWatch->KeepOnScreen();
+}

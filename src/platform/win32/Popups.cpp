@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/win32/DialogTemplate.h"
@@ -84,6 +85,12 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
         case WM_EXITSIZEMOVE:
             events.OnExitSizeMove();
             break;
+        case WM_GETMINMAXINFO:
+            if (auto size = events.OnGetMinTrackSize()) {
+                reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {size->cx, size->cy};
+                return 0;
+            }
+            break;
         case WM_CLOSE:
             if (events.OnClose()) DestroyWindow(hwnd);
             return 0;
@@ -97,12 +104,17 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
     return 0;
 }
 
+// The events of the popup being created: the size is fixed by WM_GETMINMAXINFO, which comes
+// before WM_NCCREATE hands them over.
+thread_local plat::IPopupEvents* t_creating = nullptr;
+
 LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
     plat::IPopupEvents* events = EventsOf(hwnd, false);
+    if (events == nullptr && msg == WM_GETMINMAXINFO) events = t_creating;
     if (events == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
     if (msg == WM_CREATE) {
         const LRESULT r = DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -162,9 +174,11 @@ plat::WindowRef WindowSystem::CreatePopup(const plat::PopupSpec& spec, plat::IPo
         RegisterClassExW(&wc);
     }
     const plat::Rect& r = spec.rect;
+    plat::IPopupEvents* const outer = std::exchange(t_creating, &events);
     HWND hwnd = CreateWindowExW(spec.exStyle, className.c_str(), Widen(spec.text).c_str(),
                                 spec.style, r.left, r.top, r.Width(), r.Height(),
                                 ToHwnd(spec.owner), nullptr, instance, &events);
+    t_creating = outer;
     return ToRef(hwnd);
 }
 
