@@ -26,6 +26,8 @@ bool TrayIconPoint(POINT& at);
 HWND WaitForMenu(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 // Chooses a menu item by its mnemonic, as the key would.
 void ChooseByMnemonic(HWND menu, char key);
+// Right-clicks the tray icon at `icon` until the menu shows; the menu, or null.
+HWND OpenTrayMenu(POINT icon);
 
 // Polls `done` until it holds or `timeout` passes.
 bool WaitUntil(const std::function<bool()>& done,

@@ -92,6 +92,22 @@ TEST_F(ClockWindow, StoredNotOnTopItIsCreatedWithoutTheTopmostStyle) {
     EXPECT_FALSE(GetWindowLongPtrW(clock, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
+TEST_F(ClockWindow, ApplyTopmostTakesItOutOfTheTopBandAndBackInPlace) {
+    HWND clock = OpenClock();
+    ASSERT_NE(clock, nullptr);
+    CWatchWnd& watch = *main->m_pWatch;
+    watch.m_topMost = 0;
+    watch.ApplyTopmost();
+    EXPECT_FALSE(GetWindowLongPtrW(clock, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    watch.m_topMost = 1;
+    watch.ApplyTopmost();
+    EXPECT_TRUE(GetWindowLongPtrW(clock, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    RECT r{};
+    GetWindowRect(clock, &r);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.right, 110);
+}
+
 // Inside, the window is its own caption, so a drag moves it; the outer band is the frame's.
 TEST_F(ClockWindow, TheHitTestDragsInsideAndSizesAtTheEdgeAndCloseIsIgnored) {
     HWND clock = OpenClock();

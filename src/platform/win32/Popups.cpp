@@ -193,8 +193,22 @@ plat::WindowRef WindowSystem::CreateModeless(const plat::DialogTemplate& dialog,
 
 void WindowSystem::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx,
                                 int cy, unsigned flags) {
+    HWND hwnd = ToHwnd(window);
     if (z == plat::ZOrder::Keep) flags |= SWP_NOZORDER;
-    ::SetWindowPos(ToHwnd(window), InsertAfter(z), x, y, cx, cy, flags);
+    // Our windows are all owned by the hidden main window, whose place must not change with
+    // theirs: it would carry every sibling along.
+    if (z == plat::ZOrder::NoTopmost) flags |= SWP_NOOWNERZORDER;
+    ::SetWindowPos(hwnd, InsertAfter(z), x, y, cx, cy, flags);
+    if (z != plat::ZOrder::NoTopmost || !(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+        return;
+    }
+    // Wine keeps an owned window right above its owner; with the owner at the head of the normal
+    // band that place is still in the topmost band, and the window stays there. The owner is
+    // hidden, so it can go to the bottom out of the way.
+    if (HWND owner = GetWindow(hwnd, GW_OWNER)) {
+        ::SetWindowPos(owner, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(hwnd, HWND_NOTOPMOST, x, y, cx, cy, flags);
+    }
 }
 
 void WindowSystem::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {
