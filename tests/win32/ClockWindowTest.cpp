@@ -84,14 +84,6 @@ TEST_F(ClockWindow, IsAGreyCaptionlessOwnedTopmostPopupWithoutCursor) {
     EXPECT_EQ(wc.hbrBackground, GetStockObject(LTGRAY_BRUSH));
 }
 
-TEST_F(ClockWindow, StoredNotOnTopItIsCreatedWithoutTheTopmostStyle) {
-    DWORD zero = 0;
-    RegSetKeyValueW(HKEY_CURRENT_USER, kWatchKey, L"TopMost", REG_DWORD, &zero, sizeof zero);
-    HWND clock = OpenClock();
-    ASSERT_NE(clock, nullptr);
-    EXPECT_FALSE(GetWindowLongPtrW(clock, GWL_EXSTYLE) & WS_EX_TOPMOST);
-}
-
 TEST_F(ClockWindow, ApplyTopmostTakesItOutOfTheTopBandAndBackInPlace) {
     HWND clock = OpenClock();
     ASSERT_NE(clock, nullptr);
