@@ -1,6 +1,7 @@
 #include "res/Dialogs.h"
 
 #include "res/Resource.h"
+#include "res/Texts.h"
 
 namespace dlg {
 
@@ -59,7 +60,7 @@ const plat::DialogTemplate& Button() {
         9,
         {
             {1, "BUTTON", "OK", kBsDefPushButton | kTabStop, 130, 7, 50, 14, true},
-            {2, "BUTTON", "ｷｬﾝｾﾙ", kBsPushButton | kTabStop, 130, 24, 50, 14, true},
+            {2, "BUTTON", text::kCancel, kBsPushButton | kTabStop, 130, 24, 50, 14, true},
         }};
     return t;
 }
@@ -80,7 +81,33 @@ const plat::DialogTemplate& ButtonSize() {
              14},
             {kSizeSpin, "msctls_updown32", "Spin1", kUpDown, 36, 27, 10, 14},
             {1, "BUTTON", "OK", kBsDefPushButton | kTabStop, 46, 28, 36, 14},
-            {2, "BUTTON", "ｷｬﾝｾﾙ", kBsPushButton | kTabStop, 82, 28, 36, 14},
+            {2, "BUTTON", text::kCancel, kBsPushButton | kTabStop, 82, 28, 36, 14},
+        }};
+    return t;
+}
+
+const plat::DialogTemplate& WatchSet() {
+    static const plat::DialogTemplate t{
+        IDD_WATCHSET,
+        text::kWatchSetCaption,
+        kModal,
+        0,
+        187,
+        93,
+        kDialogFont,
+        9,
+        {
+            {kWatchFont, "BUTTON", text::kWatchSetFont, kBsPushButton | kTabStop, 6, 47, 50, 14},
+            {kWatchTopmost, "BUTTON", text::kWatchSetTopmost, kBsAutoCheckBox | kTabStop, 5, 72, 63,
+             10},
+            {kWatchTextColour, "BUTTON", text::kWatchSetTextColour, kBsPushButton | kTabStop, 68,
+             47, 50, 14},
+            {kWatchBackColour, "BUTTON", text::kWatchSetBackColour, kBsPushButton | kTabStop, 68,
+             69, 50, 14},
+            {1, "BUTTON", "OK", kBsDefPushButton | kTabStop, 132, 47, 50, 14},
+            {2, "BUTTON", text::kCancel, kBsPushButton | kTabStop, 132, 69, 50, 14},
+            {kWatchPreview, "STATIC", "", kSsCenter, 46, 17, 95, 8, true},
+            {kWatchPreviewBound, "STATIC", "", 0, 178, 37, 8, 8},
         }};
     return t;
 }

@@ -18,4 +18,15 @@ const plat::DialogTemplate& About();
 const plat::DialogTemplate& ButtonSize();
 const plat::DialogTemplate& Button();
 
+// The clock settings dialog.
+inline constexpr int kWatchTextColour = 1027;
+inline constexpr int kWatchBackColour = 1028;
+inline constexpr int kWatchFont = 1029;
+inline constexpr int kWatchTopmost = 1030;
+inline constexpr int kWatchPreview = 1031;
+// Never seen: its bottom edge bounds the band the preview is centred in.
+inline constexpr int kWatchPreviewBound = 1032;
+
+const plat::DialogTemplate& WatchSet();
+
 }  // namespace dlg

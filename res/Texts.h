@@ -44,4 +44,13 @@ inline constexpr const char* kMenuMove = "ﾎﾞﾀﾝの移動(&M)";
 inline constexpr const char* kMenuTopmost = "常に手前に表示(&T)";
 inline constexpr const char* kMenuDelete = "削除(&D)";
 
+// The clock settings dialog.
+inline constexpr const char* kWatchSetCaption = "時計の設定";
+inline constexpr const char* kWatchSetFont = "ﾌｫﾝﾄの変更";
+inline constexpr const char* kWatchSetTopmost = "常に手前に表示";
+inline constexpr const char* kWatchSetTextColour = "文字の色";
+inline constexpr const char* kWatchSetBackColour = "背景の色";
+inline constexpr const char* kCancel = "ｷｬﾝｾﾙ";
+inline constexpr const char* kWatchSample = "10:15";
+
 }  // namespace text

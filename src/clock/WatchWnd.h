@@ -1,7 +1,72 @@
-// The desktop clock.
+// The desktop clock: a captionless box showing month/day and hours:minutes, dragged by its
+// inside and resized at its edge. It keeps everything it knows in the "Watch" section, read when
+// it is made and written only when it goes.
 #pragma once
 
-class CWatchWnd {
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/Platform.h"
+
+class CMainWnd;
+
+// The clock window's rectangle when "Positon" holds nothing.
+inline constexpr const char* kDefaultClockPosition = "10,10,110,60";
+
+class CWatchWnd : public plat::IPopupEvents {
   public:
-    void ReassertTopmost() {}
+    // Reads "TopMost", "BkColor" and "TextColor".
+    CWatchWnd(CMainWnd& main, plat::IPlatform& platform);
+    // Writes "TopMost", "BkColor" and "TextColor".
+    ~CWatchWnd() override;
+    CWatchWnd(const CWatchWnd&) = delete;
+    CWatchWnd& operator=(const CWatchWnd&) = delete;
+
+    // "Positon" as stored, made fit to be shown.
+    static plat::Rect StoredRect(plat::IPlatform& platform);
+    void Create(plat::Rect rect);
+    // Writes "Positon" from where the window stands now.
+    void SavePosition();
+    // Its WM_DESTROY writes the font.
+    void DestroyWindow();
+    // Brings a clock whose monitor went back onto the primary screen.
+    void KeepOnScreen();
+
+    void ReassertTopmost();
+    void ApplyTopmost();
+    void DrawClock();
+    plat::WindowRef Window() const { return m_hWnd; }
+
+    // plat::IPopupEvents
+    void OnCreate(plat::WindowRef self) override;
+    void OnPaint() override;
+    void OnTimer(int id) override;
+    std::optional<int> OnNcHitTest(plat::Point screen) override;
+    std::optional<plat::Size> OnGetMinTrackSize() override;
+    void OnNcLButtonDblClk() override;
+    bool OnClose() override;
+    void OnDestroy() override;
+
+    plat::Font m_font;
+    plat::Colour m_bkColor = 12632256;
+    plat::Colour m_textColor = 4194368;
+    int m_topMost = 1;
+
+  private:
+    void SetTopmost(plat::ZOrder z);
+
+    CMainWnd& m_main;
+    plat::IPlatform& m_platform;
+    plat::WindowRef m_hWnd;
+    // Outlived by a weak reference when the object goes while a handler of its own still runs.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };
+
+// "WatchFont" and "WatchFontName" to a font description and back.
+plat::LogFont ParseWatchFont(const std::string& fields, std::string_view faceName);
+std::string FormatWatchFont(const plat::LogFont& font);
+// The first 31 characters at most, never half of one: what a face-name field can hold.
+std::string CutFaceName(std::string_view name);
+// "MM/DD HH:MM".
+std::string ClockText(const plat::LocalTime& t);

@@ -158,12 +158,21 @@ class IDialog {
     // An up-down control's range; it never wraps.
     virtual void SetSpinRange(int id, int lower, int upper) = 0;
     virtual void End(int result) = 0;
+    // Geometry in pixels of the dialog's client area.
+    virtual Rect ClientRect() = 0;
+    virtual Rect ItemRect(int id) = 0;
+    virtual void MoveItem(int id, Rect rect, bool repaint) = 0;
+    virtual bool IsChecked(int id) = 0;
+    virtual void SetChecked(int id, bool checked) = 0;
+    virtual void Invalidate(bool erase) = 0;
 };
 
 class IDialogEvents {
   public:
     virtual ~IDialogEvents() = default;
     virtual void OnInitDialog(IDialog& dialog) = 0;
+    // Inside the dialog's paint cycle; drawing goes through the graphics port.
+    virtual void OnPaint(IDialog& /*dialog*/) {}
     // OK, Enter, Cancel, Escape and the close box end the dialog unless a dialog says otherwise.
     virtual void OnCommand(IDialog& dialog, int id, int /*notifyCode*/) {
         if (id == mb::kIdOk || id == mb::kIdCancel) dialog.End(id);
@@ -194,6 +203,9 @@ class IPopupEvents {
     virtual void OnCommand(int /*id*/) {}
     // The end of a move or resize by the platform.
     virtual void OnExitSizeMove() {}
+    // The smallest size the window may take, at creation and when the user resizes it; none
+    // leaves the platform's own, which for a sizing frame is that of a captioned window.
+    virtual std::optional<Size> OnGetMinTrackSize() { return std::nullopt; }
     // False keeps the window open.
     virtual bool OnClose() { return true; }
     virtual void OnDestroy() {}

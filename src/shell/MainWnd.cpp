@@ -288,11 +288,27 @@ void CMainWnd::MakeButtonsSameSize() {
     SaveButtonList();
 }
 
-void CMainWnd::ToggleClock() {}
+void CMainWnd::ToggleClock() {
+    if (m_pWatch) {
+        DestroyClock();
+    } else {
+        CreateClock();
+    }
+}
 
-void CMainWnd::CreateClock() {}
+void CMainWnd::CreateClock() {
+    if (m_pWatch) return;
+    const plat::Rect rect = CWatchWnd::StoredRect(m_platform);
+    m_pWatch = std::make_unique<CWatchWnd>(*this, m_platform);
+    m_pWatch->Create(rect);
+}
 
-void CMainWnd::DestroyClock() { m_pWatch.reset(); }
+void CMainWnd::DestroyClock() {
+    if (!m_pWatch) return;
+    m_pWatch->SavePosition();
+    m_pWatch->DestroyWindow();
+    m_pWatch.reset();
+}
 
 // --- Shutdown ------------------------------------------------------------------------------
 
@@ -334,4 +350,5 @@ void CMainWnd::OnDestroyed() {
 
 void CMainWnd::OnDisplayChange() {
     for (auto& button : m_buttons) button->KeepOnScreen();
+    if (m_pWatch) m_pWatch->KeepOnScreen();
 }

@@ -225,6 +225,18 @@ HWND WaitForMenu(std::chrono::milliseconds timeout) {
     return menu;
 }
 
+HWND OpenTrayMenu(POINT icon) {
+    // A taskbar that has just been shown again may miss the first click.
+    HWND menu = nullptr;
+    for (int attempt = 0; attempt < 3 && menu == nullptr; ++attempt) {
+        Click(icon.x, icon.y, 3);
+        menu = WaitForMenu(std::chrono::seconds(3));
+    }
+    // Off the icon, so its tip does not cover the menu.
+    RunUnix({"/usr/bin/xdotool", "mousemove", "400", "300"});
+    return menu;
+}
+
 void ChooseByMnemonic(HWND menu, char key) {
     // The menu loop reads its thread's queue as it would a keystroke.
     PostMessageW(menu, WM_CHAR, static_cast<WPARAM>(key), 0);

@@ -26,6 +26,8 @@ bool TrayIconPoint(POINT& at);
 HWND WaitForMenu(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 // Chooses a menu item by its mnemonic, as the key would.
 void ChooseByMnemonic(HWND menu, char key);
+// Right-clicks the tray icon at `icon` until the menu shows; the menu, or null.
+HWND OpenTrayMenu(POINT icon);
 
 // A path of the build machine as Wine sees it (its root is drive Z:).
 std::wstring WindowsPath(std::wstring path);

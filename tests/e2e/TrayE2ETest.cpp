@@ -30,17 +30,7 @@ class TrayMenu : public testing::Test {
             program.WaitForExit(10s);
         }
     }
-    HWND OpenMenu() {
-        // A taskbar that has just been shown again may miss the first click.
-        HWND menu = nullptr;
-        for (int attempt = 0; attempt < 3 && menu == nullptr; ++attempt) {
-            e2e::Click(icon.x, icon.y, 3);
-            menu = e2e::WaitForMenu(3s);
-        }
-        // Off the icon, so its tip does not cover the menu.
-        e2e::RunUnix({"/usr/bin/xdotool", "mousemove", "400", "300"});
-        return menu;
-    }
+    HWND OpenMenu() { return e2e::OpenTrayMenu(icon); }
 
     Process program;
     HWND main = nullptr;

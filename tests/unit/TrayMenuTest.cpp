@@ -52,7 +52,7 @@ TEST_P(TrayMenuShape, ListsItsItemsInOrderWithTheirIds) {
     h.store().Put("Button", "Num", c.buttons);
     ASSERT_TRUE(h.app.InitInstance());
     h.main().m_bButtonsShown = c.shown;
-    if (c.clock) h.main().m_pWatch = std::make_unique<CWatchWnd>();
+    if (c.clock) h.main().OnCommand(ID_CLOCK);
     std::vector<std::string> lines;
     Flatten(h.main().BuildTrayMenu(), "", lines);
     EXPECT_EQ(lines, c.lines);

@@ -169,9 +169,40 @@ plat::Icon MakeIcon(std::uintptr_t tag) {
 FakeDialog::FakeDialog(const plat::DialogTemplate& t, plat::IDialogEvents& events,
                        plat::WindowRef self)
     : m_template(t), m_events(events), m_self(self) {
+    const auto px = [](int units) { return units * kDialogUnit / 2; };
     for (const auto& c : t.controls) {
-        if (c.id != -1) m_texts[c.id] = c.text;
+        if (c.id == -1) continue;
+        m_texts[c.id] = c.text;
+        m_rects[c.id] = {px(c.x), px(c.y), px(c.x + c.cx), px(c.y + c.cy)};
     }
+}
+
+plat::Rect FakeDialog::ClientRect() {
+    return {0, 0, m_template.cx * kDialogUnit / 2, m_template.cy * kDialogUnit / 2};
+}
+
+plat::Rect FakeDialog::ItemRect(int id) {
+    auto it = m_rects.find(id);
+    return it == m_rects.end() ? plat::Rect{} : it->second;
+}
+
+void FakeDialog::MoveItem(int id, plat::Rect rect, bool) {
+    if (m_rects.count(id) != 0) m_rects[id] = rect;
+}
+
+bool FakeDialog::IsChecked(int id) { return m_checked[id]; }
+
+void FakeDialog::SetChecked(int id, bool checked) { m_checked[id] = checked; }
+
+void FakeDialog::Invalidate(bool) { ++invalidations; }
+
+void FakeDialog::Click(int id) {
+    for (const auto& c : m_template.controls) {
+        if (c.id == id && c.className == "BUTTON" && (c.style & 0xF) == plat::ws::kBsAutoCheckBox) {
+            m_checked[id] = !m_checked[id];
+        }
+    }
+    m_events.OnCommand(*this, id, 0);
 }
 
 std::string FakeDialog::ItemText(int id) {

@@ -72,11 +72,23 @@ class FakeDialog : public plat::IDialog {
     void FocusItem(int id, bool selectAll) override;
     void SetSpinRange(int id, int lower, int upper) override;
     void End(int result) override;
+    plat::Rect ClientRect() override;
+    plat::Rect ItemRect(int id) override;
+    void MoveItem(int id, plat::Rect rect, bool repaint) override;
+    bool IsChecked(int id) override;
+    void SetChecked(int id, bool checked) override;
+    void Invalidate(bool erase) override;
 
-    // The user's hands: a click on a button, as the window system would report it, and typing
-    // into an edit (which reports the change as an edit would).
-    void Click(int id) { m_events.OnCommand(*this, id, 0); }
+    // The user's hands: a click on a button, as the window system would report it. A click on
+    // an automatic check box turns it over first.
+    void Click(int id);
+    // Typing into an edit, which reports the change as an edit would.
     void Type(int id, std::string_view text);
+    // The window system asking for a repaint.
+    void Paint() { m_events.OnPaint(*this); }
+    // A dialog unit is kDialogUnit / 2 pixels both ways in the fake, as with a 9-point font.
+    static constexpr int kDialogUnit = 3;
+    int invalidations = 0;
 
     int focusedItem = -1;
     bool focusSelectsAll = false;
@@ -91,6 +103,8 @@ class FakeDialog : public plat::IDialog {
     plat::IDialogEvents& m_events;
     plat::WindowRef m_self;
     std::map<int, std::string> m_texts;
+    std::map<int, plat::Rect> m_rects;
+    std::map<int, bool> m_checked;
     std::optional<int> m_result;
 };
 

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/win32/DialogTemplate.h"
@@ -86,6 +87,12 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
         case WM_EXITSIZEMOVE:
             events.OnExitSizeMove();
             break;
+        case WM_GETMINMAXINFO:
+            if (auto size = events.OnGetMinTrackSize()) {
+                reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {size->cx, size->cy};
+                return 0;
+            }
+            break;
         case WM_CLOSE:
             if (events.OnClose()) DestroyWindow(hwnd);
             return 0;
@@ -100,12 +107,17 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
     return 0;
 }
 
+// The events of the popup being created: the size is fixed by WM_GETMINMAXINFO, which comes
+// before WM_NCCREATE hands them over.
+thread_local plat::IPopupEvents* t_creating = nullptr;
+
 LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
     plat::IPopupEvents* events = EventsOf(hwnd, false);
+    if (events == nullptr && msg == WM_GETMINMAXINFO) events = t_creating;
     if (events == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
     if (msg == WM_CREATE) {
         const LRESULT r = DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -165,9 +177,11 @@ plat::WindowRef WindowSystem::CreatePopup(const plat::PopupSpec& spec, plat::IPo
         RegisterClassExW(&wc);
     }
     const plat::Rect& r = spec.rect;
+    plat::IPopupEvents* const outer = std::exchange(t_creating, &events);
     HWND hwnd = CreateWindowExW(spec.exStyle, className.c_str(), Widen(spec.text).c_str(),
                                 spec.style, r.left, r.top, r.Width(), r.Height(),
                                 ToHwnd(spec.owner), nullptr, instance, &events);
+    t_creating = outer;
     return ToRef(hwnd);
 }
 
@@ -182,8 +196,22 @@ plat::WindowRef WindowSystem::CreateModeless(const plat::DialogTemplate& dialog,
 
 void WindowSystem::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx,
                                 int cy, unsigned flags) {
+    HWND hwnd = ToHwnd(window);
     if (z == plat::ZOrder::Keep) flags |= SWP_NOZORDER;
-    ::SetWindowPos(ToHwnd(window), InsertAfter(z), x, y, cx, cy, flags);
+    // Our windows are all owned by the hidden main window, whose place must not change with
+    // theirs: it would carry every sibling along.
+    if (z == plat::ZOrder::NoTopmost) flags |= SWP_NOOWNERZORDER;
+    ::SetWindowPos(hwnd, InsertAfter(z), x, y, cx, cy, flags);
+    if (z != plat::ZOrder::NoTopmost || !(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+        return;
+    }
+    // Wine keeps an owned window right above its owner; with the owner at the head of the normal
+    // band that place is still in the topmost band, and the window stays there. The owner is
+    // hidden, so it can go to the bottom out of the way.
+    if (HWND owner = GetWindow(hwnd, GW_OWNER)) {
+        ::SetWindowPos(owner, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(hwnd, HWND_NOTOPMOST, x, y, cx, cy, flags);
+    }
 }
 
 void WindowSystem::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {

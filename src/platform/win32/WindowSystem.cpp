@@ -203,6 +203,26 @@ class RunningDialog : public plat::IDialog {
                             static_cast<LPARAM>(upper));
     }
     void End(int result) override { EndDialog(hwnd, result); }
+    plat::Rect ClientRect() override {
+        RECT r{};
+        GetClientRect(hwnd, &r);
+        return {r.left, r.top, r.right, r.bottom};
+    }
+    plat::Rect ItemRect(int id) override {
+        RECT r{};
+        if (!GetWindowRect(GetDlgItem(hwnd, id), &r)) return {};
+        MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        return {r.left, r.top, r.right, r.bottom};
+    }
+    void MoveItem(int id, plat::Rect rect, bool repaint) override {
+        ::MoveWindow(GetDlgItem(hwnd, id), rect.left, rect.top, rect.Width(), rect.Height(),
+                     repaint);
+    }
+    bool IsChecked(int id) override { return IsDlgButtonChecked(hwnd, id) == BST_CHECKED; }
+    void SetChecked(int id, bool checked) override {
+        CheckDlgButton(hwnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    }
+    void Invalidate(bool erase) override { InvalidateRect(hwnd, nullptr, erase); }
 
     plat::IDialogEvents& events;
     HWND hwnd = nullptr;
@@ -220,6 +240,13 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (dialog == nullptr) return FALSE;
     if (msg == WM_COMMAND) {
         dialog->events.OnCommand(*dialog, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    }
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        BeginPaint(hwnd, &ps);
+        dialog->events.OnPaint(*dialog);
+        EndPaint(hwnd, &ps);
         return TRUE;
     }
     return FALSE;

@@ -1,0 +1,243 @@
+#include "clock/WatchWnd.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "button/GetComma.h"
+#include "clock/WatchSetDlg.h"
+#include "res/Texts.h"
+#include "shell/MainWnd.h"
+
+namespace {
+
+constexpr const char* kSection = "Watch";
+constexpr const char* kClassName = "BrisaltoClock";
+constexpr int kTimer = 1;
+constexpr int kTickMilliseconds = 1000;
+// The inner part that drags the clock; the band outside it resizes.
+constexpr int kSizingBand = 3;
+constexpr int kDefaultWidth = 100;
+constexpr int kDefaultHeight = 50;
+constexpr int kFaceNameCharacters = 31;
+// Far beyond any desktop, yet no sum of two such values overflows.
+constexpr long long kCoordinateLimit = 1 << 20;
+
+plat::Colour ReadColour(plat::ISettingsStore& store, const char* key, const char* fallback) {
+    return static_cast<plat::Colour>(LeadingInt(store.ReadString(kSection, key, fallback)));
+}
+
+// A rectangle that lies on no monitor (its monitor was unplugged) is pulled onto the primary
+// screen at the nearest place, keeping its size.
+plat::Rect OntoSomeMonitor(plat::Rect r, plat::IWindowSystem& windows) {
+    if (windows.OnSomeMonitor(r)) return r;
+    const plat::Size screen = windows.ScreenSize();
+    const int left = std::clamp(r.left, 0, std::max(0, screen.cx - r.Width()));
+    const int top = std::clamp(r.top, 0, std::max(0, screen.cy - r.Height()));
+    return {left, top, left + r.Width(), top + r.Height()};
+}
+
+}  // namespace
+
+std::string CutFaceName(std::string_view name) {
+    int characters = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(name[i]) & 0xC0) != 0x80;
+        if (starts && ++characters > kFaceNameCharacters) return std::string(name.substr(0, i));
+    }
+    return std::string(name);
+}
+
+plat::LogFont ParseWatchFont(const std::string& fields, std::string_view faceName) {
+    CGetComma comma;
+    comma.SetString(fields);
+    const auto byte = [&](int k) { return static_cast<std::uint8_t>(comma.GetInt(k) & 0xFF); };
+    plat::LogFont f;
+    f.height = comma.GetInt(0);
+    f.width = comma.GetInt(1);
+    f.escapement = comma.GetInt(2);
+    f.orientation = comma.GetInt(3);
+    f.weight = comma.GetInt(4);
+    f.italic = byte(5);
+    f.underline = byte(6);
+    f.strikeOut = byte(7);
+    f.charSet = byte(8);
+    f.outPrecision = byte(9);
+    f.clipPrecision = byte(10);
+    f.quality = byte(11);
+    f.pitchAndFamily = byte(12);
+    f.faceName = CutFaceName(faceName);
+    return f;
+}
+
+std::string FormatWatchFont(const plat::LogFont& f) {
+    const int fields[] = {f.height,        f.width,        f.escapement,    f.orientation,
+                          f.weight,        f.italic,       f.underline,     f.strikeOut,
+                          f.charSet,       f.outPrecision, f.clipPrecision, f.quality,
+                          f.pitchAndFamily};
+    std::string out;
+    for (int v : fields) {
+        if (!out.empty()) out += ',';
+        out += std::to_string(v);
+    }
+    return out;
+}
+
+std::string ClockText(const plat::LocalTime& t) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d/%02d %02d:%02d", t.month, t.day, t.hour, t.minute);
+    return text;
+}
+
+CWatchWnd::CWatchWnd(CMainWnd& main, plat::IPlatform& platform)
+    : m_main(main), m_platform(platform) {
+    auto& store = m_platform.Store();
+    m_topMost = store.ReadInt(kSection, "TopMost", 1);
+    m_bkColor = ReadColour(store, "BkColor", "12632256");
+    m_textColor = ReadColour(store, "TextColor", "4194368");
+}
+
+CWatchWnd::~CWatchWnd() {
+    // Never leave a live window calling into a deleted object.
+    DestroyWindow();
+    auto& store = m_platform.Store();
+    store.WriteInt(kSection, "TopMost", m_topMost);
+    store.WriteString(kSection, "BkColor", std::to_string(m_bkColor));
+    store.WriteString(kSection, "TextColor", std::to_string(m_textColor));
+}
+
+plat::Rect CWatchWnd::StoredRect(plat::IPlatform& platform) {
+    CGetComma comma;
+    comma.SetString(platform.Store().ReadString(kSection, "Positon", kDefaultClockPosition));
+    const auto field = [&](int k) {
+        return std::clamp<long long>(comma.GetInt(k), -kCoordinateLimit, kCoordinateLimit);
+    };
+    const long long left = field(0), top = field(1);
+    long long right = field(2), bottom = field(3);
+    // A box of no size could be neither seen nor grabbed again.
+    if (right <= left || bottom <= top) {
+        right = left + kDefaultWidth;
+        bottom = top + kDefaultHeight;
+    }
+    const plat::Rect r{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+                       static_cast<int>(bottom)};
+    return OntoSomeMonitor(r, platform.Windows());
+}
+
+void CWatchWnd::Create(plat::Rect rect) {
+    using namespace plat::ws;
+    plat::PopupSpec spec;
+    spec.className = kClassName;
+    spec.classStyle = plat::cs::kHRedraw | plat::cs::kVRedraw;
+    spec.text = text::kProductName;
+    spec.style = kPopup | kVisible | kBorder | kThickFrame;
+    spec.exStyle = m_topMost == 1 ? kExTopmost : 0;
+    spec.rect = rect;
+    spec.owner = m_main.Window();
+    auto& windows = m_platform.Windows();
+    if (windows.CreatePopup(spec, *this)) windows.ShowWindow(m_hWnd, plat::sw::kShow);
+}
+
+void CWatchWnd::OnCreate(plat::WindowRef self) {
+    m_hWnd = self;
+    auto& store = m_platform.Store();
+    const std::string fields = store.ReadString(kSection, "WatchFont", "");
+    const std::string face = store.ReadString(kSection, "WatchFontName", "");
+    m_font = m_platform.Graphics().MakeFont(ParseWatchFont(fields, face));
+    m_platform.Windows().SetTimer(m_hWnd, kTimer, kTickMilliseconds);
+}
+
+void CWatchWnd::SavePosition() {
+    if (!m_hWnd) return;
+    const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    m_platform.Store().WriteString(kSection, "Positon",
+                                   std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                                       std::to_string(r.right) + "," + std::to_string(r.bottom));
+}
+
+void CWatchWnd::DestroyWindow() {
+    if (m_hWnd) m_platform.Windows().DestroyWindow(m_hWnd);
+}
+
+void CWatchWnd::OnDestroy() {
+    const plat::LogFont f = m_platform.Graphics().DescribeFont(m_font);
+    auto& store = m_platform.Store();
+    store.WriteString(kSection, "WatchFont", FormatWatchFont(f));
+    store.WriteString(kSection, "WatchFontName", f.faceName);
+    m_hWnd = {};
+}
+
+void CWatchWnd::KeepOnScreen() {
+    if (!m_hWnd) return;
+    auto& windows = m_platform.Windows();
+    const plat::Rect now = windows.WindowRect(m_hWnd);
+    const plat::Rect placed = OntoSomeMonitor(now, windows);
+    if (placed == now) return;
+    windows.SetWindowPos(m_hWnd, plat::ZOrder::Keep, placed.left, placed.top, 0, 0,
+                         plat::swp::kNoSize | plat::swp::kNoZOrder | plat::swp::kNoActivate);
+}
+
+void CWatchWnd::SetTopmost(plat::ZOrder z) {
+    if (!m_hWnd) return;
+    auto& windows = m_platform.Windows();
+    const plat::Rect r = windows.WindowRect(m_hWnd);
+    windows.SetWindowPos(m_hWnd, z, r.left, r.top, r.Width(), r.Height(), plat::swp::kShowWindow);
+}
+
+void CWatchWnd::ReassertTopmost() {
+    if (m_topMost != 0) SetTopmost(plat::ZOrder::Topmost);
+}
+
+void CWatchWnd::ApplyTopmost() {
+    SetTopmost(m_topMost != 0 ? plat::ZOrder::Topmost : plat::ZOrder::NoTopmost);
+}
+
+void CWatchWnd::DrawClock() {
+    if (!m_hWnd) return;
+    const std::string now = ClockText(m_platform.Clock().Now());
+    m_platform.Graphics().FillAndDrawText(m_hWnd, m_platform.Windows().ClientRect(m_hWnd), m_font,
+                                          now, m_bkColor, m_textColor);
+}
+
+void CWatchWnd::OnPaint() { DrawClock(); }
+
+void CWatchWnd::OnTimer(int) {
+    // Restarted after the drawing, so a slow drawing never queues ticks behind it.
+    auto& windows = m_platform.Windows();
+    windows.KillTimer(m_hWnd, kTimer);
+    DrawClock();
+    windows.SetTimer(m_hWnd, kTimer, kTickMilliseconds);
+}
+
+std::optional<int> CWatchWnd::OnNcHitTest(plat::Point screen) {
+    plat::Rect inner = m_platform.Windows().WindowRect(m_hWnd);
+    inner = {inner.left + kSizingBand, inner.top + kSizingBand, inner.right - kSizingBand,
+             inner.bottom - kSizingBand};
+    if (inner.Contains(screen)) return plat::hit::kCaption;
+    return std::nullopt;
+}
+
+// The box is as large as the user made it, however small: the platform's minimum for a sizing
+// frame is a captioned window's, wider than the clock's own default.
+std::optional<plat::Size> CWatchWnd::OnGetMinTrackSize() { return plat::Size{1, 1}; }
+
+void CWatchWnd::OnNcLButtonDblClk() {
+    if (m_main.RefuseWhileDialogOpen()) return;
+    CMainWnd::DialogScope open(m_main);
+    CWatchSetDlg dialog(m_platform, m_font);
+    dialog.m_topMost = m_topMost;
+    dialog.m_bkColor = m_bkColor;
+    dialog.m_textColor = m_textColor;
+    // The end of the session may close the clock while its dialog is still open.
+    const std::weak_ptr<int> alive = m_alive;
+    const int result = dialog.DoModal(m_main.Window());
+    if (alive.expired() || result != plat::mb::kIdOk || !m_hWnd) return;
+    m_font = std::move(dialog.m_newFont);
+    m_bkColor = dialog.m_bkColor;
+    m_textColor = dialog.m_textColor;
+    m_topMost = dialog.m_topMost;
+    m_platform.Windows().Invalidate(m_hWnd, true);
+    ApplyTopmost();
+    m_main.RefreshTopmost();
+}
+
+bool CWatchWnd::OnClose() { return false; }
