@@ -112,4 +112,30 @@ const plat::DialogTemplate& WatchSet() {
     return t;
 }
 
+// The list draws its own rows, variable in height, and stores no strings.
+constexpr unsigned kOwnerDrawnList = 0x1 | 0x20 | 0x100 | kVScroll | kBorder | kTabStop;
+
+const plat::DialogTemplate& Order() {
+    static const plat::DialogTemplate t{
+        IDD_ORDER,
+        "整列の順序",
+        kModal,
+        0,
+        143,
+        125,
+        kDialogFont,
+        9,
+        {
+            {kOrderList, "LISTBOX", "", kOwnerDrawnList, 5, 8, 84, 110},
+            {kOrderUp, "BUTTON", "↑上へ", kBsPushButton | kTabStop, 96, 19, 40, 14},
+            {kOrderDown, "BUTTON", "↓下へ", kBsPushButton | kTabStop, 96, 36, 40, 14},
+            {1, "BUTTON", "閉じる", kBsPushButton | kDisabled, 130, 61, 11, 7, true},
+            {2, "BUTTON", "閉じる", kBsPushButton | kTabStop, 96, 104, 40, 14},
+            {-1, "BUTTON", "", kBsGroupBox, 91, 9, 49, 46},
+            {-1, "STATIC", "#128", kSsIcon, 106, 62, 18, 20},
+            {-1, "STATIC", "Brisalto", kSsCenter, 97, 85, 40, 17},
+        }};
+    return t;
+}
+
 }  // namespace dlg

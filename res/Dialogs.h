@@ -14,7 +14,13 @@ inline constexpr int kSizeSpin = 1001;
 inline constexpr int kMinButtonSize = 15;
 inline constexpr int kMaxButtonSize = 200;
 
+// The order dialog's list and its two move buttons.
+inline constexpr int kOrderList = 1023;
+inline constexpr int kOrderUp = 1024;
+inline constexpr int kOrderDown = 1025;
+
 const plat::DialogTemplate& About();
+const plat::DialogTemplate& Order();
 const plat::DialogTemplate& ButtonSize();
 const plat::DialogTemplate& Button();
 

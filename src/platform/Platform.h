@@ -165,7 +165,33 @@ class IDialog {
     virtual bool IsChecked(int id) = 0;
     virtual void SetChecked(int id, bool checked) = 0;
     virtual void Invalidate(bool erase) = 0;
+
+    // List boxes whose rows the program draws itself: rows carry only a number of their own.
+    virtual int ListAddRow(int id, std::uintptr_t data) = 0;
+    virtual void ListDeleteRow(int id, int row) = 0;
+    virtual int ListCount(int id) = 0;
+    virtual int ListSelection(int id) = 0;  // -1: none
+    virtual void ListSelect(int id, int row) = 0;
+    virtual void InvalidateItem(int id, bool erase) = 0;
+    // A control's own window, to draw into.
+    virtual WindowRef Item(int id) = 0;
 };
+
+// One row of an owner-drawn list, as the window system asks for it to be drawn.
+struct DrawItem {
+    int control = 0;
+    int row = -1;  // -1: an empty list that has the focus
+    unsigned action = 0;
+    unsigned state = 0;
+    Rect rect;  // in the control's client coordinates
+    WindowRef window;
+};
+namespace oda {
+inline constexpr unsigned kDrawEntire = 1;
+inline constexpr unsigned kSelect = 2;
+inline constexpr unsigned kFocus = 4;
+inline constexpr unsigned kSelected = 1;  // a state
+}  // namespace oda
 
 class IDialogEvents {
   public:
@@ -173,6 +199,9 @@ class IDialogEvents {
     virtual void OnInitDialog(IDialog& dialog) = 0;
     // Inside the dialog's paint cycle; drawing goes through the graphics port.
     virtual void OnPaint(IDialog& /*dialog*/) {}
+    // Owner-drawn rows: their size, and their drawing.
+    virtual Size OnMeasureItem(IDialog& /*dialog*/, int /*control*/, int /*row*/) { return {}; }
+    virtual void OnDrawItem(IDialog& /*dialog*/, const DrawItem& /*item*/) {}
     // OK, Enter, Cancel, Escape and the close box end the dialog unless a dialog says otherwise.
     virtual void OnCommand(IDialog& dialog, int id, int /*notifyCode*/) {
         if (id == mb::kIdOk || id == mb::kIdCancel) dialog.End(id);
@@ -362,6 +391,11 @@ class IGraphics {
     // Fills `rect` (client coordinates) with `back` and draws `text` centred on one line.
     virtual void FillAndDrawText(WindowRef window, Rect rect, const Font& font,
                                  std::string_view text, Colour back, Colour textColour) = 0;
+    // A list row in the system's colours, highlighted when selected: the rectangle filled and
+    // the text drawn at x 21, centred in the row's 20 pixels.
+    virtual void PaintListRow(WindowRef window, Rect rect, std::string_view text,
+                              bool selected) = 0;
+    virtual void DrawIcon(WindowRef window, const Icon& icon, Point at, int size) = 0;
 };
 
 struct LocalTime {

@@ -7,6 +7,7 @@
 #include "arrange/ButtonSizeDlg.h"
 #include "button/PathSplit.h"
 #include "clock/WatchWnd.h"
+#include "edit/OrderDlg.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
 #include "shell/AboutDlg.h"
@@ -276,7 +277,16 @@ void CMainWnd::SpreadButtons() {
     MoveButtons(SpreadLayout(ButtonSizes(), m_platform.Windows().ScreenSize(), random));
 }
 
-void CMainWnd::ShowOrderDialog() {}
+void CMainWnd::ShowOrderDialog() {
+    COrderDlg dialog(m_platform);
+    dialog.SetButtonList(m_buttons);
+    {
+        DialogScope open(*this);
+        dialog.DoModal(m_hWnd);
+    }
+    // The new numbering is written as soon as the user is done with it.
+    if (dialog.Moved()) SaveButtonList();
+}
 
 void CMainWnd::MakeButtonsSameSize() {
     CButtonSizeDlg dialog(m_platform);

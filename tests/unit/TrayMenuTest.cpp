@@ -83,7 +83,7 @@ class Tray : public testing::Test {
 };
 
 TEST_F(Tray, TheIconIsAddedWhileTheWindowIsCreatedAndItsHandleReleased) {
-    fake::LiveHandles() = 0;
+    const int live = fake::FakeIcons::LiveIcons();
     Start();
     ASSERT_EQ(h.platform.tray.calls.size(), 1u);
     const auto& e = h.platform.tray.calls[0];
@@ -95,7 +95,7 @@ TEST_F(Tray, TheIconIsAddedWhileTheWindowIsCreatedAndItsHandleReleased) {
     EXPECT_EQ(e.tip, "Brisalto");
     EXPECT_EQ(h.Calls("Windows.LoadResourceIcon"),
               std::vector<std::string>{"Windows.LoadResourceIcon 138 16x16"});
-    EXPECT_EQ(fake::LiveHandles(), 0);
+    EXPECT_EQ(fake::FakeIcons::LiveIcons(), live);
 }
 
 TEST_F(Tray, ARestartedShellGetsTheSameIconBack) {

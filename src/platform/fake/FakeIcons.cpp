@@ -79,6 +79,8 @@ plat::Icon FakeIcons::Normalize(plat::ImageList& list, const plat::Icon& icon) {
     return MakeIcon(*l->second.image);
 }
 
+plat::Icon FakeIcons::Make(IconInfo info) { return MakeIcon(std::move(info)); }
+
 std::optional<IconInfo> FakeIcons::Describe(const plat::Icon& icon) {
     auto it = Live().icons.find(icon.Get());
     if (it == Live().icons.end()) return std::nullopt;

@@ -44,6 +44,8 @@ class FakeIcons : public plat::IIcons {
     int smallSize = 16;
 
     static std::optional<IconInfo> Describe(const plat::Icon& icon);
+    // A live icon that stands for `info`, as every icon of the fake is.
+    static plat::Icon Make(IconInfo info);
     // Handles of this process not yet released.
     static int LiveIcons();
     static int LiveImageLists();

@@ -161,11 +161,6 @@ int& LiveHandles() {
     return live;
 }
 
-plat::Icon MakeIcon(std::uintptr_t tag) {
-    ++LiveHandles();
-    return plat::Icon(tag, [](std::uintptr_t) { --LiveHandles(); });
-}
-
 FakeDialog::FakeDialog(const plat::DialogTemplate& t, plat::IDialogEvents& events,
                        plat::WindowRef self)
     : m_template(t), m_events(events), m_self(self) {
@@ -227,6 +222,44 @@ void FakeDialog::Type(int id, std::string_view text) {
     m_events.OnCommand(*this, id, kEditUpdate);
 }
 
+int FakeDialog::ListAddRow(int id, std::uintptr_t data) {
+    listRows[id].push_back(data);
+    return static_cast<int>(listRows[id].size()) - 1;
+}
+
+void FakeDialog::ListDeleteRow(int id, int row) {
+    auto& rows = listRows[id];
+    if (row < 0 || row >= static_cast<int>(rows.size())) return;
+    rows.erase(rows.begin() + row);
+    if (listSelection.count(id) && listSelection[id] >= static_cast<int>(rows.size())) {
+        listSelection[id] = -1;
+    }
+}
+
+int FakeDialog::ListCount(int id) { return static_cast<int>(listRows[id].size()); }
+
+int FakeDialog::ListSelection(int id) {
+    auto it = listSelection.find(id);
+    return it == listSelection.end() ? -1 : it->second;
+}
+
+void FakeDialog::ListSelect(int id, int row) {
+    listSelection[id] = row >= 0 && row < ListCount(id) ? row : -1;
+}
+
+void FakeDialog::InvalidateItem(int, bool) { ++invalidations; }
+
+void FakeDialog::DrawRow(int id, int row, unsigned action) {
+    plat::DrawItem item;
+    item.control = id;
+    item.row = row;
+    item.action = action;
+    item.state = row >= 0 && ListSelection(id) == row ? plat::oda::kSelected : 0;
+    item.rect = {0, row * 20, 120, row * 20 + 20};
+    item.window = Item(id);
+    m_events.OnDrawItem(*this, item);
+}
+
 void FakeDialog::End(int result) {
     if (!m_result) m_result = result;
 }
@@ -262,7 +295,7 @@ int FakeWindowSystem::RunModalDialog(const plat::DialogTemplate& dialog, plat::W
 plat::Icon FakeWindowSystem::LoadResourceIcon(int id, int cx, int cy) {
     m_log.push_back("Windows.LoadResourceIcon " + std::to_string(id) + " " + std::to_string(cx) +
                     "x" + std::to_string(cy));
-    return MakeIcon(static_cast<std::uintptr_t>(0x10000 + id));
+    return FakeIcons::Make({"resource#" + std::to_string(id), cx});
 }
 
 std::string FakeWindowSystem::ProgramPath() { return programPath; }
@@ -491,6 +524,18 @@ plat::Size FakeGraphics::Extent(const plat::LogFont& font, std::string_view text
 plat::Size FakeGraphics::MeasureText(plat::WindowRef, const plat::Font& font,
                                      std::string_view text) {
     return Extent(DescribeFont(font), text);
+}
+
+void FakeGraphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text,
+                                bool selected) {
+    m_log.push_back("Graphics.PaintListRow " + std::string(text) + (selected ? " selected" : ""));
+    rows.push_back({window, rect, std::string(text), selected});
+}
+
+void FakeGraphics::DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at,
+                            int size) {
+    m_log.push_back("Graphics.DrawIcon");
+    icons.push_back({window, icon.Get(), at, size});
 }
 
 void FakeGraphics::FillAndDrawText(plat::WindowRef window, plat::Rect rect, const plat::Font& font,

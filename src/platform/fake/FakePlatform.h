@@ -58,9 +58,8 @@ struct MessageBoxCall {
     unsigned type = 0;
 };
 
-// Handles the fake hands out: counted while alive, so a test sees every one released.
+// Fonts the fake hands out: counted while alive, so a test sees every one released.
 int& LiveHandles();
-plat::Icon MakeIcon(std::uintptr_t tag);
 
 // A modal dialog while a test's script runs it: the template's controls with their texts.
 class FakeDialog : public plat::IDialog {
@@ -78,6 +77,21 @@ class FakeDialog : public plat::IDialog {
     bool IsChecked(int id) override;
     void SetChecked(int id, bool checked) override;
     void Invalidate(bool erase) override;
+    int ListAddRow(int id, std::uintptr_t data) override;
+    void ListDeleteRow(int id, int row) override;
+    int ListCount(int id) override;
+    int ListSelection(int id) override;
+    void ListSelect(int id, int row) override;
+    void InvalidateItem(int id, bool erase) override;
+    plat::WindowRef Item(int id) override {
+        return plat::WindowRef{0x9000u + static_cast<unsigned>(id)};
+    }
+
+    // The window system drawing an owner-drawn row.
+    void DrawRow(int id, int row, unsigned action);
+    plat::Size MeasureRow(int id, int row) { return m_events.OnMeasureItem(*this, id, row); }
+    std::map<int, std::vector<std::uintptr_t>> listRows;
+    std::map<int, int> listSelection;
 
     // The user's hands: a click on a button, as the window system would report it. A click on
     // an automatic check box turns it over first.
@@ -263,6 +277,10 @@ class FakeGraphics : public plat::IGraphics {
     void FillAndDrawText(plat::WindowRef window, plat::Rect rect, const plat::Font& font,
                          std::string_view text, plat::Colour back,
                          plat::Colour textColour) override;
+    void PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text,
+                      bool selected) override;
+    void DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at,
+                  int size) override;
 
     struct Face {
         plat::WindowRef window;
@@ -277,8 +295,22 @@ class FakeGraphics : public plat::IGraphics {
         std::string text;
         plat::Colour back, textColour;
     };
+    struct Row {
+        plat::WindowRef window;
+        plat::Rect rect;
+        std::string text;
+        bool selected;
+    };
+    struct DrawnIcon {
+        plat::WindowRef window;
+        std::uintptr_t icon;
+        plat::Point at;
+        int size;
+    };
     std::vector<Face> faces;
     std::vector<Text> texts;
+    std::vector<Row> rows;
+    std::vector<DrawnIcon> icons;
     // A text's extent in the fake: 8 pixels a byte wide, the font's height (16 for 0) high.
     plat::Size Extent(const plat::LogFont& font, std::string_view text) const;
 

@@ -141,4 +141,36 @@ void Graphics::FillAndDrawText(plat::WindowRef window, plat::Rect rect, const pl
     SelectObject(dc.get(), old);
 }
 
+void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text,
+                            bool selected) {
+    WindowDc dc(ToHwnd(window));
+    if (dc.get() == nullptr) return;
+    // The system's colours, read each time: the user may have changed them since.
+    const COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+    const COLORREF fore = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+    HGDIOBJ old = SelectObject(
+        dc.get(), reinterpret_cast<HFONT>(SendMessageW(ToHwnd(window), WM_GETFONT, 0, 0)));
+    RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    HBRUSH brush = CreateSolidBrush(back);
+    FillRect(dc.get(), &r, brush);
+    DeleteObject(brush);
+    SIZE sample{};
+    GetTextExtentPoint32W(dc.get(), L"C:\\Samp", 7, &sample);
+    const int y = rect.top + (20 - sample.cy) / 2;
+    SetBkMode(dc.get(), OPAQUE);
+    SetBkColor(dc.get(), back);
+    SetTextColor(dc.get(), fore);
+    const std::wstring wide = Widen(text);
+    ExtTextOutW(dc.get(), rect.left + 21, y, ETO_CLIPPED, &r, wide.c_str(),
+                static_cast<UINT>(wide.size()), nullptr);
+    SelectObject(dc.get(), old);
+}
+
+void Graphics::DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at, int size) {
+    WindowDc dc(ToHwnd(window));
+    if (dc.get() == nullptr || !icon) return;
+    DrawIconEx(dc.get(), at.x, at.y, reinterpret_cast<HICON>(icon.Get()), size, size, 0, nullptr,
+               DI_NORMAL);
+}
+
 }  // namespace win32

@@ -16,6 +16,10 @@ class Graphics : public plat::IGraphics {
     void FillAndDrawText(plat::WindowRef window, plat::Rect rect, const plat::Font& font,
                          std::string_view text, plat::Colour back,
                          plat::Colour textColour) override;
+    void PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text,
+                      bool selected) override;
+    void DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at,
+                  int size) override;
 };
 
 }  // namespace win32

@@ -223,6 +223,27 @@ class RunningDialog : public plat::IDialog {
         CheckDlgButton(hwnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
     }
     void Invalidate(bool erase) override { InvalidateRect(hwnd, nullptr, erase); }
+    int ListAddRow(int id, std::uintptr_t data) override {
+        return static_cast<int>(
+            SendDlgItemMessageW(hwnd, id, LB_ADDSTRING, 0, static_cast<LPARAM>(data)));
+    }
+    void ListDeleteRow(int id, int row) override {
+        SendDlgItemMessageW(hwnd, id, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
+    }
+    int ListCount(int id) override {
+        return static_cast<int>(SendDlgItemMessageW(hwnd, id, LB_GETCOUNT, 0, 0));
+    }
+    int ListSelection(int id) override {
+        const LRESULT row = SendDlgItemMessageW(hwnd, id, LB_GETCURSEL, 0, 0);
+        return row == LB_ERR ? -1 : static_cast<int>(row);
+    }
+    void ListSelect(int id, int row) override {
+        SendDlgItemMessageW(hwnd, id, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    }
+    void InvalidateItem(int id, bool erase) override {
+        InvalidateRect(GetDlgItem(hwnd, id), nullptr, erase);
+    }
+    plat::WindowRef Item(int id) override { return ToRef(GetDlgItem(hwnd, id)); }
 
     plat::IDialogEvents& events;
     HWND hwnd = nullptr;
@@ -247,6 +268,26 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         BeginPaint(hwnd, &ps);
         dialog->events.OnPaint(*dialog);
         EndPaint(hwnd, &ps);
+        return TRUE;
+    }
+    if (msg == WM_MEASUREITEM) {
+        auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        const plat::Size size = dialog->events.OnMeasureItem(*dialog, static_cast<int>(m->CtlID),
+                                                             static_cast<int>(m->itemID));
+        m->itemWidth = static_cast<UINT>(size.cx);
+        m->itemHeight = static_cast<UINT>(size.cy);
+        return TRUE;
+    }
+    if (msg == WM_DRAWITEM) {
+        const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        plat::DrawItem item;
+        item.control = static_cast<int>(d->CtlID);
+        item.row = static_cast<int>(d->itemID);
+        item.action = d->itemAction;
+        item.state = d->itemState & ODS_SELECTED ? plat::oda::kSelected : 0;
+        item.rect = {d->rcItem.left, d->rcItem.top, d->rcItem.right, d->rcItem.bottom};
+        item.window = ToRef(d->hwndItem);
+        dialog->events.OnDrawItem(*dialog, item);
         return TRUE;
     }
     return FALSE;
