@@ -92,3 +92,59 @@ TEST(Spread, AButtonAsLargeAsTheScreenGoesToZeroInsteadOfDrawingForever) {
 }
 
 }  // namespace
+
+#include "res/Resource.h"
+#include "tests/unit/Harness.h"
+
+namespace {
+
+// The commands move the real buttons from the first one's window, and write the result.
+class ArrangeCommands : public testing::Test {
+  protected:
+    void SetUp() override {
+        h.store().Put("Button", "Num", 4);
+        // Scattered; the first stands at (900, 100).
+        h.StoreButton(1, "C:\\A.EXE", 900, 100);
+        for (int i = 2; i <= 4; ++i) h.StoreButton(i, "C:\\A.EXE", 100 * i, 400 + 10 * i);
+        ASSERT_TRUE(h.app.InitInstance());
+    }
+    plat::Rect Rect(int i) {
+        return h.platform.windows.Find(h.main().m_buttons[static_cast<std::size_t>(i)]->Window())->rect;
+    }
+    Harness h;
+};
+
+TEST_F(ArrangeCommands, RowsMoveEveryButtonAndAreWrittenAtOnce) {
+    h.main().OnCommand(ID_ALIGN_TOP);
+    EXPECT_EQ(Rect(0), (plat::Rect{900, 100, 935, 135}));
+    EXPECT_EQ(Rect(1).left, 936);
+    EXPECT_EQ(Rect(2).left, 972);
+    EXPECT_EQ(Rect(3), (plat::Rect{900, 136, 935, 171}));
+    EXPECT_EQ(h.StoredString("Btn4", "Data"), "0,0,900,136,935,171");
+}
+
+TEST_F(ArrangeCommands, SpreadIsTheSameWithinOneSecondAndStaysOnTheScreen) {
+    h.main().OnCommand(ID_SPREAD);
+    std::vector<plat::Rect> first;
+    for (int i = 0; i < 4; ++i) first.push_back(Rect(i));
+    h.main().OnCommand(ID_SPREAD);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Rect(i), first[static_cast<std::size_t>(i)]);
+        EXPECT_GE(Rect(i).left, 0);
+        EXPECT_LE(Rect(i).left, 1024 - 36 - 1);
+        EXPECT_LE(Rect(i).top, 768 - 36 - 1);
+    }
+    h.platform.clock.seconds += 1;
+    h.main().OnCommand(ID_SPREAD);
+    EXPECT_NE(Rect(0), first[0]);
+}
+
+TEST_F(ArrangeCommands, ColumnsGoDownFromTheFirstButton) {
+    h.main().OnCommand(ID_ALIGN_LEFT);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Rect(i).left, 900);
+        EXPECT_EQ(Rect(i).top, 100 + 36 * i);
+    }
+}
+
+}  // namespace
