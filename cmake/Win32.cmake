@@ -45,6 +45,10 @@ target_include_directories(Brisalto PRIVATE ${PICTURES_DIR} ${CMAKE_SOURCE_DIR}/
 target_link_libraries(Brisalto PRIVATE brisalto_win32)
 target_link_options(Brisalto PRIVATE -municode ${WIN32_LINK})
 add_dependencies(Brisalto pictures)
+# The user guide that the help command opens, beside the program.
+add_custom_command(TARGET Brisalto POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/res/Brisalto.html
+            $<TARGET_FILE_DIR:Brisalto>/Brisalto.html)
 
 # Win32 tests: the adapter against the real API, one process under Wine.
 file(GLOB WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
