@@ -1,66 +1,63 @@
 #include "arrange/Arrange.h"
 
 #include <algorithm>
+#include <utility>
 
-std::vector<plat::Point> RowLayout(plat::Point anchor, const std::vector<int>& sizes,
-                                   int screenWidth, bool downward) {
-    std::vector<plat::Point> places;
-    if (sizes.empty()) return places;
-    int x = anchor.x, y = anchor.y, prev = 0, lineMax = 0;
-    int base = sizes.front();  // from the anchor down to the bottom edge of the current line
+namespace {
+
+// One layout for rows and columns: cells follow each other along one axis from `along`, and a
+// new line starts at `along` again, one line's largest size further across, when the next cell
+// would pass `limit`. Lines grow across (`forward`) or share their far edge and go back.
+// Answers (along, across) for each cell.
+std::vector<std::pair<int, int>> Lines(int along, int across, const std::vector<int>& sizes,
+                                       int limit, bool forward, int firstLineMax) {
+    std::vector<std::pair<int, int>> cells;
+    if (sizes.empty()) return cells;
+    int a = along, c = across, prev = 0, lineMax = firstLineMax;
+    int base = sizes.front();  // from `across` to the far edge of the current line
     for (int s : sizes) {
-        x += prev;
-        if (downward) {
-            if (x + s > screenWidth) {
-                x = anchor.x;
-                y += lineMax;
+        a += prev;
+        if (forward) {
+            if (a + s > limit) {
+                a = along;
+                c += lineMax;
                 lineMax = 0;
             }
         } else {
-            y = anchor.y + base - s;
-            if (x + s > screenWidth) {
+            c = across + base - s;
+            if (a + s > limit) {
                 base -= lineMax;
-                x = anchor.x;
-                y -= lineMax;
+                a = along;
+                c -= lineMax;
                 lineMax = 0;
             }
         }
         lineMax = std::max(lineMax, s);
-        places.push_back({x, y});
+        cells.emplace_back(a, c);
         prev = s;
+    }
+    return cells;
+}
+
+}  // namespace
+
+std::vector<plat::Point> RowLayout(plat::Point anchor, const std::vector<int>& sizes,
+                                   int screenWidth, bool downward) {
+    std::vector<plat::Point> places;
+    for (auto [x, y] : Lines(anchor.x, anchor.y, sizes, screenWidth, downward, 0)) {
+        places.push_back({x, y});
     }
     return places;
 }
 
 std::vector<plat::Point> ColumnLayout(plat::Point anchor, const std::vector<int>& sizes,
                                       int screenHeight, bool rightward) {
-    std::vector<plat::Point> places;
-    if (sizes.empty()) return places;
-    int x = anchor.x, y = anchor.y, prev = 0;
     // Unlike a row, a column starts out as wide as the first button: a first button that
     // already passes the bottom edge moves one column over.
-    int colMax = sizes.front();
-    int base = sizes.front();
-    for (int s : sizes) {
-        y += prev;
-        if (rightward) {
-            if (y + s > screenHeight) {
-                y = anchor.y;
-                x += colMax;
-                colMax = 0;
-            }
-        } else {
-            x = anchor.x + base - s;
-            if (y + s > screenHeight) {
-                base -= colMax;
-                y = anchor.y;
-                x -= colMax;
-                colMax = 0;
-            }
-        }
-        colMax = std::max(colMax, s);
+    const int firstWidth = sizes.empty() ? 0 : sizes.front();
+    std::vector<plat::Point> places;
+    for (auto [y, x] : Lines(anchor.y, anchor.x, sizes, screenHeight, rightward, firstWidth)) {
         places.push_back({x, y});
-        prev = s;
     }
     return places;
 }
