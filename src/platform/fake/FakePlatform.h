@@ -72,11 +72,24 @@ class FakeDialog : public plat::IDialog {
     void FocusItem(int id, bool selectAll) override;
     void SetSpinRange(int id, int lower, int upper) override;
     void End(int result) override;
+    void AddComboItem(int id, std::string_view text) override;
+    void SetComboSelection(int id, int index) override;
+    int ComboSelection(int id) override;
+    void SetItemIcon(int id, const plat::Icon* icon) override;
 
-    // The user's hands: a click on a button, as the window system would report it, and typing
-    // into an edit (which reports the change as an edit would).
+    // The user's hands: a click on a button, as the window system would report it, typing
+    // into an edit (which reports the change as an edit would, as it does for SetItemText),
+    // choosing a combo box item and dropping files on the dialog.
     void Click(int id) { m_events.OnCommand(*this, id, 0); }
-    void Type(int id, std::string_view text);
+    void Type(int id, std::string_view text) { SetItemText(id, text); }
+    void Choose(int id, int index);
+    void Drop(const std::vector<std::string>& files) { m_events.OnDropFiles(*this, files); }
+
+    std::map<int, std::vector<std::string>> comboItems;
+    std::map<int, int> comboSelection;
+    // The handle each icon static shows (0: none). The dialog only lends it, so a test sees a
+    // released one as a handle the fake no longer knows.
+    std::map<int, std::uintptr_t> shownIcons;
 
     int focusedItem = -1;
     bool focusSelectsAll = false;

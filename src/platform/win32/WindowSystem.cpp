@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/DialogTemplate.h"
+#include "platform/win32/Drop.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 #include "res/Resource.h"
@@ -203,6 +204,21 @@ class RunningDialog : public plat::IDialog {
                             static_cast<LPARAM>(upper));
     }
     void End(int result) override { EndDialog(hwnd, result); }
+    void AddComboItem(int id, std::string_view text) override {
+        SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    }
+    void SetComboSelection(int id, int index) override {
+        SendDlgItemMessageW(hwnd, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    int ComboSelection(int id) override {
+        const LRESULT index = SendDlgItemMessageW(hwnd, id, CB_GETCURSEL, 0, 0);
+        return index == CB_ERR ? -1 : static_cast<int>(index);
+    }
+    void SetItemIcon(int id, const plat::Icon* icon) override {
+        const auto handle = icon != nullptr ? icon->Get() : 0;
+        SendDlgItemMessageW(hwnd, id, STM_SETICON, static_cast<WPARAM>(handle), 0);
+    }
 
     plat::IDialogEvents& events;
     HWND hwnd = nullptr;
@@ -220,6 +236,10 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (dialog == nullptr) return FALSE;
     if (msg == WM_COMMAND) {
         dialog->events.OnCommand(*dialog, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    }
+    if (msg == WM_DROPFILES) {
+        dialog->events.OnDropFiles(*dialog, TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
         return TRUE;
     }
     return FALSE;
