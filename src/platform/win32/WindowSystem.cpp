@@ -209,6 +209,9 @@ class RunningDialog : public plat::IDialog {
                             reinterpret_cast<LPARAM>(Widen(text).c_str()));
     }
     void SetComboSelection(int id, int index) override {
+        // Not every version clears the selection for an index past the items.
+        const LRESULT count = SendDlgItemMessageW(hwnd, id, CB_GETCOUNT, 0, 0);
+        if (index < 0 || index >= count) index = -1;
         SendDlgItemMessageW(hwnd, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     }
     int ComboSelection(int id) override {
