@@ -105,6 +105,13 @@ foreach(module fiveicons noicons)
     target_link_options(${module} PRIVATE ${WIN32_LINK})
 endforeach()
 
+set(RECORDER_RC ${CMAKE_SOURCE_DIR}/tests/win32/recorder/Recorder.rc)
+set_source_files_properties(${RECORDER_RC} PROPERTIES OBJECT_DEPENDS "${TEST_ICONS}")
+target_sources(recorder PRIVATE ${RECORDER_RC})
+target_include_directories(recorder PRIVATE ${TEST_ICONS_DIR})
+add_dependencies(recorder testicons)
+add_dependencies(e2e_tests recorder)
+
 add_dependencies(win32_tests recorder fiveicons noicons testicons)
 target_sources(win32_tests PRIVATE tests/e2e/Driver.cpp)
 

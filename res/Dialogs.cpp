@@ -13,13 +13,22 @@ constexpr const char* kDialogFont = "ＭＳ Ｐゴシック";
 constexpr unsigned kModal = kPopup | kCaption | kSysMenu | kDsModalFrame | kDsSetFont | kDsCenter;
 
 constexpr unsigned kEsAutoHScroll = 0x80;
+constexpr unsigned kEsReadOnly = 0x800;
 constexpr unsigned kEsNumber = 0x2000;
+constexpr unsigned kCbsDropDownList = 0x3;
+constexpr unsigned kEdit = kEsAutoHScroll | kBorder | kTabStop;
 // Attached to the control before it, at its right edge, writing plain decimal numbers into it.
 constexpr unsigned kUpDown = 0x2 | 0x4 | 0x10 | 0x20 | 0x80;
 
 plat::DialogControl Rule(int y) { return {-1, "STATIC", "", kSsSunken, 7, y, 182, 1}; }
 plat::DialogControl Centred(int id, const char* text, int y) {
     return {id, "STATIC", text, kSsCenter, 7, y, 182, 10};
+}
+plat::DialogControl Label(const char* text, int x, int y, int cx) {
+    return {-1, "STATIC", text, kSsRight, x, y, cx, 8};
+}
+plat::DialogControl Push(int id, const char* text, int x, int y, int cx) {
+    return {id, "BUTTON", text, kBsPushButton | kTabStop, x, y, cx, 14};
 }
 
 }  // namespace
@@ -134,6 +143,66 @@ const plat::DialogTemplate& Order() {
             {-1, "BUTTON", "", kBsGroupBox, 91, 9, 49, 46},
             {-1, "STATIC", "#128", kSsIcon, 106, 62, 18, 20},
             {-1, "STATIC", "Brisalto", kSsCenter, 97, 85, 40, 17},
+        }};
+    return t;
+}
+
+const plat::DialogTemplate& Setting() {
+    static const plat::DialogTemplate t{
+        IDD_SETTING,
+        "設定",
+        kModal,
+        kExAcceptFiles,
+        279,
+        93,
+        kDialogFont,
+        9,
+        {
+            {kSetTitle, "EDIT", "", kEdit, 75, 5, 147, 14},
+            {kSetPath, "EDIT", "", kEdit, 75, 22, 147, 14},
+            {kSetDir, "EDIT", "", kEdit, 75, 39, 147, 14},
+            {kSetParm, "EDIT", "", kEdit, 75, 56, 147, 14},
+            {kSetShowMode, "COMBOBOX", "", kCbsDropDownList | kVScroll | kTabStop, 75, 73, 69, 44},
+            // Letters are not kept out: the check on OK names what is wrong.
+            {kSizeEdit, "EDIT", "", kEdit, 196, 73, 25, 14},
+            {kSizeSpin, "msctls_updown32", "", kUpDown, 220, 73, 9, 14},
+            Push(kSetChangeIcon, "ｱｲｺﾝの変更", 226, 5, 48),
+            Push(kSetBrowse, "参照", 226, 22, 48),
+            Push(1, "OK", 226, 56, 48),
+            Push(2, "ｷｬﾝｾﾙ", 226, 73, 48),
+            {kSetPreview, "STATIC", "", kSsIcon, 15, 12, 20, 20},
+            Label("ﾀｲﾄﾙ ：", 43, 10, 28),
+            Label("ﾌﾙﾊﾟｽ ：", 40, 27, 31),
+            Label("起動時のﾃﾞｨﾚｸﾄﾘ ：", 3, 44, 68),
+            Label("起動時のﾊﾟﾗﾒｰﾀ ：", 3, 60, 68),
+            Label("起動時の大きさ ：", 3, 76, 68),
+            Label("ﾎﾞﾀﾝのｻｲｽﾞ ：", 146, 76, 47),
+            {-1, "BUTTON", "ｱｲｺﾝ", kBsGroupBox, 9, 4, 29, 33},
+        }};
+    return t;
+}
+
+const plat::DialogTemplate& IconChange() {
+    static const plat::DialogTemplate t{
+        IDD_ICONCHANGE,
+        "ｱｲｺﾝの変更",
+        kModal,
+        0,
+        223,
+        79,
+        kDialogFont,
+        9,
+        {
+            Push(1, "OK", 134, 61, 39),
+            Push(2, "ｷｬﾝｾﾙ", 173, 61, 39),
+            Push(kIconBrowse, "参照", 173, 15, 39),
+            Push(kIconPrevious, "<-", 68, 48, 27),
+            Push(kIconNext, "->", 95, 48, 28),
+            // Read-only: a file is chosen by browsing, never typed.
+            {kIconFile, "EDIT", "", kEdit | kEsReadOnly, 71, 15, 90, 14},
+            {kIconPreview, "STATIC", "", kSsIcon | kSsSunken, 23, 52, 18, 20},
+            {-1, "STATIC", "ｱｲｺﾝのﾌｧｲﾙ名", kSsCenter, 5, 19, 59, 8},
+            Push(kIconDefault, "標準のｱｲｺﾝ", 68, 62, 55),
         }};
     return t;
 }

@@ -19,8 +19,28 @@ inline constexpr int kOrderList = 1023;
 inline constexpr int kOrderUp = 1024;
 inline constexpr int kOrderDown = 1025;
 
+// The settings dialog of one entry.
+inline constexpr int kSetTitle = 1007;
+inline constexpr int kSetPath = 1008;
+inline constexpr int kSetDir = 1009;
+inline constexpr int kSetParm = 1010;
+inline constexpr int kSetShowMode = 1011;
+inline constexpr int kSetChangeIcon = 1004;
+inline constexpr int kSetBrowse = 1012;
+inline constexpr int kSetPreview = 1026;
+
+// The icon change dialog.
+inline constexpr int kIconBrowse = 1016;
+inline constexpr int kIconPrevious = 1017;
+inline constexpr int kIconNext = 1018;
+inline constexpr int kIconFile = 1019;
+inline constexpr int kIconPreview = 1020;
+inline constexpr int kIconDefault = 1021;
+
 const plat::DialogTemplate& About();
 const plat::DialogTemplate& Order();
+const plat::DialogTemplate& Setting();
+const plat::DialogTemplate& IconChange();
 const plat::DialogTemplate& ButtonSize();
 const plat::DialogTemplate& Button();
 

@@ -23,6 +23,18 @@ inline constexpr const char* kPositiveInteger = "正の整数を入力してく�
 inline constexpr const char* kInteger = "整数を入力してください。";
 inline constexpr const char* kIntegerRange = "%1 から %2 までの整数を入力してください。";
 
+// The entry editing dialogs: the show modes in the order of their numbers, and the open-file
+// filters as label and pattern pairs.
+inline constexpr const char* kShowModes[] = {"通常のｳｲﾝﾄﾞｳ", "最小化", "最大化"};
+inline constexpr const char* kProgramFilter =
+    "実行ﾌｧｲﾙ(*.exe ;*.com) |*.exe;*.com|ﾄﾞｷｭﾒﾝﾄ ﾌｧｲﾙ(*.doc;*.txt)|*.doc;*.txt|"
+    "すべてのﾌｧｲﾙ(*.*)|*.*||";
+inline constexpr const char* kProgramInitialName = "*.exe;*.com";
+inline constexpr const char* kIconFilter =
+    "ｱｲｺﾝﾌｧｲﾙ|*.exe;*.com;*.dll;*.ico|ﾌﾟﾛｸﾞﾗﾑ|*.exe;*.com|ﾗｲﾌﾞﾗﾘ|*.dll|ｱｲｺﾝ|*.ico|"
+    "すべてのﾌｧｲﾙ|*.*||";
+inline constexpr const char* kIconInitialName = "*.exe;*.com;*.dll;*.ico";
+
 // The main menu.
 inline constexpr const char* kMenuAddButton = "ﾎﾞﾀﾝの追加(&B)";
 inline constexpr const char* kMenuArrange = "整列(&A)";

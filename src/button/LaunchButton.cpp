@@ -2,6 +2,7 @@
 
 #include "button/PathSplit.h"
 #include "edit/LoadIcon.h"
+#include "edit/SettingDlg.h"
 #include "res/Dialogs.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
@@ -216,4 +217,21 @@ void CLaunchButton::Delete() {
     main.RefreshTopmost();
 }
 
-void CLaunchButton::EditSettings() {}
+void CLaunchButton::EditSettings() {
+    CMainWnd::DialogScope open(m_main);
+    CSettingDlg dialog(m_platform);
+    dialog.SetButtonInfo(m_info);
+    if (dialog.DoModal(m_hWnd) != plat::mb::kIdOk) return;
+    ButtonInfo info;
+    dialog.GetButtonInfo(info);
+    auto& windows = m_platform.Windows();
+    info.rect = windows.WindowRect(m_hWnd);
+    // The faces are composed afresh on every paint, so nothing of the old icon stays on them;
+    // ApplyInfo loads the new one.
+    ApplyInfo(info, m_option);
+    const plat::Rect r = windows.WindowRect(m_hWnd);
+    windows.MoveWindow(m_hWnd, r.left, r.top, m_info.size - 1, m_info.size - 1, true);
+    DrawFace();
+    m_main.RefreshTopmost();
+    m_main.SaveButtonList();  // a finished edit survives a crash
+}

@@ -146,6 +146,14 @@ struct DialogTemplate {
     std::vector<DialogControl> controls;
 };
 
+// What an edit reports when its text has changed, by the user's hand or by SetItemText.
+inline constexpr int kEditUpdate = 0x400;
+// Open-file chooser flags.
+namespace ofn {
+inline constexpr unsigned kOverwritePrompt = 0x2;
+inline constexpr unsigned kHideReadOnly = 0x4;
+}  // namespace ofn
+
 // A modal dialog while it runs.
 class IDialog {
   public:
@@ -175,6 +183,16 @@ class IDialog {
     virtual void InvalidateItem(int id, bool erase) = 0;
     // A control's own window, to draw into.
     virtual WindowRef Item(int id) = 0;
+
+    // Combo boxes, icon statics and dropped files: what the entry editing dialogs need.
+    virtual void AddComboItem(int id, std::string_view text) = 0;
+    // An index outside the items leaves the combo box without a selection.
+    virtual void SetComboSelection(int id, int index) = 0;
+    // -1 when nothing is selected.
+    virtual int ComboSelection(int id) = 0;
+    // The static only borrows the icon: its owner keeps it alive while it is shown and lets it
+    // go only after showing another one (or none) or after the dialog has ended.
+    virtual void SetItemIcon(int id, const Icon* icon) = 0;
 };
 
 // One row of an owner-drawn list, as the window system asks for it to be drawn.
@@ -206,6 +224,8 @@ class IDialogEvents {
     virtual void OnCommand(IDialog& dialog, int id, int /*notifyCode*/) {
         if (id == mb::kIdOk || id == mb::kIdCancel) dialog.End(id);
     }
+    // Files dropped on a dialog whose template accepts them: full paths, in drop order.
+    virtual void OnDropFiles(IDialog& /*dialog*/, const std::vector<std::string>& /*files*/) {}
 };
 
 // What the program's own popup windows (the launch buttons, the clock) hear. Points of mouse

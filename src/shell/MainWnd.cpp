@@ -8,6 +8,7 @@
 #include "button/PathSplit.h"
 #include "clock/WatchWnd.h"
 #include "edit/OrderDlg.h"
+#include "edit/SettingDlg.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
 #include "shell/AboutDlg.h"
@@ -243,7 +244,19 @@ void CMainWnd::OpenHelp() {
                            plat::mb::kOk | plat::mb::kIconExclamation);
 }
 
-void CMainWnd::AddButton() {}
+void CMainWnd::AddButton() {
+    DialogScope open(*this);
+    ButtonInfo info;
+    info.size = kDefaultButtonSize;
+    info.rect = {100, 100, 0, 0};
+    CSettingDlg dialog(m_platform);
+    dialog.SetButtonInfo(info);
+    if (dialog.DoModal(m_hWnd) != plat::mb::kIdOk) return;
+    dialog.GetButtonInfo(info);
+    CreateButton(info, 0);
+    RefreshTopmost();
+    SaveButtonList();
+}
 
 std::vector<int> CMainWnd::ButtonSizes() const {
     std::vector<int> sizes;

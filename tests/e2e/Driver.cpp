@@ -211,6 +211,50 @@ bool TrayIconPoint(POINT& at) {
     return true;
 }
 
+HWND OpenTrayMenu(POINT icon) {
+    // A taskbar that has just been shown again may miss the first click.
+    HWND menu = nullptr;
+    for (int attempt = 0; attempt < 3 && menu == nullptr; ++attempt) {
+        Click(icon.x, icon.y, 3);
+        menu = WaitForMenu(std::chrono::seconds(3));
+    }
+    // Off the icon, so its tip does not cover the menu.
+    RunUnix({"/usr/bin/xdotool", "mousemove", "400", "300"});
+    return menu;
+}
+
+void ClickItem(HWND dialog, int id) {
+    RECT r{};
+    GetWindowRect(GetDlgItem(dialog, id), &r);
+    Click((r.left + r.right) / 2, (r.top + r.bottom) / 2, 1);
+}
+
+std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
+    const int cx = r.right - r.left;
+    const int cy = r.bottom - r.top;
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(memory, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                      static_cast<const std::uint32_t*>(bits) + cx * cy);
+    for (auto& p : pixels) p &= 0xFFFFFF;
+    SelectObject(memory, old);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 HWND WaitForMenu(std::chrono::milliseconds timeout) {
     // Menu windows stay around hidden once used; the one that matters is the visible one.
     auto visibleMenu = [] {
@@ -222,18 +266,6 @@ HWND WaitForMenu(std::chrono::milliseconds timeout) {
     };
     HWND menu = nullptr;
     WaitUntil([&] { return (menu = visibleMenu()) != nullptr; }, timeout);
-    return menu;
-}
-
-HWND OpenTrayMenu(POINT icon) {
-    // A taskbar that has just been shown again may miss the first click.
-    HWND menu = nullptr;
-    for (int attempt = 0; attempt < 3 && menu == nullptr; ++attempt) {
-        Click(icon.x, icon.y, 3);
-        menu = WaitForMenu(std::chrono::seconds(3));
-    }
-    // Off the icon, so its tip does not cover the menu.
-    RunUnix({"/usr/bin/xdotool", "mousemove", "400", "300"});
     return menu;
 }
 

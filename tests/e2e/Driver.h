@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,12 +23,12 @@ std::string Screenshot(const std::string& name);
 // Where the program's icon sits in the virtual desktop's notification area; false if the
 // taskbar is not shown (Wine hides it while it holds no icon).
 bool TrayIconPoint(POINT& at);
+// Opens the tray icon's menu with a real right click; none if it did not open.
+HWND OpenTrayMenu(POINT icon);
 // The popup menu being tracked, once it is shown.
 HWND WaitForMenu(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 // Chooses a menu item by its mnemonic, as the key would.
 void ChooseByMnemonic(HWND menu, char key);
-// Right-clicks the tray icon at `icon` until the menu shows; the menu, or null.
-HWND OpenTrayMenu(POINT icon);
 
 // A path of the build machine as Wine sees it (its root is drive Z:).
 std::wstring WindowsPath(std::wstring path);
@@ -40,6 +41,11 @@ std::vector<HWND> ButtonWindows(DWORD pid);
 COLORREF ScreenPixel(int x, int y);
 // A whole file as bytes; empty when it cannot be read.
 std::string ReadFile(const std::wstring& path);
+
+// A real left click in the middle of a dialog's control.
+void ClickItem(HWND dialog, int id);
+// The screen's pixels in `r`, row by row, as 0xRRGGBB.
+std::vector<std::uint32_t> ScreenPixels(const RECT& r);
 
 // Polls `done` until it holds or `timeout` passes.
 bool WaitUntil(const std::function<bool()>& done,

@@ -6,36 +6,15 @@
 #include <thread>
 
 #include "tests/e2e/Driver.h"
+#include "tests/e2e/WithTrayIcon.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using e2e::Process;
 
 constexpr UINT kExit = 57665;
 
-class TrayMenu : public testing::Test {
-  protected:
-    void SetUp() override {
-        e2e::ClearStore();
-        ASSERT_TRUE(program.Start());
-        ASSERT_TRUE(e2e::WaitUntil([&] {
-            return (main = e2e::FindWindowOf(program.Id(), nullptr, L"Brisalt")) != nullptr;
-        }));
-        ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TrayIconPoint(icon); })) << "no tray icon";
-    }
-    void TearDown() override {
-        if (program.Running()) {
-            PostMessageW(main, WM_CLOSE, 0, 0);
-            program.WaitForExit(10s);
-        }
-    }
-    HWND OpenMenu() { return e2e::OpenTrayMenu(icon); }
-
-    Process program;
-    HWND main = nullptr;
-    POINT icon{};
-};
+using TrayMenu = e2e::WithTrayIcon;
 
 TEST_F(TrayMenu, ARightClickOpensItAndItsExitItemEndsTheProgram) {
     HWND menu = OpenMenu();

@@ -109,7 +109,8 @@ class ArrangeCommands : public testing::Test {
         ASSERT_TRUE(h.app.InitInstance());
     }
     plat::Rect Rect(int i) {
-        return h.platform.windows.Find(h.main().m_buttons[static_cast<std::size_t>(i)]->Window())->rect;
+        return h.platform.windows.Find(h.main().m_buttons[static_cast<std::size_t>(i)]->Window())
+            ->rect;
     }
     Harness h;
 };

@@ -81,8 +81,8 @@ plat::Icon FakeIcons::Normalize(plat::ImageList& list, const plat::Icon& icon) {
 
 plat::Icon FakeIcons::Make(IconInfo info) { return MakeIcon(std::move(info)); }
 
-std::optional<IconInfo> FakeIcons::Describe(const plat::Icon& icon) {
-    auto it = Live().icons.find(icon.Get());
+std::optional<IconInfo> FakeIcons::Describe(std::uintptr_t handle) {
+    auto it = Live().icons.find(handle);
     if (it == Live().icons.end()) return std::nullopt;
     return it->second;
 }

@@ -43,7 +43,9 @@ class FakeIcons : public plat::IIcons {
     int largeSize = 32;
     int smallSize = 16;
 
-    static std::optional<IconInfo> Describe(const plat::Icon& icon);
+    static std::optional<IconInfo> Describe(const plat::Icon& icon) { return Describe(icon.Get()); }
+    // None for a handle that was never made or is released.
+    static std::optional<IconInfo> Describe(std::uintptr_t handle);
     // A live icon that stands for `info`, as every icon of the fake is.
     static plat::Icon Make(IconInfo info);
     // Handles of this process not yet released.

@@ -206,7 +206,11 @@ std::string FakeDialog::ItemText(int id) {
 }
 
 void FakeDialog::SetItemText(int id, std::string_view text) {
-    if (m_texts.count(id) != 0) m_texts[id] = std::string(text);
+    if (m_texts.count(id) == 0) return;
+    m_texts[id] = std::string(text);
+    for (const auto& c : m_template.controls) {
+        if (c.id == id && c.className == "EDIT") m_events.OnCommand(*this, id, plat::kEditUpdate);
+    }
 }
 
 void FakeDialog::FocusItem(int id, bool selectAll) {
@@ -216,10 +220,26 @@ void FakeDialog::FocusItem(int id, bool selectAll) {
 
 void FakeDialog::SetSpinRange(int id, int lower, int upper) { spinRanges[id] = {lower, upper}; }
 
-void FakeDialog::Type(int id, std::string_view text) {
-    SetItemText(id, text);
-    constexpr int kEditUpdate = 0x400;
-    m_events.OnCommand(*this, id, kEditUpdate);
+void FakeDialog::AddComboItem(int id, std::string_view text) { comboItems[id].emplace_back(text); }
+
+void FakeDialog::SetComboSelection(int id, int index) {
+    const auto count = static_cast<int>(comboItems[id].size());
+    comboSelection[id] = index >= 0 && index < count ? index : -1;
+}
+
+int FakeDialog::ComboSelection(int id) {
+    auto it = comboSelection.find(id);
+    return it == comboSelection.end() ? -1 : it->second;
+}
+
+void FakeDialog::Choose(int id, int index) {
+    SetComboSelection(id, index);
+    constexpr int kSelChange = 1;
+    m_events.OnCommand(*this, id, kSelChange);
+}
+
+void FakeDialog::SetItemIcon(int id, const plat::Icon* icon) {
+    shownIcons[id] = icon != nullptr ? icon->Get() : 0;
 }
 
 int FakeDialog::ListAddRow(int id, std::uintptr_t data) {

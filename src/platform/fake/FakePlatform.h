@@ -93,16 +93,30 @@ class FakeDialog : public plat::IDialog {
     std::map<int, std::vector<std::uintptr_t>> listRows;
     std::map<int, int> listSelection;
 
-    // The user's hands: a click on a button, as the window system would report it. A click on
-    // an automatic check box turns it over first.
-    void Click(int id);
-    // Typing into an edit, which reports the change as an edit would.
-    void Type(int id, std::string_view text);
     // The window system asking for a repaint.
     void Paint() { m_events.OnPaint(*this); }
     // A dialog unit is kDialogUnit / 2 pixels both ways in the fake, as with a 9-point font.
     static constexpr int kDialogUnit = 3;
     int invalidations = 0;
+    void AddComboItem(int id, std::string_view text) override;
+    void SetComboSelection(int id, int index) override;
+    int ComboSelection(int id) override;
+    void SetItemIcon(int id, const plat::Icon* icon) override;
+
+    // The user's hands: a click on a button, as the window system would report it, typing
+    // into an edit (which reports the change as an edit would, as it does for SetItemText),
+    // choosing a combo box item and dropping files on the dialog.
+    // A click on an automatic check box turns it over first.
+    void Click(int id);
+    void Type(int id, std::string_view text) { SetItemText(id, text); }
+    void Choose(int id, int index);
+    void Drop(const std::vector<std::string>& files) { m_events.OnDropFiles(*this, files); }
+
+    std::map<int, std::vector<std::string>> comboItems;
+    std::map<int, int> comboSelection;
+    // The handle each icon static shows (0: none). The dialog only lends it, so a test sees a
+    // released one as a handle the fake no longer knows.
+    std::map<int, std::uintptr_t> shownIcons;
 
     int focusedItem = -1;
     bool focusSelectsAll = false;

@@ -8,24 +8,14 @@
 #include <vector>
 
 #include "platform/win32/DialogTemplate.h"
+#include "platform/win32/Drop.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 #include "platform/win32/WindowSystem.h"
 
 namespace win32 {
 
-namespace {
-
-constexpr wchar_t kTipProperty[] = L"BrisaltoToolTip";
-
-plat::IPopupEvents* EventsOf(HWND hwnd, bool dialog) {
-    return reinterpret_cast<plat::IPopupEvents*>(
-        GetWindowLongPtrW(hwnd, dialog ? DWLP_USER : GWLP_USERDATA));
-}
-
-void RemoveToolTip(HWND hwnd);
-
-std::vector<std::string> DroppedFiles(HDROP drop) {
+std::vector<std::string> TakeDroppedFiles(HDROP drop) {
     std::vector<std::string> files;
     // Only the low word of the count is meaningful.
     const UINT count = LOWORD(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
@@ -38,6 +28,17 @@ std::vector<std::string> DroppedFiles(HDROP drop) {
     DragFinish(drop);
     return files;
 }
+
+namespace {
+
+constexpr wchar_t kTipProperty[] = L"BrisaltoToolTip";
+
+plat::IPopupEvents* EventsOf(HWND hwnd, bool dialog) {
+    return reinterpret_cast<plat::IPopupEvents*>(
+        GetWindowLongPtrW(hwnd, dialog ? DWLP_USER : GWLP_USERDATA));
+}
+
+void RemoveToolTip(HWND hwnd);
 
 // One dispatch for both kinds of popup. Sets `handled` when the events took the message and
 // `result` is the answer; otherwise default processing follows.
@@ -79,7 +80,7 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
             events.OnMouseMove(at, keys);
             return 0;
         case WM_DROPFILES:
-            events.OnDropFiles(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
+            events.OnDropFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
             return 0;
         case WM_COMMAND:
             events.OnCommand(LOWORD(wParam));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/DialogTemplate.h"
+#include "platform/win32/Drop.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 #include "res/Resource.h"
@@ -244,6 +245,24 @@ class RunningDialog : public plat::IDialog {
         InvalidateRect(GetDlgItem(hwnd, id), nullptr, erase);
     }
     plat::WindowRef Item(int id) override { return ToRef(GetDlgItem(hwnd, id)); }
+    void AddComboItem(int id, std::string_view text) override {
+        SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    }
+    void SetComboSelection(int id, int index) override {
+        // Not every version clears the selection for an index past the items.
+        const LRESULT count = SendDlgItemMessageW(hwnd, id, CB_GETCOUNT, 0, 0);
+        if (index < 0 || index >= count) index = -1;
+        SendDlgItemMessageW(hwnd, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    int ComboSelection(int id) override {
+        const LRESULT index = SendDlgItemMessageW(hwnd, id, CB_GETCURSEL, 0, 0);
+        return index == CB_ERR ? -1 : static_cast<int>(index);
+    }
+    void SetItemIcon(int id, const plat::Icon* icon) override {
+        const auto handle = icon != nullptr ? icon->Get() : 0;
+        SendDlgItemMessageW(hwnd, id, STM_SETICON, static_cast<WPARAM>(handle), 0);
+    }
 
     plat::IDialogEvents& events;
     HWND hwnd = nullptr;
@@ -288,6 +307,10 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         item.rect = {d->rcItem.left, d->rcItem.top, d->rcItem.right, d->rcItem.bottom};
         item.window = ToRef(d->hwndItem);
         dialog->events.OnDrawItem(*dialog, item);
+        return TRUE;
+    }
+    if (msg == WM_DROPFILES) {
+        dialog->events.OnDropFiles(*dialog, TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
         return TRUE;
     }
     return FALSE;
