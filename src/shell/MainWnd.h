@@ -13,9 +13,10 @@
 class CMainApp;
 class CWatchWnd;
 
-// At most this many buttons are made from the store, whatever "Num" says. A button costs five
-// USER objects (its window, the two hidden push buttons of its template, its tip and its icon);
-// a process may hold 10,000, and a quarter of that stays free for menus, dialogs and the clock.
+// At most this many buttons are made from the store, whatever "Num" says. A button costs four
+// USER objects (its window, the two hidden push buttons of its template, its icon; the tip
+// control is shared) and three GDI objects; a process may hold 10,000 of each, and 1,500
+// buttons leave 4,000 USER objects for menus, dialogs and the clock.
 inline constexpr int kMaxButtons = 1500;
 
 class CMainWnd : public plat::IMainWindowEvents {
