@@ -19,22 +19,28 @@ add_library(brisalto_win32 STATIC
 target_compile_definitions(brisalto_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(brisalto_win32 PUBLIC brisalto_logic ${WIN32_LIBS})
 
-# The pictures come from a host tool, built with the build machine's own compiler.
+# The pictures come from host tools, built with the build machine's own compiler: TOOL (a file
+# in tools/, with Artwork.cpp) writes FILES into DIR, and TARGET stands for them.
 find_program(HOST_CXX NAMES g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+function(draw_pictures target tool dir)
+    cmake_parse_arguments(ARG "" "" "FILES;DEPENDS" ${ARGN})
+    add_custom_command(
+        OUTPUT ${ARG_FILES}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+        COMMAND ${HOST_CXX} -std=c++20 -O1 -I${CMAKE_SOURCE_DIR}
+                ${CMAKE_SOURCE_DIR}/tools/${tool}.cpp ${CMAKE_SOURCE_DIR}/tools/Artwork.cpp
+                -o ${dir}/${tool}
+        COMMAND ${dir}/${tool} ${dir}
+        DEPENDS tools/${tool}.cpp tools/Artwork.cpp tools/Artwork.h ${ARG_DEPENDS}
+        COMMENT "Drawing ${target}")
+    add_custom_target(${target} DEPENDS ${ARG_FILES})
+endfunction()
+
 set(PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
 set(PICTURES
     ${PICTURES_DIR}/face_normal.bmp ${PICTURES_DIR}/face_pressed.bmp
     ${PICTURES_DIR}/app.ico ${PICTURES_DIR}/tray.ico ${PICTURES_DIR}/noicon.ico)
-add_custom_command(
-    OUTPUT ${PICTURES}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${PICTURES_DIR}
-    COMMAND ${HOST_CXX} -std=c++20 -O1 -I${CMAKE_SOURCE_DIR}
-            ${CMAKE_SOURCE_DIR}/tools/mkres.cpp ${CMAKE_SOURCE_DIR}/tools/Artwork.cpp
-            -o ${PICTURES_DIR}/mkres
-    COMMAND ${PICTURES_DIR}/mkres ${PICTURES_DIR}
-    DEPENDS tools/mkres.cpp tools/Artwork.cpp tools/Artwork.h
-    COMMENT "Drawing the faces and icons")
-add_custom_target(pictures DEPENDS ${PICTURES})
+draw_pictures(pictures mkres ${PICTURES_DIR} FILES ${PICTURES})
 
 set(RC_FILE ${CMAKE_SOURCE_DIR}/res/brisalto.rc)
 set_source_files_properties(${RC_FILE} PROPERTIES
@@ -83,16 +89,7 @@ set(TEST_ICONS_DIR ${CMAKE_BINARY_DIR}/testicons)
 set(TEST_ICONS
     ${TEST_ICONS_DIR}/size16.ico ${TEST_ICONS_DIR}/size24.ico ${TEST_ICONS_DIR}/size32.ico
     ${TEST_ICONS_DIR}/size40.ico ${TEST_ICONS_DIR}/size48.ico)
-add_custom_command(
-    OUTPUT ${TEST_ICONS}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${TEST_ICONS_DIR}
-    COMMAND ${HOST_CXX} -std=c++20 -O1 -I${CMAKE_SOURCE_DIR}
-            ${CMAKE_SOURCE_DIR}/tools/mktesticons.cpp ${CMAKE_SOURCE_DIR}/tools/Artwork.cpp
-            -o ${TEST_ICONS_DIR}/mktesticons
-    COMMAND ${TEST_ICONS_DIR}/mktesticons ${TEST_ICONS_DIR}
-    DEPENDS tools/mktesticons.cpp tools/TestIcons.h tools/Artwork.cpp tools/Artwork.h
-    COMMENT "Drawing the test icons")
-add_custom_target(testicons DEPENDS ${TEST_ICONS})
+draw_pictures(testicons mktesticons ${TEST_ICONS_DIR} FILES ${TEST_ICONS} DEPENDS tools/TestIcons.h)
 
 set(FIVE_ICONS_RC ${CMAKE_SOURCE_DIR}/tests/win32/icons/FiveIcons.rc)
 set_source_files_properties(${FIVE_ICONS_RC} PROPERTIES OBJECT_DEPENDS "${TEST_ICONS}")
