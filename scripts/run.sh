@@ -19,10 +19,15 @@ if [ "$headless" -eq 0 ]; then
     exit 0
 fi
 wine "$exe" &
+app=$!
 sleep 6
+# The tray menu open, as a user would see it after a right click on the icon.
+xdotool mousemove 1013 758 click 3 mousemove 400 300 >/dev/null 2>&1 || true
+sleep 1
 mkdir -p build/screenshots
 shot=$PWD/build/screenshots/run.png
 import -display "$DISPLAY" -window root "$shot"
 echo "== No display here: Brisalto ran on its own Xvfb; screenshot: $shot"
+xdotool key Escape >/dev/null 2>&1 || true
 wine taskkill /im Brisalto.exe >/dev/null 2>&1 || true
-wait || true
+wait "$app" || true
