@@ -32,7 +32,6 @@ inline constexpr int kShow = 5;
 
 namespace ws {
 inline constexpr unsigned kPopup = 0x80000000;
-inline constexpr unsigned kChild = 0x40000000;
 inline constexpr unsigned kVisible = 0x10000000;
 inline constexpr unsigned kDisabled = 0x08000000;
 inline constexpr unsigned kBorder = 0x00800000;
@@ -82,7 +81,6 @@ inline constexpr unsigned kRButton = 0x2;
 namespace cs {
 inline constexpr unsigned kVRedraw = 0x1;
 inline constexpr unsigned kHRedraw = 0x2;
-inline constexpr unsigned kDblClks = 0x8;
 }  // namespace cs
 
 // A colour as 0x00BBGGRR.

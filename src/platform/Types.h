@@ -39,7 +39,7 @@ struct WindowRef {
     friend bool operator==(const WindowRef&, const WindowRef&) = default;
 };
 
-// A GDI or USER object that the holder must release: icons, fonts, bitmaps. Move-only, so a
+// A GDI or USER object that the holder must release: icons, fonts, image lists. Move-only, so a
 // handle is released exactly once by whoever holds it last; the adapter that made it supplies the
 // release function.
 class OwnedHandle {
@@ -79,9 +79,6 @@ class Icon : public OwnedHandle {
     using OwnedHandle::OwnedHandle;
 };
 class Font : public OwnedHandle {
-    using OwnedHandle::OwnedHandle;
-};
-class Bitmap : public OwnedHandle {
     using OwnedHandle::OwnedHandle;
 };
 

@@ -89,7 +89,6 @@ class FakeDialog : public plat::IDialog {
 
     // The window system drawing an owner-drawn row.
     void DrawRow(int id, int row, unsigned action);
-    plat::Size MeasureRow(int id, int row) { return m_events.OnMeasureItem(*this, id, row); }
     std::map<int, std::vector<std::uintptr_t>> listRows;
     std::map<int, int> listSelection;
 
