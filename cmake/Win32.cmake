@@ -56,6 +56,8 @@ add_custom_command(TARGET Brisalto POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/res/Brisalto.html
             $<TARGET_FILE_DIR:Brisalto>/Brisalto.html)
 
+include(package/Package.cmake)
+
 # Win32 tests: the adapter against the real API, one process under Wine.
 file(GLOB WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 # With the program's own resources, so the faces and icons are there as they are in the program.
