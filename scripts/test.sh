@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs all three test tiers: unit (native, on the fake platform), win32
-# (the adapter under Wine) and e2e (the real program under Wine on a virtual desktop).
+# (the adapter under Wine) and e2e (the real program and its packages under Wine on a virtual
+# desktop); on the way it also builds the program with clang.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 start=$(date +%s)
@@ -14,6 +15,12 @@ ctest --preset unit --output-on-failure -j2 | tail -n 4
 echo "== Windows build"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw
+echo "== Packages"
+cmake --build --preset mingw --target package | grep '^CPack: - package'
+
+echo "== Windows build with clang, warnings as errors"
+cmake --preset clang >/dev/null
+cmake --build --preset clang
 
 source scripts/wine-env.sh
 trap wine_env_down EXIT

@@ -92,8 +92,9 @@ Process::~Process() {
     }
 }
 
-bool Process::Start(const std::wstring& arguments) {
-    const std::wstring exe = ExecutablePath();
+bool Process::Start(const std::wstring& arguments) { return Start(ExecutablePath(), arguments); }
+
+bool Process::Start(const std::wstring& exe, const std::wstring& arguments) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW si{};
@@ -151,15 +152,18 @@ std::optional<DWORD> StoredInt(const wchar_t* section, const wchar_t* key) {
 }
 
 std::optional<std::wstring> StoredString(const wchar_t* section, const wchar_t* key) {
+    return UserString(SectionKey(section), key);
+}
+
+std::optional<std::wstring> UserString(const std::wstring& key, const wchar_t* value) {
     DWORD size = 0;
-    const std::wstring path = SectionKey(section);
-    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key, RRF_RT_REG_SZ, nullptr, nullptr,
+    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), value, RRF_RT_REG_SZ, nullptr, nullptr,
                      &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1);
     size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-    RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key, RRF_RT_REG_SZ, nullptr, buffer.data(),
+    RegGetValueW(HKEY_CURRENT_USER, key.c_str(), value, RRF_RT_REG_SZ, nullptr, buffer.data(),
                  &size);
     return std::wstring(buffer.data());
 }

@@ -60,6 +60,8 @@ class Process {
 
     // Starts Brisalto.exe (from $BRISALTO_EXE) with an optional command line tail.
     bool Start(const std::wstring& arguments = L"");
+    // Starts another program of the machine.
+    bool Start(const std::wstring& program, const std::wstring& arguments);
     // The exit code once it has ended within `timeout`.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
     bool Running() const;
@@ -79,6 +81,8 @@ std::wstring MessageBoxText(HWND box);
 void ClearStore();
 std::optional<DWORD> StoredInt(const wchar_t* section, const wchar_t* key);
 std::optional<std::wstring> StoredString(const wchar_t* section, const wchar_t* key);
+// A string value of any key below HKEY_CURRENT_USER.
+std::optional<std::wstring> UserString(const std::wstring& key, const wchar_t* value);
 void PutInt(const wchar_t* section, const wchar_t* key, DWORD value);
 void PutString(const wchar_t* section, const wchar_t* key, const std::wstring& value);
 

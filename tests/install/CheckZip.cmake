@@ -1,0 +1,12 @@
+# The portable zip holds the program and its guide, side by side, and nothing else.
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${ZIP} OUTPUT_VARIABLE listing
+                RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "cannot read ${ZIP}")
+endif()
+string(STRIP "${listing}" listing)
+string(REPLACE "\n" ";" entries "${listing}")
+list(SORT entries)
+if(NOT entries STREQUAL "Brisalto.exe;Brisalto.html")
+    message(FATAL_ERROR "${ZIP} holds: ${entries}")
+endif()
