@@ -1,17 +1,60 @@
 #!/usr/bin/env bash
 # Builds Brisalto.exe and runs it under Wine in the project's own prefix, on a Wine virtual
 # desktop. Without a display it starts its own Xvfb, takes a screenshot and ends the program.
+# A prefix whose store Brisalto has never written gets a few demo buttons and the clock first.
+#   scripts/run.sh [--empty | --demo]
+# --empty starts from an empty store, --demo from the demo store, whatever the store holds.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+case "${1:-}" in
+    "") store_from=keep ;;
+    --empty) store_from=empty ;;
+    --demo) store_from=demo ;;
+    *) echo "usage: $0 [--empty | --demo]" >&2; exit 2 ;;
+esac
 scripts/deps.sh
 echo "== Building Brisalto.exe"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target Brisalto
 source scripts/wine-env.sh
+
+# Four of Wine's own programs, one document and the clock, in a row under the desktop's top
+# left corner.
+fill_demo_store() {
+    local docs="$WINEPREFIX/drive_c/users/Public/Documents"
+    mkdir -p "$docs"
+    printf 'Brisalto のデモです。\r\nボタンを右クリックすると設定や削除ができます。\r\n' |
+        iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$docs/メモ.txt"
+    local key='HKEY_CURRENT_USER\Software\Kestrowave\Vopdrant' n=0 left title path
+    {
+        while IFS='|' read -r title path; do
+            n=$((n + 1))
+            left=$((n * 40))
+            printf '[%s\\Btn%d]\n"Title"="%s"\n"AppName"="%s"\n"Data"="0,0,%d,40,%d,75"\n\n' \
+                "$key" "$n" "$title" "${path//\\/\\\\}" "$left" "$((left + 35))"
+        done <<'EOF_BUTTONS'
+メモ帳|C:\windows\notepad.exe
+ワードパッド|C:\Program Files\Windows NT\Accessories\wordpad.exe
+マインスイーパ|C:\windows\system32\winemine.exe
+レジストリ エディタ|C:\windows\regedit.exe
+メモ|C:\users\Public\Documents\メモ.txt
+EOF_BUTTONS
+        printf '[%s\\Button]\n"Num"=dword:%08x\n\n' "$key" "$n"
+        printf '[%s\\Watch]\n"Show"=dword:00000001\n"Positon"="40,90,180,140"\n' "$key"
+    } | wine_env_import
+}
 trap wine_env_down EXIT
 headless=0
 { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; } || headless=1
 wine_env_up
+store='HKCU\Software\Kestrowave\Vopdrant'
+[ "$store_from" = keep ] || wine reg delete "$store" /f >/dev/null 2>&1 || true
+if [ "$store_from" = empty ]; then
+    echo "== Starting from an empty store"
+elif ! wine reg query "$store" >/dev/null 2>&1; then
+    echo "== Filling the store with demo buttons and the clock"
+    fill_demo_store
+fi
 exe=$(winepath -w build/mingw/Brisalto.exe)
 if [ "$headless" -eq 0 ]; then
     echo "== Brisalto runs on the Wine desktop; end it from its tray menu"

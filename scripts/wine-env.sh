@@ -11,28 +11,39 @@ BRISALTO_DESKTOP_PID=
 
 say() { printf '== %s\n' "$*"; }
 
-# The font substitutes without which Wine draws every Japanese text as boxes, and a virtual
-# desktop as every program's default, so that all of them share one desktop and its taskbar.
-wine_env_registry() {
+# Imports registry text (the lines after the .reg header, UTF-8, read from stdin) into the
+# prefix; regedit wants it as UTF-16 with CR LF line ends.
+wine_env_import() {
     local reg
     reg=$(mktemp --suffix=.reg)
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-        printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
-        printf '"ＭＳ Ｐゴシック"="IPAPGothic"\r\n'
-        printf '"MS PGothic"="IPAPGothic"\r\n'
-        printf '"ＭＳ ゴシック"="IPAGothic"\r\n'
-        printf '"MS Gothic"="IPAGothic"\r\n'
-        printf '"MS UI Gothic"="IPAPGothic"\r\n'
-        printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n'
-        printf '"Desktop"="Default"\r\n'
-        printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n'
-        printf '"Default"="%s"\r\n' "$BRISALTO_DESKTOP_SIZE"
-        printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n'
-        printf '"ShowCrashDialog"=dword:00000000\r\n'
+        sed 's/$/\r/'
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
     wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
     rm -f "$reg"
+}
+
+# The font substitutes without which Wine draws every Japanese text as boxes, and a virtual
+# desktop as every program's default, so that all of them share one desktop and its taskbar.
+wine_env_registry() {
+    wine_env_import <<EOF_REG
+[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS Gothic"="IPAGothic"
+"MS UI Gothic"="IPAPGothic"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"Default"="$BRISALTO_DESKTOP_SIZE"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
+"ShowCrashDialog"=dword:00000000
+EOF_REG
 }
 
 wine_env_prefix() {
