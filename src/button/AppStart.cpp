@@ -16,6 +16,13 @@ std::string Format(std::string_view pattern, std::string_view value) {
     return out;
 }
 
+const char* Verb(Rights rights) { return rights == Rights::kAdministrator ? "runas" : ""; }
+
+// A refused elevation is the user's answer, not a failure to report.
+bool ShellFailed(int result) {
+    return result != plat::IShell::kCancelled && result <= kShellSuccessAbove;
+}
+
 }  // namespace
 
 void CAppStart::SetApp(plat::WindowRef owner, std::string appName, std::string dir,
@@ -45,28 +52,39 @@ int CAppStart::ShowCommand() const {
     }
 }
 
-void CAppStart::Start() {
+void CAppStart::Start(Rights rights) {
     if (EqualsNoCase(m_ext, ".exe") || EqualsNoCase(m_ext, ".com")) {
-        ShellStart(m_parm);
+        ShellStart(m_parm, rights);
     } else if (EqualsNoCase(m_ext, ".cpl")) {
         // The path goes in as it is, blanks and all: that is what the control panel's entry
         // point parses.
-        const std::string line = Format("rundll32 shell32.dll,Control_RunDLL %s,,0", m_appName);
-        if (m_platform.Shell().RunCommandLine(line, plat::sw::kShow) < kCommandLineSuccessFrom) {
-            Fail(text::kControlPanelError);
+        const std::string arguments = Format("shell32.dll,Control_RunDLL %s,,0", m_appName);
+        auto& shell = m_platform.Shell();
+        if (rights == Rights::kUser) {
+            if (shell.RunCommandLine("rundll32 " + arguments, plat::sw::kShow) <
+                kCommandLineSuccessFrom) {
+                Fail(text::kControlPanelError);
+            }
+            return;
         }
+        // Only the shell elevates: the same line through it.
+        const int result =
+            shell.Execute(m_owner, Verb(rights), "rundll32", arguments, "", plat::sw::kShow);
+        if (ShellFailed(result)) Fail(text::kControlPanelError);
     } else {
         // A document is opened by the program of its type; our parameters mean nothing to it.
-        ShellStart("");
+        ShellStart("", rights);
     }
 }
 
-void CAppStart::StartWithFile(const std::string& file) { ShellStart('"' + file + '"'); }
+void CAppStart::StartWithFile(const std::string& file, Rights rights) {
+    ShellStart('"' + file + '"', rights);
+}
 
-void CAppStart::ShellStart(const std::string& parameters) {
-    const int result =
-        m_platform.Shell().Execute(m_owner, m_appName, parameters, StartDirectory(), ShowCommand());
-    if (result <= kShellSuccessAbove) Fail(Format(text::kStartFailed, m_appName));
+void CAppStart::ShellStart(const std::string& parameters, Rights rights) {
+    const int result = m_platform.Shell().Execute(m_owner, Verb(rights), m_appName, parameters,
+                                                  StartDirectory(), ShowCommand());
+    if (ShellFailed(result)) Fail(Format(text::kStartFailed, m_appName));
 }
 
 void CAppStart::Fail(const std::string& message) {

@@ -6,15 +6,19 @@
 
 #include "platform/Platform.h"
 
+// With which rights a start runs: the user's own, or an administrator's, which the shell asks
+// the user to grant ("runas"). A refused grant is the user's choice, not a failure.
+enum class Rights { kUser, kAdministrator };
+
 class CAppStart {
   public:
     explicit CAppStart(plat::IPlatform& platform) : m_platform(platform) {}
 
     void SetApp(plat::WindowRef owner, std::string appName, std::string dir, std::string parm,
                 int showMode);
-    void Start();
+    void Start(Rights rights = Rights::kUser);
     // The entry's program with `file` as its only parameter, whatever kind the entry is.
-    void StartWithFile(const std::string& file);
+    void StartWithFile(const std::string& file, Rights rights = Rights::kUser);
 
     // What the starts use; open for the button tip and the tests.
     std::string StartDirectory() const;
@@ -22,7 +26,7 @@ class CAppStart {
     const std::string& Extension() const { return m_ext; }
 
   private:
-    void ShellStart(const std::string& parameters);
+    void ShellStart(const std::string& parameters, Rights rights);
     void Fail(const std::string& message);
 
     plat::IPlatform& m_platform;

@@ -8,6 +8,16 @@
 #include "res/Texts.h"
 #include "shell/MainWnd.h"
 
+namespace {
+
+// Ctrl+Shift with a click or a drop starts as administrator, as the taskbar does.
+Rights RightsFor(unsigned keys) {
+    constexpr unsigned both = plat::mk::kControl | plat::mk::kShift;
+    return (keys & both) == both ? Rights::kAdministrator : Rights::kUser;
+}
+
+}  // namespace
+
 CLaunchButton::CLaunchButton(CMainWnd& main, plat::IPlatform& platform)
     : m_main(main), m_platform(platform), m_launcher(platform) {}
 
@@ -129,7 +139,7 @@ void CLaunchButton::OnMouseMove(plat::Point client, unsigned keys) {
                                     m_info.size - 1, true);
 }
 
-void CLaunchButton::OnLButtonUp(plat::Point client, unsigned) {
+void CLaunchButton::OnLButtonUp(plat::Point client, unsigned keys) {
     if (m_moveMode == 1) {
         m_moveMode = 0;
         ReassertTopmost();
@@ -141,7 +151,7 @@ void CLaunchButton::OnLButtonUp(plat::Point client, unsigned) {
     m_pressed = 0;
     DrawFace();
     m_platform.Windows().ReleaseCapture();
-    if (Inside(client)) m_launcher.Start();
+    if (Inside(client)) m_launcher.Start(RightsFor(keys));
 }
 
 void CLaunchButton::OnRButtonDown(plat::Point client, unsigned keys) {
@@ -172,8 +182,8 @@ void CLaunchButton::ShowMenu(plat::Point client) {
     windows.TrackPopupMenu(menu, windows.ClientToScreen(m_hWnd, client), m_hWnd);
 }
 
-void CLaunchButton::OnDropFiles(const std::vector<std::string>& files) {
-    for (const std::string& file : files) m_launcher.StartWithFile(file);
+void CLaunchButton::OnDropFiles(const std::vector<std::string>& files, unsigned keys) {
+    for (const std::string& file : files) m_launcher.StartWithFile(file, RightsFor(keys));
 }
 
 void CLaunchButton::OnCommand(int id) {

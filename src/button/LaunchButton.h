@@ -47,7 +47,7 @@ class CLaunchButton : public plat::IPopupEvents {
     void OnLButtonUp(plat::Point client, unsigned keys) override;
     void OnRButtonDown(plat::Point client, unsigned keys) override;
     void OnMouseMove(plat::Point client, unsigned keys) override;
-    void OnDropFiles(const std::vector<std::string>& files) override;
+    void OnDropFiles(const std::vector<std::string>& files, unsigned keys) override;
     void OnCommand(int id) override;
     void OnExitSizeMove() override;
     bool OnClose() override { return false; }  // Escape and Alt+F4 never end a button

@@ -75,6 +75,8 @@ inline constexpr int kCaption = 2;
 namespace mk {
 inline constexpr unsigned kLButton = 0x1;
 inline constexpr unsigned kRButton = 0x2;
+inline constexpr unsigned kShift = 0x4;
+inline constexpr unsigned kControl = 0x8;
 }  // namespace mk
 
 // Window class styles and stock brushes for the program's own popup windows.
@@ -245,8 +247,8 @@ class IPopupEvents {
     virtual void OnLButtonUp(Point /*client*/, unsigned /*keys*/) {}
     virtual void OnRButtonDown(Point /*client*/, unsigned /*keys*/) {}
     virtual void OnMouseMove(Point /*client*/, unsigned /*keys*/) {}
-    // Full paths, in drop order.
-    virtual void OnDropFiles(const std::vector<std::string>& /*files*/) {}
+    // Full paths, in drop order; `keys` holds the shift and control keys held at the drop.
+    virtual void OnDropFiles(const std::vector<std::string>& /*files*/, unsigned /*keys*/) {}
     virtual void OnCommand(int /*id*/) {}
     // The end of a move or resize by the platform.
     virtual void OnExitSizeMove() {}
@@ -432,10 +434,14 @@ class IClock {
 class IShell {
   public:
     virtual ~IShell() = default;
-    // The shell's default action on `file`; empty parameters or directory are passed as none.
-    // The result follows ShellExecute's rule: above 32 is success, 32 or less an error code.
-    virtual int Execute(WindowRef owner, std::string_view file, std::string_view parameters,
-                        std::string_view directory, int showCommand) = 0;
+    // The shell's action `verb` on `file` (an empty verb is its default action, "runas" starts
+    // it as administrator); empty parameters or directory are passed as none. The result
+    // follows ShellExecute's rule: above 32 is success, 32 or less an error code, and
+    // kCancelled when the user refused the elevation the verb asked for.
+    virtual int Execute(WindowRef owner, std::string_view verb, std::string_view file,
+                        std::string_view parameters, std::string_view directory,
+                        int showCommand) = 0;
+    static constexpr int kCancelled = -1;
     // Starts a command line without waiting for it. The result follows WinExec's rule: 32 or
     // more is success, below 32 an error code.
     virtual int RunCommandLine(std::string_view commandLine, int showCommand) = 0;

@@ -237,7 +237,7 @@ void CMainWnd::OpenHelp() {
     const std::string html = base + ".html";
     constexpr int kShellSucceeded = 32;
     if (windows.FileExists(html) &&
-        m_platform.Shell().Execute(m_hWnd, html, "", "", plat::sw::kShow) > kShellSucceeded) {
+        m_platform.Shell().Execute(m_hWnd, "", html, "", "", plat::sw::kShow) > kShellSucceeded) {
         return;
     }
     windows.ShowMessageBox(m_hWnd, text::kHelpFailed, text::kAppName,

@@ -51,6 +51,7 @@ TEST(ExtensionCompare, FoldsAsciiLettersOnly) {
 }
 
 constexpr plat::WindowRef kOwner{0x4711};
+constexpr Rights kAdmin = Rights::kAdministrator;
 
 class Launch : public testing::Test {
   protected:
@@ -183,6 +184,7 @@ struct FailCase {
     bool drop;
     int result;
     const char* message;  // none when the start counts as done
+    Rights rights = Rights::kUser;
 };
 class Failure : public Launch, public testing::WithParamInterface<FailCase> {};
 
@@ -192,9 +194,9 @@ TEST_P(Failure, IsReportedInAnExclamationBoxAtTheThreshold) {
     shell.commandLineResult = c.result;
     Set(c.appName, "", "", 0);
     if (c.drop) {
-        start.StartWithFile("x");
+        start.StartWithFile("x", c.rights);
     } else {
-        start.Start();
+        start.Start(c.rights);
     }
     if (c.message == nullptr) {
         EXPECT_TRUE(windows.messageBoxes.empty());
@@ -220,7 +222,38 @@ INSTANTIATE_TEST_SUITE_P(
         // A percent sign in a path is text, not a format.
         FailCase{"C:\\100%s\\x.exe", false, 0, "C:\\100%s\\x.exeの起動に失敗しました。"},
         FailCase{"C:\\MAIN.CPL", false, 32, nullptr}, FailCase{"C:\\MAIN.CPL", false, 31, "Error "},
-        FailCase{"C:\\MAIN.CPL", false, 0, "Error "}));
+        FailCase{"C:\\MAIN.CPL", false, 0, "Error "},
+        // As administrator: the user's "no" is no failure; anything else still is, and a
+        // control-panel item, now started by the shell, goes by the shell's threshold.
+        FailCase{"C:\\TOOLS\\EDIT.EXE", false, plat::IShell::kCancelled, nullptr, kAdmin},
+        FailCase{"D:\\メモ.txt", false, plat::IShell::kCancelled, nullptr, kAdmin},
+        FailCase{"C:\\TOOLS\\EDIT.EXE", true, plat::IShell::kCancelled, nullptr, kAdmin},
+        FailCase{"C:\\MAIN.CPL", false, plat::IShell::kCancelled, nullptr, kAdmin},
+        FailCase{"C:\\TOOLS\\EDIT.EXE", false, 5, "C:\\TOOLS\\EDIT.EXEの起動に失敗しました。",
+                 kAdmin},
+        FailCase{"C:\\MAIN.CPL", false, 32, "Error ", kAdmin},
+        FailCase{"C:\\MAIN.CPL", false, 33, nullptr, kAdmin}));
+
+TEST_F(Launch, AsAdministratorEveryKindGoesThroughTheShellWithRunas) {
+    Set("C:\\TOOLS\\EDIT.EXE", "", "-n", 2);
+    start.Start(kAdmin);
+    Set("D:\\DOCS\\MEMO.TXT", "", "-x", 0);
+    start.Start(kAdmin);
+    Set("C:\\Program Files\\x.cpl", "D:\\ELSEWHERE", "-p", 2);
+    start.Start(kAdmin);
+    Set("C:\\TOOLS\\EDIT.EXE", "", "-n", 0);
+    start.StartWithFile("C:\\a b.txt", kAdmin);
+    const std::vector<fake::ExecuteCall> want = {
+        {kOwner, "C:\\TOOLS\\EDIT.EXE", "-n", "C:\\TOOLS\\", 3, "runas"},
+        {kOwner, "D:\\DOCS\\MEMO.TXT", "", "D:\\DOCS\\", 5, "runas"},
+        {kOwner, "rundll32", "shell32.dll,Control_RunDLL C:\\Program Files\\x.cpl,,0", "", 5,
+         "runas"},
+        {kOwner, "C:\\TOOLS\\EDIT.EXE", "\"C:\\a b.txt\"", "C:\\TOOLS\\", 5, "runas"},
+    };
+    EXPECT_EQ(shell.executes, want);
+    EXPECT_TRUE(shell.commandLines.empty());
+    EXPECT_TRUE(windows.messageBoxes.empty());
+}
 
 TEST_F(Launch, NewDataReplacesTheOldAndItsExtension) {
     Set("C:\\MAIN.CPL", "", "", 0);

@@ -7,6 +7,8 @@ namespace {
 
 using plat::mk::kLButton;
 using plat::mk::kRButton;
+using plat::mk::kControl;
+using plat::mk::kShift;
 
 // Three stored buttons on the fake platform; the first is a program with an icon.
 class Buttons : public testing::Test {
@@ -213,7 +215,7 @@ TEST_F(Buttons, DeleteAfterOkRenumbersTheStoreAndCancelLeavesEverything) {
 }
 
 TEST_F(Buttons, DroppedFilesStartTheProgramOncePerFileInOrder) {
-    button(0).OnDropFiles({"C:\\My Files\\a.txt", "C:\\b.txt", "D:\\表.doc"});
+    button(0).OnDropFiles({"C:\\My Files\\a.txt", "C:\\b.txt", "D:\\表.doc"}, 0);
     ASSERT_EQ(starts(), 3u);
     EXPECT_EQ(h.platform.shell.executes[0].parameters, "\"C:\\My Files\\a.txt\"");
     EXPECT_EQ(h.platform.shell.executes[1].parameters, "\"C:\\b.txt\"");
@@ -221,8 +223,23 @@ TEST_F(Buttons, DroppedFilesStartTheProgramOncePerFileInOrder) {
     for (const auto& call : h.platform.shell.executes) EXPECT_EQ(call.file, "C:\\TOOLS\\EDIT.EXE");
     // Whatever the counter says.
     h.main().m_nOpenDialogs = 1;
-    button(0).OnDropFiles({"C:\\c.txt"});
+    button(0).OnDropFiles({"C:\\c.txt"}, 0);
     EXPECT_EQ(starts(), 4u);
+}
+
+// Ctrl and Shift together, at the release or the drop; either alone is a plain start.
+TEST_F(Buttons, CtrlShiftClickAndDropStartAsAdministratorAndOneOfTheKeysAloneDoesNot) {
+    const unsigned both = kControl | kShift;
+    for (unsigned keys : {both, both | kLButton, kControl, kShift, 0u}) {
+        button(0).OnLButtonDown({5, 5}, kLButton);
+        button(0).OnLButtonUp({5, 5}, keys);
+        button(0).OnDropFiles({"C:\\a.txt"}, keys);
+    }
+    std::vector<std::string> verbs;
+    for (const auto& call : h.platform.shell.executes) verbs.push_back(call.verb);
+    EXPECT_EQ(verbs, (std::vector<std::string>{"runas", "runas", "runas", "runas", "", "", "", "",
+                                               "", ""}));
+    EXPECT_EQ(h.platform.shell.executes[1].parameters, "\"C:\\a.txt\"");
 }
 
 TEST_F(Buttons, TheFaceCarriesTheIconOrIsBareWhenThereIsNone) {

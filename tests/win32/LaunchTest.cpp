@@ -161,6 +161,16 @@ TEST_F(RealStart, DroppedFileReachesTheProgramBetweenQuotesWithoutItsParameters)
     EXPECT_EQ(record.at("command"), Quote(appName) + " \"C:\\My Files\\a.txt\"");
 }
 
+// Wine grants every elevation; what matters here is that the verb reaches a shell that knows it.
+TEST_F(RealStart, AsAdministratorTheProgramStartsWithItsParameters) {
+    const std::string appName = Narrow(Recorder(L"rec.exe"));
+    start.SetApp({}, appName, "", "-n", 0);
+    start.Start(Rights::kAdministrator);
+    const Record record = WaitForRecord();
+    ASSERT_FALSE(record.empty()) << "the recorder did not start";
+    EXPECT_EQ(record.at("command"), Quote(appName) + " -n");
+}
+
 TEST_F(RealStart, DroppedFilePastTheOldPathLimitArrivesWhole) {
     const std::string appName = Narrow(Recorder(L"rec.exe"));
     const std::string file =

@@ -18,7 +18,7 @@ using win32::ToHwnd;
 
 struct Recorder : plat::IPopupEvents {
     void OnCreate(plat::WindowRef self) override { window = self; }
-    void OnDropFiles(const std::vector<std::string>& files) override { dropped = files; }
+    void OnDropFiles(const std::vector<std::string>& files, unsigned) override { dropped = files; }
     bool OnClose() override { return false; }
     plat::WindowRef window;
     std::vector<std::string> dropped;

@@ -2,12 +2,13 @@
 
 namespace fake {
 
-int FakeShell::Execute(plat::WindowRef owner, std::string_view file, std::string_view parameters,
-                       std::string_view directory, int showCommand) {
+int FakeShell::Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
+                       std::string_view parameters, std::string_view directory, int showCommand) {
     m_log.push_back("Shell.Execute " + std::string(file) + "|" + std::string(parameters) + "|" +
-                    std::string(directory) + "|" + std::to_string(showCommand));
-    executes.push_back(
-        {owner, std::string(file), std::string(parameters), std::string(directory), showCommand});
+                    std::string(directory) + "|" + std::to_string(showCommand) +
+                    (verb.empty() ? "" : "|" + std::string(verb)));
+    executes.push_back({owner, std::string(file), std::string(parameters), std::string(directory),
+                        showCommand, std::string(verb)});
     return executeResult;
 }
 

@@ -14,6 +14,7 @@ struct ExecuteCall {
     std::string parameters;
     std::string directory;
     int showCommand = 0;
+    std::string verb = "";  // empty: the shell's default action
     friend bool operator==(const ExecuteCall&, const ExecuteCall&) = default;
 };
 
@@ -27,8 +28,8 @@ class FakeShell : public plat::IShell {
   public:
     explicit FakeShell(std::vector<std::string>& log) : m_log(log) {}
 
-    int Execute(plat::WindowRef owner, std::string_view file, std::string_view parameters,
-                std::string_view directory, int showCommand) override;
+    int Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
+                std::string_view parameters, std::string_view directory, int showCommand) override;
     int RunCommandLine(std::string_view commandLine, int showCommand) override;
 
     // Scripted: what the next starts answer (a started program by default).

@@ -33,6 +33,14 @@ namespace {
 
 constexpr wchar_t kTipProperty[] = L"BrisaltoToolTip";
 
+// A drop carries no key flags of its own; the keys as they stood when it arrived.
+unsigned HeldKeys() {
+    unsigned keys = 0;
+    if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
+    if (GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
+    return keys;
+}
+
 plat::IPopupEvents* EventsOf(HWND hwnd, bool dialog) {
     return reinterpret_cast<plat::IPopupEvents*>(
         GetWindowLongPtrW(hwnd, dialog ? DWLP_USER : GWLP_USERDATA));
@@ -80,7 +88,7 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
             events.OnMouseMove(at, keys);
             return 0;
         case WM_DROPFILES:
-            events.OnDropFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
+            events.OnDropFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)), HeldKeys());
             return 0;
         case WM_COMMAND:
             events.OnCommand(LOWORD(wParam));

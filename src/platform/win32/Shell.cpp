@@ -13,15 +13,28 @@ namespace {
 const wchar_t* OrNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_str(); }
 }  // namespace
 
-int Shell::Execute(plat::WindowRef owner, std::string_view file, std::string_view parameters,
-                   std::string_view directory, int showCommand) {
+// The Ex form, because only it tells a refused elevation (ERROR_CANCELLED) from a failure.
+int Shell::Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
+                   std::string_view parameters, std::string_view directory, int showCommand) {
+    const std::wstring wVerb = Widen(verb);
     const std::wstring wFile = Widen(file);
     const std::wstring wParameters = Widen(parameters);
     const std::wstring wDirectory = Widen(directory);
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(ToHwnd(owner), nullptr,
-                                                                wFile.c_str(), OrNull(wParameters),
-                                                                OrNull(wDirectory), showCommand));
-    return static_cast<int>(result);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI;  // as ShellExecute: failures are ours to report
+    info.hwnd = ToHwnd(owner);
+    info.lpVerb = OrNull(wVerb);
+    info.lpFile = wFile.c_str();
+    info.lpParameters = OrNull(wParameters);
+    info.lpDirectory = OrNull(wDirectory);
+    info.nShow = showCommand;
+    if (!ShellExecuteExW(&info)) {
+        if (GetLastError() == ERROR_CANCELLED) return kCancelled;
+        const auto code = reinterpret_cast<INT_PTR>(info.hInstApp);
+        return code <= 32 ? static_cast<int>(code) : SE_ERR_ACCESSDENIED;
+    }
+    return static_cast<int>(reinterpret_cast<INT_PTR>(info.hInstApp));
 }
 
 // WinExec has no Unicode form, and its ANSI line would lose every character outside the code
