@@ -70,6 +70,6 @@ void CAppStart::ShellStart(const std::string& parameters) {
 }
 
 void CAppStart::Fail(const std::string& message) {
-    m_platform.Windows().ShowMessageBox(m_owner, message, text::kAppName,
+    m_platform.Dialogs().ShowMessageBox(m_owner, message, text::kAppName,
                                         plat::mb::kOk | plat::mb::kIconExclamation);
 }
