@@ -4,9 +4,15 @@ target_compile_options(brisalto_logic PUBLIC ${SANITIZE})
 target_link_options(brisalto_logic PUBLIC ${SANITIZE})
 
 add_library(brisalto_fake STATIC
-    src/platform/fake/FakePlatform.cpp
+    src/platform/fake/FakeDialogs.cpp
+    src/platform/fake/FakeGraphics.cpp
     src/platform/fake/FakeIcons.cpp
+    src/platform/fake/FakeMonitors.cpp
+    src/platform/fake/FakeSettingsStore.cpp
     src/platform/fake/FakeShell.cpp
+    src/platform/fake/FakeSystem.cpp
+    src/platform/fake/FakeTray.cpp
+    src/platform/fake/FakeWindows.cpp
 )
 target_link_libraries(brisalto_fake PUBLIC brisalto_logic)
 

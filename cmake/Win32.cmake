@@ -6,15 +6,18 @@ set(WIN32_LINK -static -static-libgcc -static-libstdc++)
 set(WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 advapi32 ole32 uuid version)
 
 add_library(brisalto_win32 STATIC
-    src/platform/win32/CommonDialogs.cpp
+    src/platform/win32/Clock.cpp
     src/platform/win32/DialogTemplate.cpp
+    src/platform/win32/Dialogs.cpp
     src/platform/win32/Graphics.cpp
     src/platform/win32/Icons.cpp
-    src/platform/win32/Popups.cpp
-    src/platform/win32/RegistryStore.cpp
+    src/platform/win32/Monitors.cpp
+    src/platform/win32/SettingsStore.cpp
     src/platform/win32/Shell.cpp
+    src/platform/win32/System.cpp
+    src/platform/win32/Tray.cpp
     src/platform/win32/Utf.cpp
-    src/platform/win32/WindowSystem.cpp
+    src/platform/win32/Windows.cpp
 )
 target_compile_definitions(brisalto_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(brisalto_win32 PUBLIC brisalto_logic ${WIN32_LIBS})

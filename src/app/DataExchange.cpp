@@ -45,7 +45,7 @@ std::optional<int> ExchangeNumber(plat::IPlatform& platform, plat::IDialog& dial
     } else {
         return static_cast<int>(*value);
     }
-    platform.Windows().ShowMessageBox(dialog.Window(), message, text::kAppName,
+    platform.Dialogs().ShowMessageBox(dialog.Window(), message, text::kAppName,
                                       plat::mb::kOk | plat::mb::kIconExclamation);
     dialog.FocusItem(id, true);
     return std::nullopt;

@@ -1,8 +1,5 @@
 #include "app/MainApp.h"
 
-#include <cstdio>
-
-#include "button/GetComma.h"
 #include "res/Texts.h"
 #include "shell/MainWnd.h"
 
@@ -17,18 +14,19 @@ CMainApp::~CMainApp() = default;
 bool CMainApp::InitInstance() {
     m_platform.Store().SetLocation(text::kMaker, text::kAppName);
 
-    auto& windows = m_platform.Windows();
+    auto& system = m_platform.System();
+    auto& dialogs = m_platform.Dialogs();
     const unsigned warning = plat::mb::kOk | plat::mb::kIconExclamation;
-    if (windows.FindTopLevelWindow(text::kMainCaption)) {
-        windows.ShowMessageBox({}, text::kAlreadyRunning, text::kAppName, warning);
+    if (system.FindTopLevelWindow(text::kMainCaption)) {
+        dialogs.ShowMessageBox({}, text::kAlreadyRunning, text::kAppName, warning);
         return false;
     }
-    if (windows.MajorVersion() < kMinimumMajorVersion) {
-        windows.ShowMessageBox({}, text::kOsTooOld, text::kAppName, warning);
+    if (system.MajorVersion() < kMinimumMajorVersion) {
+        dialogs.ShowMessageBox({}, text::kOsTooOld, text::kAppName, warning);
         return false;
     }
 
-    auto mainWnd = std::make_unique<CMainWnd>(*this);
+    auto mainWnd = std::make_unique<CMainWnd>(m_platform);
     if (!mainWnd->Create()) return false;
     m_pMainWnd = std::move(mainWnd);
     m_pMainWnd->LoadAllButtons();
@@ -38,42 +36,4 @@ bool CMainApp::InitInstance() {
 int CMainApp::Run() {
     if (!InitInstance()) return 0;
     return m_platform.Windows().RunMessageLoop();
-}
-
-std::string ButtonSection(int n) { return "Btn" + std::to_string(n); }
-
-void CMainApp::LoadButtonInfo(int n, ButtonInfo& info, int& option) {
-    auto& store = m_platform.Store();
-    const std::string section = ButtonSection(n);
-    info.title = store.ReadString(section, "Title", "");
-    info.appName = store.ReadString(section, "AppName", "");
-    info.dir = store.ReadString(section, "Dir", "");
-    info.parm = store.ReadString(section, "Parm", "");
-    info.iconFile = store.ReadString(section, "Icon", "");
-    info.size = store.ReadInt(section, "Size", kDefaultButtonSize);
-
-    CGetComma data;
-    data.SetString(store.ReadString(section, "Data", ""));
-    info.showMode = data.GetInt(0);
-    info.iconIndex = data.GetInt(1);
-    info.rect = {data.GetInt(2), data.GetInt(3), data.GetInt(4), data.GetInt(5)};
-
-    option = store.ReadInt(section, "Option", 0);
-}
-
-void CMainApp::SaveButtonInfo(int n, ButtonInfo info, int option) {
-    auto& store = m_platform.Store();
-    const std::string section = ButtonSection(n);
-    store.WriteString(section, "Title", info.title);
-    store.WriteString(section, "AppName", info.appName);
-    store.WriteString(section, "Dir", info.dir);
-    store.WriteString(section, "Parm", info.parm);
-    store.WriteString(section, "Icon", info.iconFile);
-    store.WriteInt(section, "Size", info.size);
-
-    char data[6 * 12 + 6];
-    std::snprintf(data, sizeof data, "%d,%d,%d,%d,%d,%d", info.showMode, info.iconIndex,
-                  info.rect.left, info.rect.top, info.rect.right, info.rect.bottom);
-    store.WriteString(section, "Data", data);
-    store.WriteInt(section, "Option", option);
 }

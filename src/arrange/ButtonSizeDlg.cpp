@@ -6,7 +6,7 @@
 #include "res/Dialogs.h"
 
 int CButtonSizeDlg::DoModal(plat::WindowRef parent) {
-    return m_platform.Windows().RunModalDialog(dlg::ButtonSize(), parent, *this);
+    return m_platform.Dialogs().RunModalDialog(dlg::ButtonSize(), parent, *this);
 }
 
 void CButtonSizeDlg::OnInitDialog(plat::IDialog& dialog) {

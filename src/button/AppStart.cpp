@@ -88,6 +88,6 @@ void CAppStart::ShellStart(const std::string& parameters, Rights rights) {
 }
 
 void CAppStart::Fail(const std::string& message) {
-    m_platform.Windows().ShowMessageBox(m_owner, message, text::kAppName,
+    m_platform.Dialogs().ShowMessageBox(m_owner, message, text::kAppName,
                                         plat::mb::kOk | plat::mb::kIconExclamation);
 }

@@ -6,7 +6,7 @@
 #include "res/Dialogs.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
-#include "shell/MainWnd.h"
+#include "shell/Host.h"
 
 namespace {
 
@@ -18,8 +18,8 @@ Rights RightsFor(unsigned keys) {
 
 }  // namespace
 
-CLaunchButton::CLaunchButton(CMainWnd& main, plat::IPlatform& platform)
-    : m_main(main), m_platform(platform), m_launcher(platform) {}
+CLaunchButton::CLaunchButton(IHost& host, plat::IPlatform& platform)
+    : m_host(host), m_platform(platform), m_launcher(platform) {}
 
 CLaunchButton::~CLaunchButton() = default;
 
@@ -73,16 +73,17 @@ void CLaunchButton::SetButtonSize(int size) {
 }
 
 void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
-    auto& windows = m_platform.Windows();
     // A place on any monitor stays, so a button on a second monitor keeps its place. Anywhere
     // else it is pulled onto the primary screen on the side where it left it.
-    if (!windows.OnSomeMonitor({x, y, x + 1, y + 1})) {
-        const plat::Size screen = windows.ScreenSize();
+    auto& monitors = m_platform.Monitors();
+    if (!monitors.OnSomeMonitor({x, y, x + 1, y + 1})) {
+        const plat::Size screen = monitors.ScreenSize();
         if (x > screen.cx || x < 0) x = 0;
         if (y > screen.cy || y < 0) y = 0;
     }
     const auto z = (m_option & kOptionTopmost) ? plat::ZOrder::Topmost : plat::ZOrder::NoTopmost;
-    windows.SetWindowPos(m_hWnd, z, x, y, cx, cy, plat::swp::kShowWindow | plat::swp::kNoActivate);
+    m_platform.Windows().SetWindowPos(m_hWnd, z, x, y, cx, cy,
+                                      plat::swp::kShowWindow | plat::swp::kNoActivate);
 }
 
 void CLaunchButton::ReassertTopmost() {
@@ -95,7 +96,7 @@ void CLaunchButton::ReassertTopmost() {
 
 void CLaunchButton::KeepOnScreen() {
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    if (m_platform.Windows().OnSomeMonitor({r.left, r.top, r.left + 1, r.top + 1})) return;
+    if (m_platform.Monitors().OnSomeMonitor({r.left, r.top, r.left + 1, r.top + 1})) return;
     PlaceWindow(r.left, r.top, r.Width(), r.Height());
 }
 
@@ -120,10 +121,10 @@ std::optional<int> CLaunchButton::OnNcHitTest(plat::Point) {
 
 void CLaunchButton::OnNcLButtonDown() { m_moveMode = 0; }
 
-void CLaunchButton::OnExitSizeMove() { m_main.SaveButtonList(); }
+void CLaunchButton::OnExitSizeMove() { m_host.SaveButtonList(); }
 
 void CLaunchButton::OnLButtonDown(plat::Point, unsigned keys) {
-    if (m_main.RefuseWhileDialogOpen()) return;
+    if (m_host.RefuseWhileDialogOpen()) return;
     if (keys & plat::mk::kRButton) return;
     m_platform.Windows().SetFocus(m_hWnd);
     m_pressed = 1;
@@ -144,7 +145,7 @@ void CLaunchButton::OnLButtonUp(plat::Point client, unsigned keys) {
         m_moveMode = 0;
         ReassertTopmost();
         m_platform.Windows().ReleaseCapture();
-        m_main.SaveButtonList();  // the new place survives a crash
+        m_host.SaveButtonList();  // the new place survives a crash
         return;
     }
     if (m_pressed != 1) return;
@@ -155,7 +156,7 @@ void CLaunchButton::OnLButtonUp(plat::Point client, unsigned keys) {
 }
 
 void CLaunchButton::OnRButtonDown(plat::Point client, unsigned keys) {
-    if (m_main.RefuseWhileDialogOpen()) return;
+    if (m_host.RefuseWhileDialogOpen()) return;
     if (keys & plat::mk::kLButton) {
         // A right press during a left press turns it into a drag.
         if (Inside(client)) {
@@ -178,8 +179,8 @@ void CLaunchButton::ShowMenu(plat::Point client) {
         MenuItem::Separator(),
         MenuItem::Command(text::kMenuDelete, ID_BUTTON_DELETE),
     };
-    auto& windows = m_platform.Windows();
-    windows.TrackPopupMenu(menu, windows.ClientToScreen(m_hWnd, client), m_hWnd);
+    const plat::Point at = m_platform.Windows().ClientToScreen(m_hWnd, client);
+    m_platform.Dialogs().TrackPopupMenu(menu, at, m_hWnd);
 }
 
 void CLaunchButton::OnDropFiles(const std::vector<std::string>& files, unsigned keys) {
@@ -209,26 +210,26 @@ void CLaunchButton::ToggleTopmost() {
     m_option = ::ToggleTopmost(m_option);
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
     PlaceWindow(r.left, r.top, r.Height(), r.Height());
-    m_main.RefreshTopmost();
-    m_main.SaveButtonList();
+    m_host.RefreshTopmost();
+    m_host.SaveButtonList();
 }
 
 void CLaunchButton::Delete() {
-    CMainWnd& main = m_main;
+    IHost& host = m_host;
     int answer = 0;
     {
-        CMainWnd::DialogScope open(main);
-        answer = m_platform.Windows().ShowMessageBox(m_hWnd, text::kConfirmDelete, text::kAppName,
+        DialogScope open(host);
+        answer = m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kConfirmDelete, text::kAppName,
                                                      plat::mb::kOkCancel | plat::mb::kIconQuestion);
     }
     if (answer != plat::mb::kIdOk) return;
     // This button is gone after this call: nothing of it may be touched.
-    main.RemoveButton(this);
-    main.RefreshTopmost();
+    host.RemoveButton(this);
+    host.RefreshTopmost();
 }
 
 void CLaunchButton::EditSettings() {
-    CMainWnd::DialogScope open(m_main);
+    DialogScope open(m_host);
     CSettingDlg dialog(m_platform);
     dialog.SetButtonInfo(m_info);
     if (dialog.DoModal(m_hWnd) != plat::mb::kIdOk) return;
@@ -242,6 +243,6 @@ void CLaunchButton::EditSettings() {
     const plat::Rect r = windows.WindowRect(m_hWnd);
     windows.MoveWindow(m_hWnd, r.left, r.top, m_info.size - 1, m_info.size - 1, true);
     DrawFace();
-    m_main.RefreshTopmost();
-    m_main.SaveButtonList();  // a finished edit survives a crash
+    m_host.RefreshTopmost();
+    m_host.SaveButtonList();  // a finished edit survives a crash
 }

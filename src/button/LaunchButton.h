@@ -9,11 +9,11 @@
 #include "button/ButtonInfo.h"
 #include "platform/Platform.h"
 
-class CMainWnd;
+class IHost;
 
 class CLaunchButton : public plat::IPopupEvents {
   public:
-    CLaunchButton(CMainWnd& main, plat::IPlatform& platform);
+    CLaunchButton(IHost& host, plat::IPlatform& platform);
     ~CLaunchButton() override;
     CLaunchButton(const CLaunchButton&) = delete;
     CLaunchButton& operator=(const CLaunchButton&) = delete;
@@ -64,7 +64,7 @@ class CLaunchButton : public plat::IPopupEvents {
     void EditSettings();
     std::string TipText() const;
 
-    CMainWnd& m_main;
+    IHost& m_host;
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
     int m_option = 0;

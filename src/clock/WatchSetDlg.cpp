@@ -16,7 +16,7 @@ constexpr unsigned kFontFlags = 0x41;
 }  // namespace
 
 int CWatchSetDlg::DoModal(plat::WindowRef parent) {
-    return m_platform.Windows().RunModalDialog(dlg::WatchSet(), parent, *this);
+    return m_platform.Dialogs().RunModalDialog(dlg::WatchSet(), parent, *this);
 }
 
 void CWatchSetDlg::OnInitDialog(plat::IDialog& dialog) {
@@ -48,7 +48,7 @@ void CWatchSetDlg::OnPaint(plat::IDialog& dialog) { DrawPreview(dialog); }
 void CWatchSetDlg::PickColour(plat::IDialog& dialog, plat::Colour& colour) {
     plat::Colour chosen = colour;
     // Owned by this dialog, so the user cannot end it while the chooser is still open.
-    if (!m_platform.Windows().PickColour(dialog.Window(), chosen)) return;
+    if (!m_platform.Dialogs().PickColour(dialog.Window(), chosen)) return;
     colour = chosen;
     DrawPreview(dialog);
 }
@@ -56,7 +56,7 @@ void CWatchSetDlg::PickColour(plat::IDialog& dialog, plat::Colour& colour) {
 void CWatchSetDlg::PickFont(plat::IDialog& dialog) {
     auto& graphics = m_platform.Graphics();
     plat::LogFont font = graphics.DescribeFont(m_previewFont);
-    if (!m_platform.Windows().PickFont(dialog.Window(), font, kFontFlags)) return;
+    if (!m_platform.Dialogs().PickFont(dialog.Window(), font, kFontFlags)) return;
     m_previewFont = graphics.MakeFont(font);
     PlacePreview(dialog);
     DrawPreview(dialog);

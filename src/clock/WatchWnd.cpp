@@ -6,7 +6,7 @@
 #include "button/GetComma.h"
 #include "clock/WatchSetDlg.h"
 #include "res/Texts.h"
-#include "shell/MainWnd.h"
+#include "shell/Host.h"
 
 namespace {
 
@@ -28,9 +28,9 @@ plat::Colour ReadColour(plat::ISettingsStore& store, const char* key, const char
 
 // A rectangle that lies on no monitor (its monitor was unplugged) is pulled onto the primary
 // screen at the nearest place, keeping its size.
-plat::Rect OntoSomeMonitor(plat::Rect r, plat::IWindowSystem& windows) {
-    if (windows.OnSomeMonitor(r)) return r;
-    const plat::Size screen = windows.ScreenSize();
+plat::Rect OntoSomeMonitor(plat::Rect r, plat::IMonitors& monitors) {
+    if (monitors.OnSomeMonitor(r)) return r;
+    const plat::Size screen = monitors.ScreenSize();
     const int left = std::clamp(r.left, 0, std::max(0, screen.cx - r.Width()));
     const int top = std::clamp(r.top, 0, std::max(0, screen.cy - r.Height()));
     return {left, top, left + r.Width(), top + r.Height()};
@@ -88,8 +88,7 @@ std::string ClockText(const plat::LocalTime& t) {
     return text;
 }
 
-CWatchWnd::CWatchWnd(CMainWnd& main, plat::IPlatform& platform)
-    : m_main(main), m_platform(platform) {
+CWatchWnd::CWatchWnd(IHost& host, plat::IPlatform& platform) : m_host(host), m_platform(platform) {
     auto& store = m_platform.Store();
     m_topMost = store.ReadInt(kSection, "TopMost", 1);
     m_bkColor = ReadColour(store, "BkColor", "12632256");
@@ -120,7 +119,7 @@ plat::Rect CWatchWnd::StoredRect(plat::IPlatform& platform) {
     }
     const plat::Rect r{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
                        static_cast<int>(bottom)};
-    return OntoSomeMonitor(r, platform.Windows());
+    return OntoSomeMonitor(r, platform.Monitors());
 }
 
 void CWatchWnd::Create(plat::Rect rect) {
@@ -132,7 +131,7 @@ void CWatchWnd::Create(plat::Rect rect) {
     spec.style = kPopup | kVisible | kBorder | kThickFrame;
     spec.exStyle = m_topMost == 1 ? kExTopmost : 0;
     spec.rect = rect;
-    spec.owner = m_main.Window();
+    spec.owner = m_host.Window();
     auto& windows = m_platform.Windows();
     if (windows.CreatePopup(spec, *this)) windows.ShowWindow(m_hWnd, plat::sw::kShow);
 }
@@ -170,7 +169,7 @@ void CWatchWnd::KeepOnScreen() {
     if (!m_hWnd) return;
     auto& windows = m_platform.Windows();
     const plat::Rect now = windows.WindowRect(m_hWnd);
-    const plat::Rect placed = OntoSomeMonitor(now, windows);
+    const plat::Rect placed = OntoSomeMonitor(now, m_platform.Monitors());
     if (placed == now) return;
     windows.SetWindowPos(m_hWnd, plat::ZOrder::Keep, placed.left, placed.top, 0, 0,
                          plat::swp::kNoSize | plat::swp::kNoZOrder | plat::swp::kNoActivate);
@@ -221,15 +220,15 @@ std::optional<int> CWatchWnd::OnNcHitTest(plat::Point screen) {
 std::optional<plat::Size> CWatchWnd::OnGetMinTrackSize() { return plat::Size{1, 1}; }
 
 void CWatchWnd::OnNcLButtonDblClk() {
-    if (m_main.RefuseWhileDialogOpen()) return;
-    CMainWnd::DialogScope open(m_main);
+    if (m_host.RefuseWhileDialogOpen()) return;
+    DialogScope open(m_host);
     CWatchSetDlg dialog(m_platform, m_font);
     dialog.m_topMost = m_topMost;
     dialog.m_bkColor = m_bkColor;
     dialog.m_textColor = m_textColor;
     // The end of the session may close the clock while its dialog is still open.
     const std::weak_ptr<int> alive = m_alive;
-    const int result = dialog.DoModal(m_main.Window());
+    const int result = dialog.DoModal(m_host.Window());
     if (alive.expired() || result != plat::mb::kIdOk || !m_hWnd) return;
     m_font = std::move(dialog.m_newFont);
     m_bkColor = dialog.m_bkColor;
@@ -237,7 +236,7 @@ void CWatchWnd::OnNcLButtonDblClk() {
     m_topMost = dialog.m_topMost;
     m_platform.Windows().Invalidate(m_hWnd, true);
     ApplyTopmost();
-    m_main.RefreshTopmost();
+    m_host.RefreshTopmost();
 }
 
 bool CWatchWnd::OnClose() { return false; }

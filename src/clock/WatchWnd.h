@@ -9,7 +9,7 @@
 
 #include "platform/Platform.h"
 
-class CMainWnd;
+class IHost;
 
 // The clock window's rectangle when "Positon" holds nothing.
 inline constexpr const char* kDefaultClockPosition = "10,10,110,60";
@@ -17,7 +17,7 @@ inline constexpr const char* kDefaultClockPosition = "10,10,110,60";
 class CWatchWnd : public plat::IPopupEvents {
   public:
     // Reads "TopMost", "BkColor" and "TextColor".
-    CWatchWnd(CMainWnd& main, plat::IPlatform& platform);
+    CWatchWnd(IHost& host, plat::IPlatform& platform);
     // Writes "TopMost", "BkColor" and "TextColor".
     ~CWatchWnd() override;
     CWatchWnd(const CWatchWnd&) = delete;
@@ -56,7 +56,7 @@ class CWatchWnd : public plat::IPopupEvents {
   private:
     void SetTopmost(plat::ZOrder z);
 
-    CMainWnd& m_main;
+    IHost& m_host;
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
     // Outlived by a weak reference when the object goes while a handler of its own still runs.

@@ -8,7 +8,7 @@ CIconChangeDlg::CIconChangeDlg(plat::IPlatform& platform)
     : m_platform(platform), m_loader(platform), m_preview(dlg::kIconPreview) {}
 
 int CIconChangeDlg::DoModal(plat::WindowRef parent) {
-    const int result = m_platform.Windows().RunModalDialog(dlg::IconChange(), parent, *this);
+    const int result = m_platform.Dialogs().RunModalDialog(dlg::IconChange(), parent, *this);
     m_preview.Release();
     return result;
 }
@@ -58,7 +58,7 @@ void CIconChangeDlg::Step(plat::IDialog& dialog, int delta) {
 
 void CIconChangeDlg::Browse(plat::IDialog& dialog) {
     std::string path;
-    if (!m_platform.Windows().PickOpenFile(
+    if (!m_platform.Dialogs().PickOpenFile(
             dialog.Window(), text::kIconFilter, text::kIconInitialName,
             plat::ofn::kHideReadOnly | plat::ofn::kOverwritePrompt, path)) {
         return;

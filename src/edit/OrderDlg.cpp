@@ -10,7 +10,7 @@
 COrderDlg::COrderDlg(plat::IPlatform& platform) : m_platform(platform), m_rows(platform) {}
 
 int COrderDlg::DoModal(plat::WindowRef parent) {
-    return m_platform.Windows().RunModalDialog(dlg::Order(), parent, *this);
+    return m_platform.Dialogs().RunModalDialog(dlg::Order(), parent, *this);
 }
 
 std::string OrderRowText(const ButtonInfo& info) {
@@ -28,7 +28,7 @@ plat::Icon COrderDlg::RowIcon(const CLaunchButton& button) {
 
 void COrderDlg::OnInitDialog(plat::IDialog& dialog) {
     m_rows.Attach(dialog, dlg::kOrderList);
-    m_fallback = m_platform.Windows().LoadResourceIcon(IDI_NOICON, 16, 16);
+    m_fallback = m_platform.System().LoadResourceIcon(IDI_NOICON, 16, 16);
     for (const auto& button : *m_buttons) {
         const plat::Icon icon = RowIcon(*button);
         m_rows.AddItem(OrderRowText(button->Info()), icon ? icon : m_fallback);

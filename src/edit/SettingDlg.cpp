@@ -22,7 +22,7 @@ void CSettingDlg::SetButtonInfo(ButtonInfo info) {
 }
 
 int CSettingDlg::DoModal(plat::WindowRef parent) {
-    const int result = m_platform.Windows().RunModalDialog(dlg::Setting(), parent, *this);
+    const int result = m_platform.Dialogs().RunModalDialog(dlg::Setting(), parent, *this);
     m_preview.Release();
     return result;
 }
@@ -87,7 +87,7 @@ void CSettingDlg::OnPathUpdated(plat::IDialog& dialog) {
 
 void CSettingDlg::Browse(plat::IDialog& dialog) {
     std::string path;
-    if (!m_platform.Windows().PickOpenFile(
+    if (!m_platform.Dialogs().PickOpenFile(
             dialog.Window(), text::kProgramFilter, text::kProgramInitialName,
             plat::ofn::kHideReadOnly | plat::ofn::kOverwritePrompt, path)) {
         return;
@@ -120,7 +120,7 @@ void CSettingDlg::OnOK(plat::IDialog& dialog) {
     // Blanks alone name no program; a path that only starts with blanks is kept as typed.
     const std::string path = dialog.ItemText(dlg::kSetPath);
     if (path.find_first_not_of(" \t\r\n\v\f") == std::string::npos) {
-        m_platform.Windows().ShowMessageBox(dialog.Window(), text::kNoApplication, text::kAppName,
+        m_platform.Dialogs().ShowMessageBox(dialog.Window(), text::kNoApplication, text::kAppName,
                                             plat::mb::kOk);
         return;
     }

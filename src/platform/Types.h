@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <utility>
 
 namespace plat {
@@ -80,6 +81,18 @@ class Icon : public OwnedHandle {
 };
 class Font : public OwnedHandle {
     using OwnedHandle::OwnedHandle;
+};
+
+// A colour as 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+// A logical font, field for field as the store keeps it; the face name is UTF-8.
+struct LogFont {
+    int height = 0, width = 0, escapement = 0, orientation = 0, weight = 0;
+    std::uint8_t italic = 0, underline = 0, strikeOut = 0, charSet = 0, outPrecision = 0,
+                 clipPrecision = 0, quality = 0, pitchAndFamily = 0;
+    std::string faceName;
+    friend bool operator==(const LogFont&, const LogFont&) = default;
 };
 
 }  // namespace plat

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/MainApp.h"
+#include "app/ButtonStore.h"
 #include "arrange/Arrange.h"
 #include "arrange/ButtonSizeDlg.h"
 #include "button/PathSplit.h"
@@ -19,7 +19,7 @@ constexpr int kBeepFrequency = 40;
 constexpr int kBeepMilliseconds = 100;
 }  // namespace
 
-CMainWnd::CMainWnd(CMainApp& app) : m_app(app), m_platform(app.Platform()) {
+CMainWnd::CMainWnd(plat::IPlatform& platform) : m_platform(platform) {
     // A count below zero can only come from a hand-edited store; one far beyond what the window
     // system can hold would stall start-up for nothing.
     const int stored = m_platform.Store().ReadInt("Button", "Num", 0);
@@ -49,7 +49,7 @@ bool CMainWnd::OnCreate(plat::WindowRef self) {
 
 bool CMainWnd::RefuseWhileDialogOpen() {
     if (m_nOpenDialogs == 0) return false;
-    m_platform.Windows().Beep(kBeepFrequency, kBeepMilliseconds);
+    m_platform.System().Beep(kBeepFrequency, kBeepMilliseconds);
     return true;
 }
 
@@ -59,7 +59,7 @@ void CMainWnd::LoadAllButtons() {
     for (int n = 1; n <= m_nButtons; ++n) {
         ButtonInfo info;
         int option = 0;
-        m_app.LoadButtonInfo(n, info, option);
+        LoadButtonInfo(m_platform.Store(), n, info, option);
         CreateButton(info, option);
     }
     RefreshTopmost();
@@ -95,7 +95,7 @@ void CMainWnd::SaveAllButtons() {
         ButtonInfo info;
         int option = 0;
         m_buttons[static_cast<std::size_t>(i)]->GetInfo(info, option);
-        m_app.SaveButtonInfo(i + 1, info, option);
+        SaveButtonInfo(m_platform.Store(), i + 1, info, option);
     }
 }
 
@@ -112,7 +112,7 @@ plat::TrayIconData CMainWnd::TrayRecord(const plat::Icon* icon) const {
 
 void CMainWnd::AddTrayIcon() {
     // The shell keeps its own copy of the icon; ours goes when this returns.
-    const plat::Icon icon = m_platform.Windows().LoadResourceIcon(IDI_TRAY, 16, 16);
+    const plat::Icon icon = m_platform.System().LoadResourceIcon(IDI_TRAY, 16, 16);
     m_platform.Tray().Notify(plat::TrayAction::Add, TrayRecord(&icon));
 }
 
@@ -172,7 +172,7 @@ void CMainWnd::ShowTrayMenu() {
     const plat::Menu menu = BuildTrayMenu();
     // A program window in the foreground lets the menu close when the user clicks elsewhere.
     windows.SetForegroundWindow(m_buttons.empty() ? m_hWnd : m_buttons.front()->Window());
-    windows.TrackPopupMenu(menu, at, m_hWnd);
+    m_platform.Dialogs().TrackPopupMenu(menu, at, m_hWnd);
 }
 
 // --- Commands ------------------------------------------------------------------------------
@@ -226,22 +226,22 @@ void CMainWnd::ShowAbout() {
 }
 
 void CMainWnd::OpenHelp() {
-    auto& windows = m_platform.Windows();
-    const PathParts program = SplitPath(windows.ProgramPath());
+    auto& system = m_platform.System();
+    const PathParts program = SplitPath(system.ProgramPath());
     const std::string base = program.drive + program.dir + program.name;
     // The classic help file where one is installed (and WinHelp still exists); otherwise the
     // guide that comes with the program, in the browser.
     const std::string hlp = base + ".HLP";
     constexpr unsigned kHelpFinder = 11;
-    if (windows.FileExists(hlp) && windows.OpenWinHelp(m_hWnd, hlp, kHelpFinder, 0)) return;
+    if (system.FileExists(hlp) && system.OpenWinHelp(m_hWnd, hlp, kHelpFinder, 0)) return;
     const std::string html = base + ".html";
     constexpr int kShellSucceeded = 32;
-    if (windows.FileExists(html) &&
+    if (system.FileExists(html) &&
         m_platform.Shell().Execute(m_hWnd, "", html, "", "", plat::sw::kShow) > kShellSucceeded) {
         return;
     }
-    windows.ShowMessageBox(m_hWnd, text::kHelpFailed, text::kAppName,
-                           plat::mb::kOk | plat::mb::kIconExclamation);
+    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kHelpFailed, text::kAppName,
+                                        plat::mb::kOk | plat::mb::kIconExclamation);
 }
 
 void CMainWnd::AddButton() {
@@ -275,19 +275,19 @@ void CMainWnd::ArrangeInRows(bool downward) {
     if (m_buttons.empty()) return;
     const plat::Rect first = m_platform.Windows().WindowRect(m_buttons.front()->Window());
     MoveButtons(RowLayout({first.left, first.top}, ButtonSizes(),
-                          m_platform.Windows().ScreenSize().cx, downward));
+                          m_platform.Monitors().ScreenSize().cx, downward));
 }
 
 void CMainWnd::ArrangeInColumns(bool rightward) {
     if (m_buttons.empty()) return;
     const plat::Rect first = m_platform.Windows().WindowRect(m_buttons.front()->Window());
     MoveButtons(ColumnLayout({first.left, first.top}, ButtonSizes(),
-                             m_platform.Windows().ScreenSize().cy, rightward));
+                             m_platform.Monitors().ScreenSize().cy, rightward));
 }
 
 void CMainWnd::SpreadButtons() {
     CRandom random(static_cast<std::uint32_t>(m_platform.Clock().CalendarSeconds()));
-    MoveButtons(SpreadLayout(ButtonSizes(), m_platform.Windows().ScreenSize(), random));
+    MoveButtons(SpreadLayout(ButtonSizes(), m_platform.Monitors().ScreenSize(), random));
 }
 
 void CMainWnd::ShowOrderDialog() {
@@ -337,7 +337,7 @@ void CMainWnd::DestroyClock() {
 
 bool CMainWnd::ConfirmNoDialogOpen() {
     if (m_nOpenDialogs == 0) return true;
-    m_platform.Windows().ShowMessageBox(m_hWnd, text::kCloseDialogsFirst, text::kAppName,
+    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kCloseDialogsFirst, text::kAppName,
                                         plat::mb::kOk);
     return false;
 }

@@ -9,8 +9,8 @@
 #include "button/ButtonInfo.h"
 #include "button/LaunchButton.h"
 #include "platform/Platform.h"
+#include "shell/Host.h"
 
-class CMainApp;
 class CWatchWnd;
 
 // At most this many buttons are made from the store, whatever "Num" says. A button costs four
@@ -19,38 +19,28 @@ class CWatchWnd;
 // buttons leave 4,000 USER objects for menus, dialogs and the clock.
 inline constexpr int kMaxButtons = 1500;
 
-class CMainWnd : public plat::IMainWindowEvents {
+class CMainWnd : public plat::IMainWindowEvents, public IHost {
   public:
     // Reads "Button"/"Num": the number of stored buttons to load.
-    explicit CMainWnd(CMainApp& app);
+    explicit CMainWnd(plat::IPlatform& platform);
     ~CMainWnd() override;
 
     // Creates the hidden window (which adds the tray icon) and hides it; false if it failed.
     bool Create();
-    plat::WindowRef Window() const { return m_hWnd; }
 
-    // Counts one of the program's modal dialogs or confirmations as open while it lives.
-    class DialogScope {
-      public:
-        explicit DialogScope(CMainWnd& main) : m_main(main) { ++m_main.m_nOpenDialogs; }
-        ~DialogScope() { --m_main.m_nOpenDialogs; }
-        DialogScope(const DialogScope&) = delete;
-        DialogScope& operator=(const DialogScope&) = delete;
-
-      private:
-        CMainWnd& m_main;
-    };
-    // While a dialog is open, clicks on the tray icon, the buttons and the clock only beep.
-    bool RefuseWhileDialogOpen();
+    // IHost
+    plat::WindowRef Window() const override { return m_hWnd; }
+    bool RefuseWhileDialogOpen() override;
+    void EnterDialog() override { ++m_nOpenDialogs; }
+    void LeaveDialog() override { --m_nOpenDialogs; }
+    void RemoveButton(CLaunchButton* button) override;
+    void SaveButtonList() override;
+    void RefreshTopmost() override;
 
     // The collection.
     void LoadAllButtons();
     void CreateButton(const ButtonInfo& info, int option);
-    // Takes a confirmed deletion out of the list and writes the renumbered list.
-    void RemoveButton(CLaunchButton* button);
-    void SaveButtonList();
     void SaveAllButtons();
-    void RefreshTopmost();
     int ButtonCount() const { return static_cast<int>(m_buttons.size()); }
 
     // The tray icon and its menu.
@@ -97,7 +87,6 @@ class CMainWnd : public plat::IMainWindowEvents {
     void CreateClock();
     void DestroyClock();
 
-    CMainApp& m_app;
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
     std::unique_ptr<CLaunchButton> m_retired;  // the button last removed, see RemoveButton

@@ -62,7 +62,7 @@ class Launch : public testing::Test {
     fake::FakePlatform platform;
     CAppStart start{platform};
     fake::FakeShell& shell = platform.shell;
-    fake::FakeWindowSystem& windows = platform.windows;
+    fake::FakeDialogs& dialogs = platform.dialogs;
 };
 
 TEST_F(Launch, StartDirectoryIsTheGivenOneOrTheProgramsFolder) {
@@ -110,7 +110,7 @@ TEST_P(ShellKinds, MakeOneShellCallWithTheseArguments) {
     start.Start();
     EXPECT_EQ(shell.executes, std::vector<fake::ExecuteCall>{c.call});
     EXPECT_TRUE(shell.commandLines.empty());
-    EXPECT_TRUE(windows.messageBoxes.empty());
+    EXPECT_TRUE(dialogs.messageBoxes.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -148,7 +148,7 @@ TEST_F(Launch, ControlPanelItemRunsThroughTheCommandLineWhateverTheRestHolds) {
         EXPECT_EQ(shell.commandLines, (std::vector<fake::CommandLineCall>{{line, 5}}));
     }
     EXPECT_TRUE(shell.executes.empty());
-    EXPECT_TRUE(windows.messageBoxes.empty());
+    EXPECT_TRUE(dialogs.messageBoxes.empty());
 }
 
 struct DropCase {
@@ -199,11 +199,11 @@ TEST_P(Failure, IsReportedInAnExclamationBoxAtTheThreshold) {
         start.Start(c.rights);
     }
     if (c.message == nullptr) {
-        EXPECT_TRUE(windows.messageBoxes.empty());
+        EXPECT_TRUE(dialogs.messageBoxes.empty());
         return;
     }
-    ASSERT_EQ(windows.messageBoxes.size(), 1u);
-    const fake::MessageBoxCall& box = windows.messageBoxes[0];
+    ASSERT_EQ(dialogs.messageBoxes.size(), 1u);
+    const fake::MessageBoxCall& box = dialogs.messageBoxes[0];
     EXPECT_EQ(box.text, c.message);
     EXPECT_EQ(box.caption, "Vopdrant");
     EXPECT_EQ(box.type, 0x30u);

@@ -46,7 +46,7 @@ class SizeDialog : public testing::Test {
     // Types each text in turn and presses OK after each; the dialog is cancelled at the end
     // if it is still open.
     void Run(const std::vector<std::string>& typed) {
-        h.platform.windows.dialogScripts.push_back([this, typed](fake::FakeDialog& d) {
+        h.platform.dialogs.dialogScripts.push_back([this, typed](fake::FakeDialog& d) {
             opened = d.ItemText(dlg::kSizeEdit);
             spin = d.spinRanges[dlg::kSizeSpin];
             countedOpen = h.main().m_nOpenDialogs;
@@ -62,7 +62,7 @@ class SizeDialog : public testing::Test {
     }
     std::vector<std::string> Messages() {
         std::vector<std::string> out;
-        for (const auto& b : h.platform.windows.messageBoxes) out.push_back(b.text);
+        for (const auto& b : h.platform.dialogs.messageBoxes) out.push_back(b.text);
         return out;
     }
     plat::Rect Rect(int i) {
@@ -94,7 +94,7 @@ TEST_F(SizeDialog, RefusesWhatIsNoNumberOrOutOfRangeAndStaysOpen) {
               (std::vector<std::string>{"整数を入力してください。", "整数を入力してください。",
                                         "15 から 200 までの整数を入力してください。",
                                         "15 から 200 までの整数を入力してください。"}));
-    EXPECT_EQ(h.platform.windows.messageBoxes[0].caption, "Vopdrant");
+    EXPECT_EQ(h.platform.dialogs.messageBoxes[0].caption, "Vopdrant");
     EXPECT_EQ(Rect(0).Width(), 199);
 }
 
@@ -104,7 +104,7 @@ TEST_F(SizeDialog, TheSmallestSizeIsAccepted) {
 }
 
 TEST_F(SizeDialog, CancelChangesNoButton) {
-    h.platform.windows.dialogScripts.push_back([](fake::FakeDialog& d) {
+    h.platform.dialogs.dialogScripts.push_back([](fake::FakeDialog& d) {
         d.SetItemText(dlg::kSizeEdit, "100");
         d.Click(plat::mb::kIdCancel);
     });

@@ -301,13 +301,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Clock, AClockLeftOnARemovedMonitorComesBackOnTheDisplayChange) {
-    h.platform.windows.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+    h.platform.monitors.all = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
     h.store().Put("Watch", "Positon", "1500,100,1620,160");
     StartClock();
     EXPECT_EQ(Window().rect, (Rect{1500, 100, 1620, 160}));
     h.main().OnDisplayChange();
     EXPECT_EQ(Window().rect, (Rect{1500, 100, 1620, 160}));
-    h.platform.windows.monitors = {{0, 0, 1024, 768}};
+    h.platform.monitors.all = {{0, 0, 1024, 768}};
     h.main().OnDisplayChange();
     EXPECT_EQ(Window().rect, (Rect{904, 100, 1024, 160}));
     EXPECT_TRUE(Window().topmost);
@@ -317,19 +317,19 @@ TEST_F(Clock, AClockLeftOnARemovedMonitorComesBackOnTheDisplayChange) {
 
 TEST_F(Clock, ADoubleClickOnlyBeepsWhileAnyDialogIsOpen) {
     StartClock();
-    h.platform.windows.dialogScripts.push_back([&](fake::FakeDialog&) {
+    h.platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog&) {
         EXPECT_EQ(h.main().m_nOpenDialogs, 1);
         Window().popup->OnNcLButtonDblClk();  // the clock's own dialog is open
     });
     Window().popup->OnNcLButtonDblClk();
-    EXPECT_EQ(h.platform.windows.beeps, 1);
+    EXPECT_EQ(h.platform.system.beeps, 1);
     EXPECT_EQ(h.main().m_nOpenDialogs, 0);
 
     h.main().m_nOpenDialogs = 1;  // another dialog, the about box say
     Window().popup->OnNcLButtonDblClk();
-    EXPECT_EQ(h.platform.windows.beeps, 2);
-    EXPECT_EQ(h.Calls("Windows.Beep"), (std::vector<std::string>(2, "Windows.Beep 40,100")));
-    EXPECT_EQ(h.platform.windows.dialogs.size(), 1u);
+    EXPECT_EQ(h.platform.system.beeps, 2);
+    EXPECT_EQ(h.Calls("System.Beep"), (std::vector<std::string>(2, "System.Beep 40,100")));
+    EXPECT_EQ(h.platform.dialogs.templates.size(), 1u);
 }
 
 struct Preview {
@@ -346,7 +346,7 @@ TEST_P(ClockPreview, IsSizedOnTheMeasureAndCentredAboveTheMarker) {
     h.store().Put("Watch", "WatchFont", std::to_string(GetParam().fontHeight));
     StartClock();
     h.main().m_pWatch->m_topMost = 0;
-    h.platform.windows.dialogScripts.push_back([&](fake::FakeDialog& d) {
+    h.platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
         EXPECT_EQ(d.Template().caption, "時計の設定");
         EXPECT_FALSE(d.IsChecked(dlg::kWatchTopmost));
         EXPECT_EQ(d.ItemRect(dlg::kWatchPreview), GetParam().placed);
@@ -362,7 +362,7 @@ TEST_P(ClockPreview, IsSizedOnTheMeasureAndCentredAboveTheMarker) {
         EXPECT_EQ(drawn.textColour, 4194368u);
     });
     Window().popup->OnNcLButtonDblClk();
-    EXPECT_EQ(h.platform.windows.dialogs.size(), 1u);
+    EXPECT_EQ(h.platform.dialogs.templates.size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -379,8 +379,8 @@ TEST_F(Clock, AChosenFontMovesThePreviewAndReachesTheClockOnlyOnOk) {
     big.height = -96;
     big.faceName = "ＭＳ ゴシック";
     for (int answer : {plat::mb::kIdCancel, plat::mb::kIdOk}) {
-        h.platform.windows.fontAnswers.push_back(big);
-        h.platform.windows.dialogScripts.push_back([&](fake::FakeDialog& d) {
+        h.platform.dialogs.fontAnswers.push_back(big);
+        h.platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
             d.Click(dlg::kWatchFont);
             EXPECT_EQ(d.ItemRect(dlg::kWatchPreview), (Rect{111, 11, 169, 56}));
             EXPECT_EQ(d.invalidations, 1);
@@ -391,7 +391,7 @@ TEST_F(Clock, AChosenFontMovesThePreviewAndReachesTheClockOnlyOnOk) {
         const plat::LogFont now = h.platform.graphics.DescribeFont(h.main().m_pWatch->m_font);
         EXPECT_EQ(now == big, answer == plat::mb::kIdOk);
     }
-    EXPECT_EQ(h.platform.windows.fontFlags, (std::vector<unsigned>{0x41, 0x41}));
+    EXPECT_EQ(h.platform.dialogs.fontFlags, (std::vector<unsigned>{0x41, 0x41}));
     Window().popup->OnTimer(1);
     EXPECT_EQ(h.platform.graphics.texts.back().font, big);
 }
@@ -408,8 +408,8 @@ TEST_P(ClockSettings, BothColoursAndTheFlagReachTheClockOnOkAndNothingOnCancel) 
     const Ending& e = GetParam();
     StartClock();
     const bool ok = e.button == plat::mb::kIdOk;
-    h.platform.windows.colourAnswers = {0x0000FF, 0x00FF00};
-    h.platform.windows.dialogScripts.push_back([&](fake::FakeDialog& d) {
+    h.platform.dialogs.colourAnswers = {0x0000FF, 0x00FF00};
+    h.platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
         EXPECT_TRUE(d.IsChecked(dlg::kWatchTopmost));
         d.Click(dlg::kWatchTextColour);
         EXPECT_EQ(h.platform.graphics.texts.back().textColour, 0x0000FFu);
@@ -440,7 +440,7 @@ INSTANTIATE_TEST_SUITE_P(Endings, ClockSettings,
 
 TEST_F(Clock, ACancelledChooserChangesNothing) {
     StartClock();
-    h.platform.windows.dialogScripts.push_back([&](fake::FakeDialog& d) {
+    h.platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
         for (int id : {dlg::kWatchTextColour, dlg::kWatchBackColour, dlg::kWatchFont}) d.Click(id);
         EXPECT_EQ(d.ItemRect(dlg::kWatchPreview), (Rect{111, 23, 169, 43}));
         EXPECT_EQ(d.invalidations, 0);
@@ -455,8 +455,8 @@ TEST_F(Clock, ACancelledChooserChangesNothing) {
 // must then find nothing to write into.
 TEST_F(Clock, TheSessionEndingWhileTheDialogIsOpenSavesTheClockAndOkIsHarmless) {
     StartClock();
-    h.platform.windows.colourAnswers = {0x123456};
-    h.platform.windows.dialogScripts.push_back([&](fake::FakeDialog& d) {
+    h.platform.dialogs.colourAnswers = {0x123456};
+    h.platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
         d.Click(dlg::kWatchBackColour);
         EXPECT_TRUE(h.main().OnQueryEndSession(true));
         EXPECT_EQ(h.main().m_pWatch, nullptr);

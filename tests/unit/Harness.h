@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ButtonStore.h"
 #include "app/MainApp.h"
 #include "platform/fake/FakePlatform.h"
 #include "shell/MainWnd.h"
@@ -13,7 +14,7 @@ struct Harness {
     fake::FakePlatform platform;
     CMainApp app{platform};
 
-    fake::FakeStore& store() { return platform.store; }
+    fake::FakeSettingsStore& store() { return platform.store; }
     CMainWnd& main() { return *app.MainWnd(); }
 
     // A stored button with only its path and place.

@@ -66,13 +66,13 @@ INSTANTIATE_TEST_SUITE_P(Places, Clamp,
 
 TEST(SecondMonitor, AButtonOnASecondMonitorKeepsItsPlaceUntilThatMonitorGoes) {
     Harness h;
-    h.platform.windows.monitors.push_back({1024, 0, 2048, 768});
+    h.platform.monitors.all.push_back({1024, 0, 2048, 768});
     h.store().Put("Button", "Num", 1);
     h.StoreButton(1, "C:\\A.EXE", 1500, 300);
     ASSERT_TRUE(h.app.InitInstance());
     fake::FakeWindow& w = *h.platform.windows.Find(h.main().m_buttons[0]->Window());
     EXPECT_EQ(w.rect.left, 1500);
-    h.platform.windows.monitors.pop_back();
+    h.platform.monitors.all.pop_back();
     h.main().OnDisplayChange();
     EXPECT_EQ(w.rect.left, 0);
     EXPECT_EQ(w.rect.top, 300);
@@ -155,16 +155,16 @@ TEST_F(Buttons, EveryPressOnlyBeepsWhileADialogIsOpen) {
     button(0).OnLButtonDown({5, 5}, kLButton);
     button(0).OnRButtonDown({5, 5}, 0);
     button(0).OnLButtonUp({5, 5}, 0);
-    EXPECT_EQ(h.platform.windows.beeps, 2);
+    EXPECT_EQ(h.platform.system.beeps, 2);
     EXPECT_EQ(starts(), 0u);
-    EXPECT_TRUE(h.platform.windows.menus.empty());
+    EXPECT_TRUE(h.platform.dialogs.menus.empty());
     EXPECT_EQ(button(0).m_pressed, 0);
 }
 
 TEST_F(Buttons, TheMenuCarriesItsItemsAndTheTopmostMark) {
     button(1).OnRButtonDown({3, 4}, 0);
-    ASSERT_EQ(h.platform.windows.menus.size(), 1u);
-    const auto& tracked = h.platform.windows.menus[0];
+    ASSERT_EQ(h.platform.dialogs.menus.size(), 1u);
+    const auto& tracked = h.platform.dialogs.menus[0];
     EXPECT_EQ(tracked.at, (plat::Point{303, 204}));
     EXPECT_EQ(tracked.owner, button(1).Window());
     ASSERT_EQ(tracked.menu.size(), 5u);
@@ -178,7 +178,7 @@ TEST_F(Buttons, TheMenuCarriesItsItemsAndTheTopmostMark) {
     EXPECT_EQ(tracked.menu[4].text, "削除(&D)");
     EXPECT_EQ(tracked.menu[4].id, 102);
     button(0).OnRButtonDown({3, 4}, 0);
-    EXPECT_FALSE(h.platform.windows.menus[1].menu[2].checked);
+    EXPECT_FALSE(h.platform.dialogs.menus[1].menu[2].checked);
 }
 
 TEST_F(Buttons, TheTopmostToggleFlipsBitZeroOnlyAndIsWrittenAtOnce) {
@@ -192,12 +192,12 @@ TEST_F(Buttons, TheTopmostToggleFlipsBitZeroOnlyAndIsWrittenAtOnce) {
 }
 
 TEST_F(Buttons, DeleteAfterOkRenumbersTheStoreAndCancelLeavesEverything) {
-    h.platform.windows.messageBoxAnswers = {plat::mb::kIdCancel};
+    h.platform.dialogs.messageBoxAnswers = {plat::mb::kIdCancel};
     bool countedOpen = false;
     button(0).OnCommand(ID_BUTTON_DELETE);
     EXPECT_EQ(h.main().ButtonCount(), 3);
     EXPECT_TRUE(h.Calls("Store.Write").empty());
-    const auto& box = h.platform.windows.messageBoxes.back();
+    const auto& box = h.platform.dialogs.messageBoxes.back();
     EXPECT_EQ(box.text, "削除してもよろしいですか？");
     EXPECT_EQ(box.caption, "Vopdrant");
     EXPECT_EQ(box.type, 0x21u);

@@ -126,7 +126,7 @@ class Order : public testing::Test {
         return out;
     }
     void Run(std::function<void(fake::FakeDialog&)> script) {
-        h.platform.windows.dialogScripts.push_back(std::move(script));
+        h.platform.dialogs.dialogScripts.push_back(std::move(script));
         h.main().OnCommand(ID_ORDER);
     }
     Harness h;
@@ -185,7 +185,7 @@ TEST_F(Order, AButtonWithoutAnIconShowsTheCross) {
         ASSERT_EQ(h.platform.graphics.icons.size(), 1u);
         EXPECT_NE(h.platform.graphics.icons[0].icon, 0u);
     });
-    EXPECT_EQ(h.Calls("Windows.LoadResourceIcon 142").size(), 1u);
+    EXPECT_EQ(h.Calls("System.LoadResourceIcon 142").size(), 1u);
 }
 
 TEST(OrderRows, ShowTheFileNeverTheTitleAndNothingForAFolder) {

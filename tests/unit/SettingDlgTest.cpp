@@ -24,7 +24,7 @@ std::string Shown(FakeDialog& d, int id) {
     return info->source + "@" + std::to_string(info->size);
 }
 
-std::vector<std::string> Messages(const fake::FakeWindowSystem& w) {
+std::vector<std::string> Messages(const fake::FakeDialogs& w) {
     std::vector<std::string> out;
     for (const auto& b : w.messageBoxes) out.push_back(b.text);
     return out;
@@ -45,7 +45,7 @@ class Editing : public testing::Test {
     }
     virtual void Stored() {}
     void Script(fake::DialogScript script) {
-        h.platform.windows.dialogScripts.push_back(std::move(script));
+        h.platform.dialogs.dialogScripts.push_back(std::move(script));
     }
     void Add() { h.main().OnCommand(ID_ADD_BUTTON); }
     CLaunchButton& button(int i) { return *h.main().m_buttons[static_cast<std::size_t>(i)]; }
@@ -136,13 +136,13 @@ TEST_P(Sizes, AreCheckedAsUnsignedNumbersIn15To200) {
     const std::string message = GetParam().message;
     if (message.empty()) {
         EXPECT_TRUE(ended);
-        EXPECT_TRUE(h.platform.windows.messageBoxes.empty());
+        EXPECT_TRUE(h.platform.dialogs.messageBoxes.empty());
         EXPECT_EQ(h.StoredInt("Btn1", "Size"), std::stoi(GetParam().typed));
         EXPECT_EQ(window(0).rect.Width(), std::stoi(GetParam().typed) - 1);
     } else {
         EXPECT_FALSE(ended) << "the dialog stays open";
-        EXPECT_EQ(Messages(h.platform.windows), std::vector<std::string>{message});
-        EXPECT_EQ(h.platform.windows.messageBoxes[0].caption, "Vopdrant");
+        EXPECT_EQ(Messages(h.platform.dialogs), std::vector<std::string>{message});
+        EXPECT_EQ(h.platform.dialogs.messageBoxes[0].caption, "Vopdrant");
         EXPECT_EQ(h.main().ButtonCount(), 0);
     }
 }
@@ -174,10 +174,10 @@ TEST_P(Paths, ABlankPathIsRefusedAndLeadingBlanksAreKept) {
     if (GetParam().accepted) {
         EXPECT_EQ(h.StoredString("Btn1", "AppName"), GetParam().typed);
     } else {
-        ASSERT_EQ(h.platform.windows.messageBoxes.size(), 1u);
-        EXPECT_EQ(h.platform.windows.messageBoxes[0].text, "ｱﾌﾟﾘｹｰｼｮﾝが指定されていません。");
-        EXPECT_EQ(h.platform.windows.messageBoxes[0].caption, "Vopdrant");
-        EXPECT_EQ(h.platform.windows.messageBoxes[0].type, plat::mb::kOk);
+        ASSERT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
+        EXPECT_EQ(h.platform.dialogs.messageBoxes[0].text, "ｱﾌﾟﾘｹｰｼｮﾝが指定されていません。");
+        EXPECT_EQ(h.platform.dialogs.messageBoxes[0].caption, "Vopdrant");
+        EXPECT_EQ(h.platform.dialogs.messageBoxes[0].type, plat::mb::kOk);
     }
 }
 
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(Typed, Paths,
                                          PathCase{" \t ", false}, PathCase{"  C:\\A.EXE", true}));
 
 TEST_F(Editing, BrowsingAsksWithTheProgramFilterAndFillsOnlyThePath) {
-    h.platform.windows.openFileAnswers.push_back(kPaint);
+    h.platform.dialogs.openFileAnswers.push_back(kPaint);
     Script([&](FakeDialog& d) {
         d.Type(dlg::kSetTitle, "mine");
         d.Click(dlg::kSetBrowse);
@@ -197,8 +197,8 @@ TEST_F(Editing, BrowsingAsksWithTheProgramFilterAndFillsOnlyThePath) {
         EXPECT_EQ(d.ItemText(dlg::kSetPath), kPaint);
     });
     Add();
-    ASSERT_EQ(h.platform.windows.openFileCalls.size(), 2u);
-    const fake::OpenFileCall& call = h.platform.windows.openFileCalls[0];
+    ASSERT_EQ(h.platform.dialogs.openFileCalls.size(), 2u);
+    const fake::OpenFileCall& call = h.platform.dialogs.openFileCalls[0];
     EXPECT_EQ(call.filter,
               "実行ﾌｧｲﾙ(*.exe ;*.com) |*.exe;*.com|ﾄﾞｷｭﾒﾝﾄ ﾌｧｲﾙ(*.doc;*.txt)|*.doc;*.txt|"
               "すべてのﾌｧｲﾙ(*.*)|*.*||");
@@ -346,7 +346,7 @@ class IconChange : public testing::Test {
     }
     // Runs the dialog with the script; its result.
     int Run(fake::DialogScript script) {
-        platform.windows.dialogScripts.push_back(std::move(script));
+        platform.dialogs.dialogScripts.push_back(std::move(script));
         const int result = dialog.DoModal({});
         EXPECT_EQ(FakeIcons::LiveIcons(), 0) << "every preview icon is released";
         return result;
@@ -378,8 +378,8 @@ TEST_F(IconChange, TheArrowsStepThroughTheIconsAndStopAtEitherEnd) {
                                         f + "2@32", f + "1@32", f + "0@32", f + "0@32"}));
     EXPECT_EQ(dialog.m_iconIndex, 0);
     EXPECT_EQ(dialog.m_iconFile, "");
-    EXPECT_EQ(platform.windows.beeps, 0);
-    EXPECT_TRUE(platform.windows.messageBoxes.empty());
+    EXPECT_EQ(platform.system.beeps, 0);
+    EXPECT_TRUE(platform.dialogs.messageBoxes.empty());
 }
 
 struct OpeningCase {
@@ -409,7 +409,7 @@ INSTANTIATE_TEST_SUITE_P(Indexes, Opening,
 TEST_F(IconChange, BrowsingToTheProgramItselfKeepsTheIconFileEmpty) {
     dialog.m_iconFile = "C:\\P\\THREE.DLL";
     dialog.m_iconIndex = 2;
-    platform.windows.openFileAnswers.push_back("c:\\p\\five.exe");
+    platform.dialogs.openFileAnswers.push_back("c:\\p\\five.exe");
     Run([&](FakeDialog& d) {
         d.Click(dlg::kIconBrowse);
         EXPECT_EQ(d.ItemText(dlg::kIconFile), "");
@@ -418,17 +418,17 @@ TEST_F(IconChange, BrowsingToTheProgramItselfKeepsTheIconFileEmpty) {
     });
     EXPECT_EQ(dialog.m_iconFile, "");
     EXPECT_EQ(dialog.m_iconIndex, 0);
-    ASSERT_EQ(platform.windows.openFileCalls.size(), 1u);
-    EXPECT_EQ(platform.windows.openFileCalls[0].filter,
+    ASSERT_EQ(platform.dialogs.openFileCalls.size(), 1u);
+    EXPECT_EQ(platform.dialogs.openFileCalls[0].filter,
               "ｱｲｺﾝﾌｧｲﾙ|*.exe;*.com;*.dll;*.ico|ﾌﾟﾛｸﾞﾗﾑ|*.exe;*.com|ﾗｲﾌﾞﾗﾘ|*.dll|ｱｲｺﾝ|*.ico|"
               "すべてのﾌｧｲﾙ|*.*||");
-    EXPECT_EQ(platform.windows.openFileCalls[0].initialName, "*.exe;*.com;*.dll;*.ico");
-    EXPECT_EQ(platform.windows.openFileCalls[0].flags, 6u);
+    EXPECT_EQ(platform.dialogs.openFileCalls[0].initialName, "*.exe;*.com;*.dll;*.ico");
+    EXPECT_EQ(platform.dialogs.openFileCalls[0].flags, 6u);
 }
 
 TEST_F(IconChange, AnIcoFileShowsItsPictureAndOffersNoStepping) {
     dialog.m_iconIndex = 3;
-    platform.windows.openFileAnswers.push_back("C:\\P\\LOGO.ICO");
+    platform.dialogs.openFileAnswers.push_back("C:\\P\\LOGO.ICO");
     Run([&](FakeDialog& d) {
         d.Click(dlg::kIconBrowse);
         EXPECT_EQ(d.ItemText(dlg::kIconFile), "C:\\P\\LOGO.ICO");
@@ -457,7 +457,7 @@ TEST_F(IconChange, TheDefaultIconButtonGoesBackToTheProgramsFirstIcon) {
 
 TEST_F(IconChange, AFileWithoutAnyIconKeepsTheOldPictureAlive) {
     dialog.m_iconIndex = 4;
-    platform.windows.openFileAnswers.push_back("C:\\GONE\\NOTHING.DAT");
+    platform.dialogs.openFileAnswers.push_back("C:\\GONE\\NOTHING.DAT");
     Run([&](FakeDialog& d) {
         d.Click(dlg::kIconBrowse);
         EXPECT_EQ(d.ItemText(dlg::kIconFile), "C:\\GONE\\NOTHING.DAT");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/ButtonStore.h"
 #include "tests/unit/Harness.h"
 
 namespace {
@@ -9,7 +10,7 @@ TEST(ButtonEntry, AnEmptySectionReadsTheDefaults) {
     ButtonInfo info;
     info.title = "old";
     int option = 77;
-    h.app.LoadButtonInfo(3, info, option);
+    LoadButtonInfo(h.store(), 3, info, option);
     ButtonInfo expected;
     expected.size = 36;
     EXPECT_EQ(info, expected);
@@ -33,7 +34,7 @@ TEST(ButtonEntry, WritesEveryKeyInOrderWithItsTypeAndFormat) {
     info.appName = "C:\\ツール\\EDIT.EXE";
     info.showMode = 2;
     info.iconIndex = 5;
-    h.app.SaveButtonInfo(12, info, 0x7FFFFFFE);
+    SaveButtonInfo(h.store(), 12, info, 0x7FFFFFFE);
     EXPECT_EQ(
         h.Calls("Store.Write"),
         (std::vector<std::string>{"Store.WriteString Btn12/Title=エディタ",
@@ -57,10 +58,10 @@ TEST(ButtonEntry, SurvivesARoundTripWithOptionBitsOtherThanTopmost) {
     info.iconFile = "C:\\icons\\x.ico";
     info.iconIndex = -3;
     for (int option : {0, 1, 2, 6, -1, INT_MIN}) {
-        h.app.SaveButtonInfo(1, info, option);
+        SaveButtonInfo(h.store(), 1, info, option);
         ButtonInfo back;
         int backOption = 0;
-        h.app.LoadButtonInfo(1, back, backOption);
+        LoadButtonInfo(h.store(), 1, back, backOption);
         EXPECT_EQ(back, info);
         EXPECT_EQ(backOption, option);
     }
@@ -75,7 +76,7 @@ TEST(ButtonEntry, ValuesOfTheWrongTypeReadAsTheDefaults) {
     h.store().Put("Btn1", "Option", fake::Other{});
     ButtonInfo info;
     int option = 9;
-    h.app.LoadButtonInfo(1, info, option);
+    LoadButtonInfo(h.store(), 1, info, option);
     ButtonInfo expected;
     expected.size = 36;
     EXPECT_EQ(info, expected);
@@ -87,13 +88,13 @@ TEST(ButtonEntry, AShortDataListFillsTheRestWithZero) {
     h.store().Put("Btn1", "Data", "2,5,10,20");
     ButtonInfo info;
     int option = 0;
-    h.app.LoadButtonInfo(1, info, option);
+    LoadButtonInfo(h.store(), 1, info, option);
     EXPECT_EQ(info.showMode, 2);
     EXPECT_EQ(info.iconIndex, 5);
     EXPECT_EQ(info.rect, (plat::Rect{10, 20, 0, 0}));
 
     h.store().Put("Btn1", "Data", "");
-    h.app.LoadButtonInfo(1, info, option);
+    LoadButtonInfo(h.store(), 1, info, option);
     EXPECT_EQ(info.rect, (plat::Rect{0, 0, 0, 0}));
     EXPECT_EQ(info.showMode, 0);
 }

@@ -31,7 +31,7 @@ TEST(Startup, AnEmptyStoreGivesAHiddenMainWindowAndNoButtons) {
     EXPECT_EQ(h.main().m_pWatch, nullptr);
     EXPECT_TRUE(h.main().m_bButtonsShown);
     EXPECT_EQ(h.main().m_nOpenDialogs, 0);
-    EXPECT_TRUE(h.platform.windows.messageBoxes.empty());
+    EXPECT_TRUE(h.platform.dialogs.messageBoxes.empty());
     EXPECT_TRUE(h.Calls("Store.Write").empty());
 }
 
@@ -47,17 +47,17 @@ class StartupRefusal : public testing::TestWithParam<Refusal> {};
 TEST_P(StartupRefusal, ShowsItsMessageAndCreatesAndWritesNothing) {
     const Refusal& r = GetParam();
     Harness h;
-    h.platform.windows.foreignCaptions = r.foreignCaptions;
-    h.platform.windows.majorVersion = r.majorVersion;
+    h.platform.system.foreignCaptions = r.foreignCaptions;
+    h.platform.system.majorVersion = r.majorVersion;
     const bool started = h.app.InitInstance();
     if (r.message == nullptr) {
         EXPECT_TRUE(started);
-        EXPECT_TRUE(h.platform.windows.messageBoxes.empty());
+        EXPECT_TRUE(h.platform.dialogs.messageBoxes.empty());
         return;
     }
     EXPECT_FALSE(started);
-    ASSERT_EQ(h.platform.windows.messageBoxes.size(), 1u);
-    const auto& box = h.platform.windows.messageBoxes[0];
+    ASSERT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
+    const auto& box = h.platform.dialogs.messageBoxes[0];
     EXPECT_EQ(box.text, r.message);
     EXPECT_EQ(box.caption, "Vopdrant");
     EXPECT_EQ(box.type, plat::mb::kOk | plat::mb::kIconExclamation);
@@ -171,8 +171,8 @@ TEST_F(Shutdown, ExitCommandClosesWhenNoDialogIsOpen) {
 TEST_F(Shutdown, ExitCommandIsRefusedWhileADialogIsOpen) {
     h.main().m_nOpenDialogs = 1;
     h.main().OnCommand(ID_APP_EXIT);
-    ASSERT_EQ(h.platform.windows.messageBoxes.size(), 1u);
-    const auto& box = h.platform.windows.messageBoxes[0];
+    ASSERT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
+    const auto& box = h.platform.dialogs.messageBoxes[0];
     EXPECT_EQ(box.text, "作業中のﾀﾞｲｱﾛｸﾞを閉じて下さい。");
     EXPECT_EQ(box.caption, "Vopdrant");
     EXPECT_EQ(box.type, plat::mb::kOk);

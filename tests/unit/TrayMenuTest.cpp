@@ -93,8 +93,8 @@ TEST_F(Tray, TheIconIsAddedWhileTheWindowIsCreatedAndItsHandleReleased) {
     EXPECT_EQ(e.callbackMessage, 32868u);
     EXPECT_NE(e.icon, 0u);
     EXPECT_EQ(e.tip, "Brisalto");
-    EXPECT_EQ(h.Calls("Windows.LoadResourceIcon"),
-              std::vector<std::string>{"Windows.LoadResourceIcon 138 16x16"});
+    EXPECT_EQ(h.Calls("System.LoadResourceIcon"),
+              std::vector<std::string>{"System.LoadResourceIcon 138 16x16"});
     EXPECT_EQ(fake::FakeIcons::LiveIcons(), live);
 }
 
@@ -129,13 +129,13 @@ TEST_F(Tray, RightClickTracksTheMenuAtTheCursorAfterBringingTheProgramForward) {
     Start();
     h.platform.windows.cursor = {1000, 760};
     h.main().OnTrayEvent(plat::tray::kRButtonDown);
-    ASSERT_EQ(h.platform.windows.menus.size(), 1u);
-    EXPECT_EQ(h.platform.windows.menus[0].at, (plat::Point{1000, 760}));
-    EXPECT_EQ(h.platform.windows.menus[0].owner, h.main().Window());
-    EXPECT_EQ(h.platform.windows.menus[0].menu, h.main().BuildTrayMenu());
+    ASSERT_EQ(h.platform.dialogs.menus.size(), 1u);
+    EXPECT_EQ(h.platform.dialogs.menus[0].at, (plat::Point{1000, 760}));
+    EXPECT_EQ(h.platform.dialogs.menus[0].owner, h.main().Window());
+    EXPECT_EQ(h.platform.dialogs.menus[0].menu, h.main().BuildTrayMenu());
     ASSERT_EQ(h.platform.windows.foreground.size(), 1u);
     EXPECT_EQ(h.platform.windows.foreground[0], h.main().Window());
-    EXPECT_LT(h.IndexOf("Windows.SetForegroundWindow"), h.IndexOf("Windows.TrackPopupMenu"));
+    EXPECT_LT(h.IndexOf("Windows.SetForegroundWindow"), h.IndexOf("Dialogs.TrackPopupMenu"));
 }
 
 TEST_F(Tray, OtherMouseEventsDoNothing) {
@@ -171,25 +171,25 @@ TEST_F(Tray, EveryEntryPointIsRefusedWhileADialogIsOpen) {
     h.main().OnTrayEvent(plat::tray::kRButtonDown);
     h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
     EXPECT_EQ(h.platform.log,
-              (std::vector<std::string>{"Windows.Beep 40,100", "Windows.Beep 40,100"}));
+              (std::vector<std::string>{"System.Beep 40,100", "System.Beep 40,100"}));
     EXPECT_TRUE(h.main().m_bButtonsShown);
-    EXPECT_TRUE(h.platform.windows.menus.empty());
+    EXPECT_TRUE(h.platform.dialogs.menus.empty());
 }
 
 TEST_F(Tray, TheAboutBoxCountsAsOpenWhileItRunsAndShowsTheVersion) {
     Start();
-    h.platform.windows.programVersion = "2.3.4";
+    h.platform.system.programVersion = "2.3.4";
     bool checked = false;
-    h.platform.windows.dialogScripts.push_back([&](fake::FakeDialog& d) {
+    h.platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
         EXPECT_EQ(h.main().m_nOpenDialogs, 1);
         EXPECT_EQ(d.ItemText(dlg::kAboutVersion), "ﾊﾞｰｼﾞｮﾝ 2.3.4");
         // A right-click on the tray icon beeps; exit is refused; a close from outside too.
         h.main().OnTrayEvent(plat::tray::kRButtonDown);
         h.main().OnCommand(ID_APP_EXIT);
         h.main().OnClose();
-        EXPECT_EQ(h.platform.windows.beeps, 1);
-        EXPECT_TRUE(h.platform.windows.menus.empty());
-        EXPECT_EQ(h.platform.windows.messageBoxes.size(), 2u);
+        EXPECT_EQ(h.platform.system.beeps, 1);
+        EXPECT_TRUE(h.platform.dialogs.menus.empty());
+        EXPECT_EQ(h.platform.dialogs.messageBoxes.size(), 2u);
         EXPECT_TRUE(h.Calls("Windows.DestroyWindow").empty());
         EXPECT_TRUE(h.Calls("Store.Write").empty());
         d.Click(plat::mb::kIdOk);
@@ -198,9 +198,9 @@ TEST_F(Tray, TheAboutBoxCountsAsOpenWhileItRunsAndShowsTheVersion) {
     h.main().OnCommand(ID_APP_ABOUT);
     EXPECT_TRUE(checked);
     EXPECT_EQ(h.main().m_nOpenDialogs, 0);
-    ASSERT_EQ(h.platform.windows.dialogs.size(), 1u);
-    EXPECT_EQ(h.platform.windows.dialogs[0]->id, IDD_ABOUTBOX);
-    EXPECT_EQ(h.platform.windows.dialogs[0]->caption, "Brisalto のﾊﾞｰｼﾞｮﾝ情報");
+    ASSERT_EQ(h.platform.dialogs.templates.size(), 1u);
+    EXPECT_EQ(h.platform.dialogs.templates[0]->id, IDD_ABOUTBOX);
+    EXPECT_EQ(h.platform.dialogs.templates[0]->caption, "Brisalto のﾊﾞｰｼﾞｮﾝ情報");
     // Closed, the program answers again.
     h.main().OnCommand(ID_APP_EXIT);
     EXPECT_EQ(h.platform.windows.quitCode, 0);
@@ -242,16 +242,16 @@ class Help : public testing::TestWithParam<HelpCase> {};
 TEST_P(Help, OpensTheClassicFileTheGuideOrSaysItFailed) {
     const HelpCase& c = GetParam();
     Harness h;
-    h.platform.windows.programPath = "C:\\ツール\\Brisalto.exe";
-    for (const auto& f : c.files) h.platform.windows.existingFiles.push_back("C:\\ツール\\" + f);
-    h.platform.windows.winHelpSucceeds = c.winHelpWorks;
+    h.platform.system.programPath = "C:\\ツール\\Brisalto.exe";
+    for (const auto& f : c.files) h.platform.system.existingFiles.push_back("C:\\ツール\\" + f);
+    h.platform.system.winHelpSucceeds = c.winHelpWorks;
     h.platform.shell.executeResult = c.shellResult;
     ASSERT_TRUE(h.app.InitInstance());
     h.main().OnCommand(ID_HELP_FINDER);
     const std::string opened = c.opened;
     if (opened == "hlp") {
-        EXPECT_EQ(h.Calls("Windows.WinHelp"),
-                  std::vector<std::string>{"Windows.WinHelp C:\\ツール\\Brisalto.HLP 11 0"});
+        EXPECT_EQ(h.Calls("System.WinHelp"),
+                  std::vector<std::string>{"System.WinHelp C:\\ツール\\Brisalto.HLP 11 0"});
         EXPECT_TRUE(h.platform.shell.executes.empty());
     }
     if (opened == "html") {
@@ -259,11 +259,11 @@ TEST_P(Help, OpensTheClassicFileTheGuideOrSaysItFailed) {
         EXPECT_EQ(h.platform.shell.executes[0].file, "C:\\ツール\\Brisalto.html");
     }
     if (opened == "none") {
-        ASSERT_EQ(h.platform.windows.messageBoxes.size(), 1u);
-        EXPECT_EQ(h.platform.windows.messageBoxes[0].text, "ﾍﾙﾌﾟの起動に失敗しました。");
-        EXPECT_EQ(h.platform.windows.messageBoxes[0].caption, "Vopdrant");
+        ASSERT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
+        EXPECT_EQ(h.platform.dialogs.messageBoxes[0].text, "ﾍﾙﾌﾟの起動に失敗しました。");
+        EXPECT_EQ(h.platform.dialogs.messageBoxes[0].caption, "Vopdrant");
     } else {
-        EXPECT_TRUE(h.platform.windows.messageBoxes.empty());
+        EXPECT_TRUE(h.platform.dialogs.messageBoxes.empty());
     }
 }
 

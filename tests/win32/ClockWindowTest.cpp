@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/MainApp.h"
 #include "clock/WatchWnd.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
@@ -35,7 +34,7 @@ class ClockWindow : public testing::Test {
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kestrowave\\BrisaltoClockTest");
     }
     HWND OpenClock() {
-        main = std::make_unique<CMainWnd>(app);
+        main = std::make_unique<CMainWnd>(platform);
         EXPECT_TRUE(main->Create());
         main->OnCommand(ID_CLOCK);
         return main->m_pWatch ? win32::ToHwnd(main->m_pWatch->Window()) : nullptr;
@@ -51,7 +50,6 @@ class ClockWindow : public testing::Test {
     }
 
     win32::Win32Platform platform;
-    CMainApp app{platform};
     std::unique_ptr<CMainWnd> main;
 };
 
@@ -156,9 +154,9 @@ class Probe : public plat::IDialogEvents {
 };
 
 TEST(ClockSettingsTemplate, ReportsItsGeometryInClientPixelsTicksAndPaints) {
-    win32::WindowSystem windows;
+    win32::Dialogs dialogs;
     Probe probe;
-    EXPECT_EQ(windows.RunModalDialog(dlg::WatchSet(), {}, probe), plat::mb::kIdOk);
+    EXPECT_EQ(dialogs.RunModalDialog(dlg::WatchSet(), {}, probe), plat::mb::kIdOk);
     EXPECT_TRUE(probe.painted);
     EXPECT_GT(probe.client.Width(), 187);
     EXPECT_GT(probe.client.Height(), 93);

@@ -45,7 +45,7 @@ HWND Item(plat::IDialog& d, int id) {
 class Dialogs : public testing::Test {
   protected:
     int Run(const plat::DialogTemplate& t, Recording& events) {
-        return platform.Windows().RunModalDialog(t, {}, events);
+        return platform.Dialogs().RunModalDialog(t, {}, events);
     }
     win32::Win32Platform platform;
 };
@@ -193,7 +193,7 @@ TEST_P(Layout, EveryLabelFitsItsControlAndNoControlOverlapsAnother) {
         ReleaseDC(dialog, dc);
         d.End(plat::mb::kIdCancel);
     });
-    platform.Windows().RunModalDialog(GetParam().dialog(), {}, events);
+    platform.Dialogs().RunModalDialog(GetParam().dialog(), {}, events);
     ASSERT_FALSE(children.empty());
 
     for (std::size_t i = 0; i < children.size(); ++i) {

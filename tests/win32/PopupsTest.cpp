@@ -9,7 +9,7 @@
 #include "platform/win32/Graphics.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
-#include "platform/win32/WindowSystem.h"
+#include "platform/win32/Windows.h"
 #include "res/Dialogs.h"
 
 namespace {
@@ -54,7 +54,7 @@ class Popups : public testing::Test {
         if (hwnd != nullptr) DestroyWindow(hwnd);
     }
 
-    win32::WindowSystem windows;
+    win32::Windows windows;
     win32::Graphics graphics;
     Recorder events;
     HWND hwnd = nullptr;

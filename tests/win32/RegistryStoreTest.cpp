@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/RegistryStore.h"
+#include "platform/win32/SettingsStore.h"
 #include "platform/win32/Utf.h"
 
 namespace {
@@ -49,7 +49,7 @@ class Registry : public testing::Test {
         RegCloseKey(key);
     }
 
-    win32::RegistryStore store;
+    win32::SettingsStore store;
 };
 
 TEST_F(Registry, IntegersAreDwordsAndStringsAreUtf16Sz) {
@@ -141,7 +141,7 @@ TEST_F(Registry, StringsStoredByAnAnsiProgramReadBackUnchanged) {
 }
 
 TEST_F(Registry, NothingIsReadOrWrittenBeforeTheLocationIsSet) {
-    win32::RegistryStore unset;
+    win32::SettingsStore unset;
     unset.WriteInt(kSection, "Size", 5);
     EXPECT_EQ(unset.ReadInt(kSection, "Size", 36), 36);
     EXPECT_EQ(Read(L"Size").type, static_cast<DWORD>(REG_NONE));

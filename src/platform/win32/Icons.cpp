@@ -7,22 +7,18 @@
 
 #include <climits>
 
+#include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 
 namespace win32 {
 
 namespace {
 
-void ReleaseIcon(std::uintptr_t value) { DestroyIcon(reinterpret_cast<HICON>(value)); }
 void ReleaseList(std::uintptr_t value) { ImageList_Destroy(reinterpret_cast<HIMAGELIST>(value)); }
 
 HICON ToHicon(const plat::Icon& icon) { return reinterpret_cast<HICON>(icon.Get()); }
 HIMAGELIST ToHimagelist(const plat::ImageList& list) {
     return reinterpret_cast<HIMAGELIST>(list.Get());
-}
-
-plat::Icon OwnIcon(HICON icon) {
-    return plat::Icon(reinterpret_cast<std::uintptr_t>(icon), ReleaseIcon);
 }
 
 // The shell's icon calls copy the path into buffers of the old limit and fail past it; the

@@ -1,34 +1,26 @@
 // The real platform: every port on its Win32 adapter.
 #pragma once
 
-#include <windows.h>
-
+#include "platform/win32/Clock.h"
+#include "platform/win32/Dialogs.h"
 #include "platform/win32/Graphics.h"
 #include "platform/win32/Icons.h"
-#include "platform/win32/RegistryStore.h"
+#include "platform/win32/Monitors.h"
+#include "platform/win32/SettingsStore.h"
 #include "platform/win32/Shell.h"
-#include "platform/win32/WindowSystem.h"
-
-#include <ctime>
+#include "platform/win32/System.h"
+#include "platform/win32/Tray.h"
+#include "platform/win32/Windows.h"
 
 namespace win32 {
-
-class Clock : public plat::IClock {
-  public:
-    plat::LocalTime Now() override {
-        SYSTEMTIME t;
-        GetLocalTime(&t);
-        return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
-    }
-    std::int64_t CalendarSeconds() override {
-        return static_cast<std::int64_t>(std::time(nullptr));
-    }
-};
 
 class Win32Platform : public plat::IPlatform {
   public:
     plat::ISettingsStore& Store() override { return m_store; }
-    plat::IWindowSystem& Windows() override { return m_windows; }
+    plat::IWindows& Windows() override { return m_windows; }
+    plat::IMonitors& Monitors() override { return m_monitors; }
+    plat::IDialogs& Dialogs() override { return m_dialogs; }
+    plat::ISystem& System() override { return m_system; }
     plat::ITray& Tray() override { return m_tray; }
     plat::IGraphics& Graphics() override { return m_graphics; }
     plat::IClock& Clock() override { return m_clock; }
@@ -36,8 +28,11 @@ class Win32Platform : public plat::IPlatform {
     plat::IIcons& Icons() override { return m_icons; }
 
   private:
-    RegistryStore m_store;
-    WindowSystem m_windows;
+    win32::SettingsStore m_store;
+    win32::Windows m_windows;
+    win32::Monitors m_monitors;
+    win32::Dialogs m_dialogs;
+    win32::System m_system;
     win32::Tray m_tray;
     win32::Graphics m_graphics;
     win32::Clock m_clock;

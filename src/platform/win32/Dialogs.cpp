@@ -1,141 +1,26 @@
-#include "platform/win32/WindowSystem.h"
+// Message boxes, popup menus, modal dialogs from templates, and the colour, font and open-file
+// choosers.
+#include "platform/win32/Dialogs.h"
 
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/DialogTemplate.h"
 #include "platform/win32/Drop.h"
+#include "platform/win32/Graphics.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
-#include "res/Resource.h"
 
 namespace win32 {
 
-namespace {
-
-constexpr wchar_t kMainClass[] = L"BrisaltoMainWindow";
-
-LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* events =
-        reinterpret_cast<plat::IMainWindowEvents*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (events == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
-
-    // Sent to every top-level window when the shell has made its notification area anew.
-    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    if (msg == taskbarCreated && msg != 0) {
-        events->OnTaskbarCreated();
-        return 0;
-    }
-    if (msg == WM_TRAY_CALLBACK) {
-        events->OnTrayEvent(static_cast<int>(lParam));
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-
-    switch (msg) {
-        case WM_CREATE:
-            return events->OnCreate(ToRef(hwnd)) ? 0 : -1;
-        case WM_CLOSE:
-            events->OnClose();
-            return 0;
-        case WM_QUERYENDSESSION:
-            return events->OnQueryEndSession(DefWindowProcW(hwnd, msg, wParam, lParam) != 0) ? 1
-                                                                                             : 0;
-        case WM_COMMAND:
-            events->OnCommand(LOWORD(wParam));
-            return 0;
-        case WM_DISPLAYCHANGE:
-            events->OnDisplayChange();
-            return DefWindowProcW(hwnd, msg, wParam, lParam);
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-            events->OnDestroyed();
-            return 0;
-        default:
-            return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-}
-
-bool RegisterMainClass(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(instance, kMainClass, &wc)) return true;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = MainWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    wc.lpszClassName = kMainClass;
-    return RegisterClassExW(&wc) != 0;
-}
-
-}  // namespace
-
-plat::WindowRef WindowSystem::FindTopLevelWindow(std::string_view caption) {
-    return ToRef(FindWindowW(nullptr, Widen(caption).c_str()));
-}
-
-int WindowSystem::ShowMessageBox(plat::WindowRef owner, std::string_view text,
-                                 std::string_view caption, unsigned type) {
+int Dialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text, std::string_view caption,
+                            unsigned type) {
     return MessageBoxW(ToHwnd(owner), Widen(text).c_str(), Widen(caption).c_str(), type);
-}
-
-int WindowSystem::MajorVersion() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExW(&info)) return 0;
-#pragma GCC diagnostic pop
-    return static_cast<int>(info.dwMajorVersion);
-}
-
-plat::WindowRef WindowSystem::CreateMainWindow(const plat::MainWindowSpec& spec,
-                                               plat::IMainWindowEvents& events) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (!RegisterMainClass(instance)) return {};
-    HWND hwnd = CreateWindowExW(spec.exStyle, kMainClass, Widen(spec.caption).c_str(), spec.style,
-                                CW_USEDEFAULT, CW_USEDEFAULT, spec.width, spec.height, nullptr,
-                                nullptr, instance, &events);
-    return ToRef(hwnd);
-}
-
-void WindowSystem::ShowWindow(plat::WindowRef window, int command) {
-    ::ShowWindow(ToHwnd(window), command);
-}
-
-void WindowSystem::DestroyWindow(plat::WindowRef window) { ::DestroyWindow(ToHwnd(window)); }
-
-int WindowSystem::RunMessageLoop() {
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
-
-void WindowSystem::PostQuit(int exitCode) { PostQuitMessage(exitCode); }
-
-void WindowSystem::Beep(int frequency, int milliseconds) {
-    ::Beep(static_cast<DWORD>(frequency), static_cast<DWORD>(milliseconds));
-}
-
-plat::Point WindowSystem::CursorPos() {
-    POINT p{};
-    GetCursorPos(&p);
-    return {p.x, p.y};
-}
-
-void WindowSystem::SetForegroundWindow(plat::WindowRef window) {
-    ::SetForegroundWindow(ToHwnd(window));
 }
 
 namespace {
@@ -318,7 +203,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void WindowSystem::TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::WindowRef owner) {
+void Dialogs::TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::WindowRef owner) {
     MenuHandle popup;
     FillMenu(popup.get(), menu);
     ::TrackPopupMenu(popup.get(), 0, at.x, at.y, 0, ToHwnd(owner), nullptr);
@@ -326,8 +211,8 @@ void WindowSystem::TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::
     PostMessageW(ToHwnd(owner), WM_NULL, 0, 0);
 }
 
-int WindowSystem::RunModalDialog(const plat::DialogTemplate& dialog, plat::WindowRef parent,
-                                 plat::IDialogEvents& events) {
+int Dialogs::RunModalDialog(const plat::DialogTemplate& dialog, plat::WindowRef parent,
+                            plat::IDialogEvents& events) {
     const std::vector<WORD> words = BuildDialogTemplate(dialog);
     RunningDialog running(events);
     return static_cast<int>(DialogBoxIndirectParamW(
@@ -335,66 +220,58 @@ int WindowSystem::RunModalDialog(const plat::DialogTemplate& dialog, plat::Windo
         ToHwnd(parent), DialogProc, reinterpret_cast<LPARAM>(&running)));
 }
 
-void ReleaseIcon(std::uintptr_t icon) { DestroyIcon(reinterpret_cast<HICON>(icon)); }
-
-plat::Icon WindowSystem::LoadResourceIcon(int id, int cx, int cy) {
-    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy,
-                             LR_DEFAULTCOLOR);
-    return plat::Icon(reinterpret_cast<std::uintptr_t>(icon), ReleaseIcon);
+bool Dialogs::PickColour(plat::WindowRef owner, plat::Colour& colour) {
+    static COLORREF custom[16] = {};
+    CHOOSECOLORW cc{};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = ToHwnd(owner);
+    cc.rgbResult = colour;
+    cc.lpCustColors = custom;
+    cc.Flags = CC_RGBINIT;
+    if (!ChooseColorW(&cc)) return false;
+    colour = cc.rgbResult;
+    return true;
 }
 
-std::string WindowSystem::ProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            return Narrow(path);
-        }
-        path.resize(path.size() * 2);  // cut short: the path is longer than the buffer
+bool Dialogs::PickFont(plat::WindowRef owner, plat::LogFont& font, unsigned flags) {
+    Graphics graphics;
+    LOGFONTW lf{};
+    {
+        const plat::Font current = graphics.MakeFont(font);
+        GetObjectW(reinterpret_cast<HFONT>(current.Get()), sizeof lf, &lf);
     }
+    CHOOSEFONTW cf{};
+    cf.lStructSize = sizeof cf;
+    cf.hwndOwner = ToHwnd(owner);
+    cf.lpLogFont = &lf;
+    cf.Flags = flags;
+    if (!ChooseFontW(&cf)) return false;
+    const plat::Font chosen(reinterpret_cast<std::uintptr_t>(CreateFontIndirectW(&lf)),
+                            [](std::uintptr_t f) { DeleteObject(reinterpret_cast<HFONT>(f)); });
+    font = graphics.DescribeFont(chosen);
+    return true;
 }
 
-std::string WindowSystem::ProgramVersion() {
-    const std::wstring path = Widen(ProgramPath());
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-    if (size == 0) return {};
-    std::vector<BYTE> data(size);
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data()) ||
-        !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) ||
-        info == nullptr) {
-        return {};
-    }
-    return std::to_string(HIWORD(info->dwProductVersionMS)) + "." +
-           std::to_string(LOWORD(info->dwProductVersionMS)) + "." +
-           std::to_string(HIWORD(info->dwProductVersionLS));
-}
-
-bool WindowSystem::FileExists(std::string_view path) {
-    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool WindowSystem::OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,
-                               std::uintptr_t data) {
-    return WinHelpW(ToHwnd(owner), Widen(helpFile).c_str(), command, data) != 0;
-}
-
-bool Tray::Notify(plat::TrayAction action, const plat::TrayIconData& data) {
-    NOTIFYICONDATAW nid{};
-    nid.cbSize = sizeof nid;
-    nid.hWnd = ToHwnd(data.window);
-    nid.uID = data.id;
-    nid.uFlags = data.flags;
-    nid.uCallbackMessage = data.callbackMessage;
-    nid.hIcon = data.icon != nullptr ? reinterpret_cast<HICON>(data.icon->Get()) : nullptr;
-    const std::wstring tip = Widen(data.tip).substr(0, std::size(nid.szTip) - 1);
-    tip.copy(nid.szTip, tip.size());
-    return Shell_NotifyIconW(action == plat::TrayAction::Add ? NIM_ADD : NIM_DELETE, &nid) != 0;
+bool Dialogs::PickOpenFile(plat::WindowRef owner, std::string_view filter,
+                           std::string_view initialName, unsigned flags, std::string& path) {
+    std::wstring pairs = Widen(filter);
+    std::replace(pairs.begin(), pairs.end(), L'|', L'\0');
+    pairs.push_back(L'\0');
+    // Room for any path the platform can return, not just MAX_PATH.
+    std::vector<wchar_t> name(32768, L'\0');
+    const std::wstring initial = Widen(initialName);
+    initial.copy(name.data(), std::min(initial.size(), name.size() - 1));
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = ToHwnd(owner);
+    ofn.lpstrFilter = pairs.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.Flags = flags | OFN_EXPLORER;
+    if (!GetOpenFileNameW(&ofn)) return false;
+    path = Narrow(name.data());
+    return true;
 }
 
 }  // namespace win32

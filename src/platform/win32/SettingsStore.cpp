@@ -1,4 +1,4 @@
-#include "platform/win32/RegistryStore.h"
+#include "platform/win32/SettingsStore.h"
 
 #include <windows.h>
 
@@ -34,11 +34,11 @@ class SectionKey {
 
 }  // namespace
 
-void RegistryStore::SetLocation(std::string_view maker, std::string_view application) {
+void SettingsStore::SetLocation(std::string_view maker, std::string_view application) {
     m_root = L"Software\\" + Widen(maker) + L"\\" + Widen(application);
 }
 
-int RegistryStore::ReadInt(std::string_view section, std::string_view key, int fallback) {
+int SettingsStore::ReadInt(std::string_view section, std::string_view key, int fallback) {
     SectionKey k(m_root, section);
     if (k.get() == nullptr) return fallback;
     DWORD type = 0;
@@ -53,7 +53,7 @@ int RegistryStore::ReadInt(std::string_view section, std::string_view key, int f
     return static_cast<int>(value);
 }
 
-std::string RegistryStore::ReadString(std::string_view section, std::string_view key,
+std::string SettingsStore::ReadString(std::string_view section, std::string_view key,
                                       std::string_view fallback) {
     SectionKey k(m_root, section);
     if (k.get() == nullptr) return std::string(fallback);
@@ -81,7 +81,7 @@ std::string RegistryStore::ReadString(std::string_view section, std::string_view
     return std::string(fallback);
 }
 
-void RegistryStore::WriteInt(std::string_view section, std::string_view key, int value) {
+void SettingsStore::WriteInt(std::string_view section, std::string_view key, int value) {
     SectionKey k(m_root, section);
     if (k.get() == nullptr) return;
     const DWORD data = static_cast<DWORD>(value);
@@ -89,7 +89,7 @@ void RegistryStore::WriteInt(std::string_view section, std::string_view key, int
                    sizeof data);
 }
 
-void RegistryStore::WriteString(std::string_view section, std::string_view key,
+void SettingsStore::WriteString(std::string_view section, std::string_view key,
                                 std::string_view value) {
     SectionKey k(m_root, section);
     if (k.get() == nullptr) return;

@@ -7,7 +7,7 @@
 
 namespace win32 {
 
-class RegistryStore : public plat::ISettingsStore {
+class SettingsStore : public plat::ISettingsStore {
   public:
     void SetLocation(std::string_view maker, std::string_view application) override;
     int ReadInt(std::string_view section, std::string_view key, int fallback) override;

@@ -1,4 +1,7 @@
-// The program's own popup windows (buttons, clock) and what the logic does with windows.
+// The hidden main window, the program's own popup windows (buttons, clock) and modeless
+// dialogs, and what the logic does with windows.
+#include "platform/win32/Windows.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -11,9 +14,108 @@
 #include "platform/win32/Drop.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
-#include "platform/win32/WindowSystem.h"
+#include "res/Resource.h"
 
 namespace win32 {
+
+namespace {
+
+constexpr wchar_t kMainClass[] = L"BrisaltoMainWindow";
+
+LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* events =
+        reinterpret_cast<plat::IMainWindowEvents*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (events == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+
+    // Sent to every top-level window when the shell has made its notification area anew.
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    if (msg == taskbarCreated && msg != 0) {
+        events->OnTaskbarCreated();
+        return 0;
+    }
+    if (msg == WM_TRAY_CALLBACK) {
+        events->OnTrayEvent(static_cast<int>(lParam));
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+
+    switch (msg) {
+        case WM_CREATE:
+            return events->OnCreate(ToRef(hwnd)) ? 0 : -1;
+        case WM_CLOSE:
+            events->OnClose();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return events->OnQueryEndSession(DefWindowProcW(hwnd, msg, wParam, lParam) != 0) ? 1
+                                                                                             : 0;
+        case WM_COMMAND:
+            events->OnCommand(LOWORD(wParam));
+            return 0;
+        case WM_DISPLAYCHANGE:
+            events->OnDisplayChange();
+            return DefWindowProcW(hwnd, msg, wParam, lParam);
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            events->OnDestroyed();
+            return 0;
+        default:
+            return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+bool RegisterMainClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(instance, kMainClass, &wc)) return true;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszClassName = kMainClass;
+    return RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+plat::WindowRef Windows::CreateMainWindow(const plat::MainWindowSpec& spec,
+                                          plat::IMainWindowEvents& events) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!RegisterMainClass(instance)) return {};
+    HWND hwnd = CreateWindowExW(spec.exStyle, kMainClass, Widen(spec.caption).c_str(), spec.style,
+                                CW_USEDEFAULT, CW_USEDEFAULT, spec.width, spec.height, nullptr,
+                                nullptr, instance, &events);
+    return ToRef(hwnd);
+}
+
+void Windows::ShowWindow(plat::WindowRef window, int command) {
+    ::ShowWindow(ToHwnd(window), command);
+}
+
+void Windows::DestroyWindow(plat::WindowRef window) { ::DestroyWindow(ToHwnd(window)); }
+
+int Windows::RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+void Windows::PostQuit(int exitCode) { PostQuitMessage(exitCode); }
+
+plat::Point Windows::CursorPos() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+void Windows::SetForegroundWindow(plat::WindowRef window) { ::SetForegroundWindow(ToHwnd(window)); }
 
 std::vector<std::string> TakeDroppedFiles(HDROP drop) {
     std::vector<std::string> files;
@@ -170,7 +272,7 @@ HWND InsertAfter(plat::ZOrder z) {
 
 }  // namespace
 
-plat::WindowRef WindowSystem::CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) {
+plat::WindowRef Windows::CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const std::wstring className = Widen(spec.className);
     WNDCLASSEXW wc{};
@@ -194,8 +296,8 @@ plat::WindowRef WindowSystem::CreatePopup(const plat::PopupSpec& spec, plat::IPo
     return ToRef(hwnd);
 }
 
-plat::WindowRef WindowSystem::CreateModeless(const plat::DialogTemplate& dialog,
-                                             plat::WindowRef owner, plat::IPopupEvents& events) {
+plat::WindowRef Windows::CreateModeless(const plat::DialogTemplate& dialog, plat::WindowRef owner,
+                                        plat::IPopupEvents& events) {
     const std::vector<WORD> words = BuildDialogTemplate(dialog);
     HWND hwnd = CreateDialogIndirectParamW(
         GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()),
@@ -203,8 +305,8 @@ plat::WindowRef WindowSystem::CreateModeless(const plat::DialogTemplate& dialog,
     return ToRef(hwnd);
 }
 
-void WindowSystem::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx,
-                                int cy, unsigned flags) {
+void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
+                           unsigned flags) {
     HWND hwnd = ToHwnd(window);
     if (z == plat::ZOrder::Keep) flags |= SWP_NOZORDER;
     // Our windows are all owned by the hidden main window, whose place must not change with
@@ -223,56 +325,47 @@ void WindowSystem::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, i
     }
 }
 
-void WindowSystem::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {
+void Windows::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {
     ::MoveWindow(ToHwnd(window), x, y, cx, cy, repaint);
 }
 
-plat::Rect WindowSystem::WindowRect(plat::WindowRef window) {
+plat::Rect Windows::WindowRect(plat::WindowRef window) {
     RECT r{};
     GetWindowRect(ToHwnd(window), &r);
     return {r.left, r.top, r.right, r.bottom};
 }
 
-plat::Rect WindowSystem::ClientRect(plat::WindowRef window) {
+plat::Rect Windows::ClientRect(plat::WindowRef window) {
     RECT r{};
     GetClientRect(ToHwnd(window), &r);
     return {r.left, r.top, r.right, r.bottom};
 }
 
-plat::Point WindowSystem::ClientToScreen(plat::WindowRef window, plat::Point client) {
+plat::Point Windows::ClientToScreen(plat::WindowRef window, plat::Point client) {
     POINT p{client.x, client.y};
     ::ClientToScreen(ToHwnd(window), &p);
     return {p.x, p.y};
 }
 
-void WindowSystem::Invalidate(plat::WindowRef window, bool erase) {
+void Windows::Invalidate(plat::WindowRef window, bool erase) {
     InvalidateRect(ToHwnd(window), nullptr, erase);
 }
 
-void WindowSystem::SetTimer(plat::WindowRef window, int id, int milliseconds) {
+void Windows::SetTimer(plat::WindowRef window, int id, int milliseconds) {
     ::SetTimer(ToHwnd(window), static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
 }
 
-void WindowSystem::KillTimer(plat::WindowRef window, int id) {
+void Windows::KillTimer(plat::WindowRef window, int id) {
     ::KillTimer(ToHwnd(window), static_cast<UINT_PTR>(id));
 }
 
-void WindowSystem::SetCapture(plat::WindowRef window) { ::SetCapture(ToHwnd(window)); }
+void Windows::SetCapture(plat::WindowRef window) { ::SetCapture(ToHwnd(window)); }
 
-void WindowSystem::ReleaseCapture() { ::ReleaseCapture(); }
+void Windows::ReleaseCapture() { ::ReleaseCapture(); }
 
-void WindowSystem::SetFocus(plat::WindowRef window) { ::SetFocus(ToHwnd(window)); }
+void Windows::SetFocus(plat::WindowRef window) { ::SetFocus(ToHwnd(window)); }
 
-plat::Size WindowSystem::ScreenSize() {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-bool WindowSystem::OnSomeMonitor(plat::Rect rect) {
-    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
-    return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
-}
-
-void WindowSystem::SetToolTip(plat::WindowRef window, std::string_view text) {
+void Windows::SetToolTip(plat::WindowRef window, std::string_view text) {
     HWND hwnd = ToHwnd(window);
     // One tip control serves every window of the program, each window one tool of it: a
     // thousand buttons then cost a thousand tools, not a thousand more windows.

@@ -1,0 +1,45 @@
+// What a launch button or the clock hears from the window system: paint, timers, the mouse,
+// dropped files, commands, moves and its end.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Types.h"
+
+namespace plat {
+
+// What the program's own popup windows (the launch buttons, the clock) hear. Points of mouse
+// messages are in client coordinates, the hit test's in screen coordinates.
+class IPopupEvents {
+  public:
+    virtual ~IPopupEvents() = default;
+    // The window exists (creation, or a modeless dialog's initialisation).
+    virtual void OnCreate(WindowRef /*self*/) {}
+    // Inside the platform's paint cycle; drawing goes through the graphics port.
+    virtual void OnPaint() {}
+    virtual void OnTimer(int /*id*/) {}
+    // The answer to the hit test; none leaves it to default processing.
+    virtual std::optional<int> OnNcHitTest(Point /*screen*/) { return std::nullopt; }
+    // Before default processing, which may start the platform's own move.
+    virtual void OnNcLButtonDown() {}
+    virtual void OnNcLButtonDblClk() {}
+    virtual void OnLButtonDown(Point /*client*/, unsigned /*keys*/) {}
+    virtual void OnLButtonUp(Point /*client*/, unsigned /*keys*/) {}
+    virtual void OnRButtonDown(Point /*client*/, unsigned /*keys*/) {}
+    virtual void OnMouseMove(Point /*client*/, unsigned /*keys*/) {}
+    // Full paths, in drop order; `keys` holds the shift and control keys held at the drop.
+    virtual void OnDropFiles(const std::vector<std::string>& /*files*/, unsigned /*keys*/) {}
+    virtual void OnCommand(int /*id*/) {}
+    // The end of a move or resize by the platform.
+    virtual void OnExitSizeMove() {}
+    // The smallest size the window may take, at creation and when the user resizes it; none
+    // leaves the platform's own, which for a sizing frame is that of a captioned window.
+    virtual std::optional<Size> OnGetMinTrackSize() { return std::nullopt; }
+    // False keeps the window open.
+    virtual bool OnClose() { return true; }
+    virtual void OnDestroy() {}
+};
+
+}  // namespace plat

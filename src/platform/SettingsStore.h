@@ -1,0 +1,26 @@
+// The settings store port: the per-user store of integers and strings, one section a key.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/Types.h"
+
+namespace plat {
+
+// The per-user settings store: one key per section below the application key. Opening a section
+// creates it; nothing is ever deleted. Reads of a missing or mistyped value give the default.
+class ISettingsStore {
+  public:
+    virtual ~ISettingsStore() = default;
+    // Fixes Software\<maker>\<application>; no read or write may come before it.
+    virtual void SetLocation(std::string_view maker, std::string_view application) = 0;
+    virtual int ReadInt(std::string_view section, std::string_view key, int fallback) = 0;
+    virtual std::string ReadString(std::string_view section, std::string_view key,
+                                   std::string_view fallback) = 0;
+    virtual void WriteInt(std::string_view section, std::string_view key, int value) = 0;
+    virtual void WriteString(std::string_view section, std::string_view key,
+                             std::string_view value) = 0;
+};
+
+}  // namespace plat

@@ -1,0 +1,32 @@
+// The system port: facts and services of the program and its system: its path and version,
+// the platform's version, files, help, its own icon resources, other programs' windows, the beep.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/Types.h"
+
+namespace plat {
+
+// Facts and services of the program and its system.
+class ISystem {
+  public:
+    virtual ~ISystem() = default;
+    // The running program's full path and its version as the version resource states it.
+    virtual std::string ProgramPath() = 0;
+    virtual std::string ProgramVersion() = 0;
+    // The platform's major version; 0 when the query fails.
+    virtual int MajorVersion() = 0;
+    virtual bool FileExists(std::string_view path) = 0;
+    virtual bool OpenWinHelp(WindowRef owner, std::string_view helpFile, unsigned command,
+                             std::uintptr_t data) = 0;
+    // An icon resource of the program at the given size; empty when there is none.
+    virtual Icon LoadResourceIcon(int id, int cx, int cy) = 0;
+    // A top-level window whose caption is exactly `caption`, of any program; none when absent.
+    virtual WindowRef FindTopLevelWindow(std::string_view caption) = 0;
+    virtual void Beep(int frequency, int milliseconds) = 0;
+};
+
+}  // namespace plat

@@ -1,0 +1,50 @@
+// The settings store in memory: typed values by section and key, as the registry holds them.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/SettingsStore.h"
+
+namespace fake {
+
+// A value as the registry would hold it: a DWORD, a string, or anything else (REG_BINARY, a
+// DWORD of the wrong length...), which no read accepts.
+struct Other {
+    friend bool operator==(const Other&, const Other&) = default;
+};
+using Value = std::variant<int, std::string, Other>;
+
+class FakeSettingsStore : public plat::ISettingsStore {
+  public:
+    explicit FakeSettingsStore(std::vector<std::string>& log) : m_log(log) {}
+
+    void SetLocation(std::string_view maker, std::string_view application) override;
+    int ReadInt(std::string_view section, std::string_view key, int fallback) override;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view fallback) override;
+    void WriteInt(std::string_view section, std::string_view key, int value) override;
+    void WriteString(std::string_view section, std::string_view key,
+                     std::string_view value) override;
+
+    // Direct access for arranging and checking, without a log entry.
+    void Put(const std::string& section, const std::string& key, Value value);
+    std::optional<Value> Get(const std::string& section, const std::string& key) const;
+    bool HasSection(const std::string& section) const { return m_values.count(section) != 0; }
+
+    std::string location;
+    // A read or write came before the location was set.
+    bool touchedBeforeLocation = false;
+
+  private:
+    const Value* Find(std::string_view section, std::string_view key);
+    void Touch();
+
+    std::vector<std::string>& m_log;
+    std::map<std::string, std::map<std::string, Value>, std::less<>> m_values;
+};
+
+}  // namespace fake

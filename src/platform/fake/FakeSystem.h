@@ -1,0 +1,43 @@
+// The program and its system in memory: a scripted path, version, files and other programs'
+// windows; beeps and help requests counted.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/System.h"
+#include "platform/fake/FakeWindows.h"
+
+namespace fake {
+
+class FakeSystem : public plat::ISystem {
+  public:
+    FakeSystem(std::vector<std::string>& log, FakeWindows& windows)
+        : m_log(log), m_windows(windows) {}
+
+    std::string ProgramPath() override;
+    std::string ProgramVersion() override;
+    int MajorVersion() override;
+    bool FileExists(std::string_view path) override;
+    bool OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,
+                     std::uintptr_t data) override;
+    plat::Icon LoadResourceIcon(int id, int cx, int cy) override;
+    plat::WindowRef FindTopLevelWindow(std::string_view caption) override;
+    void Beep(int frequency, int milliseconds) override;
+
+    // Scripted: captions of other programs' top-level windows, the version, files and help.
+    std::vector<std::string> foreignCaptions;
+    int majorVersion = 10;
+    std::string programPath = "C:\\Program Files\\Brisalto\\Brisalto.exe";
+    std::string programVersion = "1.0.0";
+    std::vector<std::string> existingFiles;
+    bool winHelpSucceeds = true;
+
+    int beeps = 0;
+
+  private:
+    std::vector<std::string>& m_log;
+    FakeWindows& m_windows;
+};
+
+}  // namespace fake

@@ -1,0 +1,186 @@
+#include "platform/fake/FakeWindows.h"
+
+namespace fake {
+
+plat::WindowRef FakeWindows::CreateMainWindow(const plat::MainWindowSpec& spec,
+                                              plat::IMainWindowEvents& events) {
+    m_log.push_back("Windows.CreateMainWindow " + spec.caption);
+    if (failCreate) return {};
+    const plat::WindowRef ref{m_nextWindow++};
+    FakeWindow w;
+    w.spec = spec;
+    w.events = &events;
+    w.text = spec.caption;
+    w.style = spec.style;
+    w.exStyle = spec.exStyle;
+    w.rect = {0, 0, spec.width, spec.height};
+    windows[ref.value] = w;
+    if (!events.OnCreate(ref)) {
+        windows.erase(ref.value);
+        return {};
+    }
+    return ref;
+}
+
+FakeWindow* FakeWindows::Find(plat::WindowRef window) {
+    auto it = windows.find(window.value);
+    return it == windows.end() ? nullptr : &it->second;
+}
+
+void FakeWindows::ShowWindow(plat::WindowRef window, int command) {
+    m_log.push_back("Windows.ShowWindow " + std::to_string(command));
+    if (FakeWindow* w = Find(window)) w->visible = command != plat::sw::kHide;
+}
+
+void FakeWindows::DestroyWindow(plat::WindowRef window) {
+    m_log.push_back("Windows.DestroyWindow");
+    FakeWindow* w = Find(window);
+    if (w == nullptr || w->destroyed) return;
+    // Owned windows go first, as the window system does it.
+    for (auto& [id, other] : windows) {
+        if (other.owner == window && !other.destroyed) DestroyWindow(plat::WindowRef{id});
+    }
+    w = Find(window);
+    w->destroyed = true;
+    w->visible = false;
+    if (captured == window) captured = {};
+    if (w->popup != nullptr) w->popup->OnDestroy();
+    if (w->events != nullptr) w->events->OnDestroyed();
+}
+
+int FakeWindows::RunMessageLoop() {
+    m_log.push_back("Windows.RunMessageLoop");
+    return quitCode.value_or(0);
+}
+
+void FakeWindows::PostQuit(int exitCode) {
+    m_log.push_back("Windows.PostQuit " + std::to_string(exitCode));
+    quitCode = exitCode;
+}
+
+plat::Point FakeWindows::CursorPos() { return cursor; }
+
+void FakeWindows::SetForegroundWindow(plat::WindowRef window) {
+    m_log.push_back("Windows.SetForegroundWindow");
+    foreground.push_back(window);
+}
+
+plat::WindowRef FakeWindows::CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) {
+    m_log.push_back("Windows.CreatePopup " + spec.className);
+    const plat::WindowRef ref{m_nextWindow++};
+    FakeWindow w;
+    w.popup = &events;
+    w.className = spec.className;
+    w.text = spec.text;
+    w.style = spec.style;
+    w.exStyle = spec.exStyle;
+    w.rect = spec.rect;
+    w.owner = spec.owner;
+    w.visible = (spec.style & plat::ws::kVisible) != 0;
+    w.topmost = (spec.exStyle & plat::ws::kExTopmost) != 0;
+    windows[ref.value] = w;
+    events.OnCreate(ref);
+    return ref;
+}
+
+plat::WindowRef FakeWindows::CreateModeless(const plat::DialogTemplate& dialog,
+                                            plat::WindowRef owner, plat::IPopupEvents& events) {
+    m_log.push_back("Windows.CreateModeless " + std::to_string(dialog.id));
+    const plat::WindowRef ref{m_nextWindow++};
+    FakeWindow w;
+    w.popup = &events;
+    w.dialog = &dialog;
+    w.className = "#" + std::to_string(dialog.id);
+    w.style = dialog.style;
+    w.exStyle = dialog.exStyle;
+    w.owner = owner;
+    w.visible = (dialog.style & plat::ws::kVisible) != 0;
+    windows[ref.value] = w;
+    events.OnCreate(ref);
+    return ref;
+}
+
+std::vector<plat::WindowRef> FakeWindows::WindowsOf(const std::string& className) const {
+    std::vector<plat::WindowRef> out;
+    for (const auto& [id, w] : windows) {
+        if (!w.destroyed && w.className == className) out.push_back(plat::WindowRef{id});
+    }
+    return out;
+}
+
+void FakeWindows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
+                               unsigned flags) {
+    const char* order = z == plat::ZOrder::Topmost     ? "topmost"
+                        : z == plat::ZOrder::NoTopmost ? "notopmost"
+                                                       : "keep";
+    m_log.push_back("Windows.SetWindowPos " + std::string(order) + " " + std::to_string(x) + "," +
+                    std::to_string(y) + " " + std::to_string(cx) + "x" + std::to_string(cy) +
+                    " flags " + std::to_string(flags));
+    FakeWindow* w = Find(window);
+    if (w == nullptr || w->destroyed) return;
+    if (!(flags & plat::swp::kNoMove)) {
+        w->rect = {x, y, x + w->rect.Width(), y + w->rect.Height()};
+    }
+    if (!(flags & plat::swp::kNoSize)) {
+        w->rect.right = w->rect.left + cx;
+        w->rect.bottom = w->rect.top + cy;
+    }
+    if (z == plat::ZOrder::Topmost) w->topmost = true;
+    if (z == plat::ZOrder::NoTopmost) w->topmost = false;
+    if (flags & plat::swp::kShowWindow) w->visible = true;
+}
+
+void FakeWindows::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {
+    m_log.push_back("Windows.MoveWindow " + std::to_string(x) + "," + std::to_string(y) + " " +
+                    std::to_string(cx) + "x" + std::to_string(cy) + (repaint ? " repaint" : ""));
+    if (FakeWindow* w = Find(window)) w->rect = {x, y, x + cx, y + cy};
+}
+
+plat::Rect FakeWindows::WindowRect(plat::WindowRef window) {
+    FakeWindow* w = Find(window);
+    return w != nullptr ? w->rect : plat::Rect{};
+}
+
+plat::Rect FakeWindows::ClientRect(plat::WindowRef window) {
+    const plat::Rect r = WindowRect(window);
+    return {0, 0, r.Width(), r.Height()};
+}
+
+plat::Point FakeWindows::ClientToScreen(plat::WindowRef window, plat::Point client) {
+    const plat::Rect r = WindowRect(window);
+    return {r.left + client.x, r.top + client.y};
+}
+
+void FakeWindows::Invalidate(plat::WindowRef window, bool erase) {
+    m_log.push_back(std::string("Windows.Invalidate") + (erase ? " erase" : ""));
+    if (FakeWindow* w = Find(window)) ++w->invalidations;
+}
+
+void FakeWindows::SetTimer(plat::WindowRef window, int id, int milliseconds) {
+    m_log.push_back("Windows.SetTimer " + std::to_string(id) + " " + std::to_string(milliseconds));
+    if (FakeWindow* w = Find(window)) w->timers[id] = milliseconds;
+}
+
+void FakeWindows::KillTimer(plat::WindowRef window, int id) {
+    m_log.push_back("Windows.KillTimer " + std::to_string(id));
+    if (FakeWindow* w = Find(window)) w->timers.erase(id);
+}
+
+void FakeWindows::SetCapture(plat::WindowRef window) {
+    m_log.push_back("Windows.SetCapture");
+    captured = window;
+}
+
+void FakeWindows::ReleaseCapture() {
+    m_log.push_back("Windows.ReleaseCapture");
+    captured = {};
+}
+
+void FakeWindows::SetFocus(plat::WindowRef window) { focused = window; }
+
+void FakeWindows::SetToolTip(plat::WindowRef window, std::string_view text) {
+    m_log.push_back("Windows.SetToolTip " + std::string(text));
+    if (FakeWindow* w = Find(window)) w->toolTip = std::string(text);
+}
+
+}  // namespace fake

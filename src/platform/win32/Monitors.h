@@ -1,0 +1,14 @@
+// The monitors on USER32.
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace win32 {
+
+class Monitors : public plat::IMonitors {
+  public:
+    plat::Size ScreenSize() override;
+    bool OnSomeMonitor(plat::Rect rect) override;
+};
+
+}  // namespace win32

@@ -1,0 +1,78 @@
+// Facts and services of the program and its system.
+#include "platform/win32/System.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/Utf.h"
+
+namespace win32 {
+
+plat::WindowRef System::FindTopLevelWindow(std::string_view caption) {
+    return ToRef(FindWindowW(nullptr, Widen(caption).c_str()));
+}
+
+int System::MajorVersion() {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExW(&info)) return 0;
+#pragma GCC diagnostic pop
+    return static_cast<int>(info.dwMajorVersion);
+}
+
+void System::Beep(int frequency, int milliseconds) {
+    ::Beep(static_cast<DWORD>(frequency), static_cast<DWORD>(milliseconds));
+}
+
+plat::Icon System::LoadResourceIcon(int id, int cx, int cy) {
+    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy,
+                             LR_DEFAULTCOLOR);
+    return OwnIcon(static_cast<HICON>(icon));
+}
+
+std::string System::ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return Narrow(path);
+        }
+        path.resize(path.size() * 2);  // cut short: the path is longer than the buffer
+    }
+}
+
+std::string System::ProgramVersion() {
+    const std::wstring path = Widen(ProgramPath());
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    if (size == 0) return {};
+    std::vector<BYTE> data(size);
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT length = 0;
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data()) ||
+        !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) ||
+        info == nullptr) {
+        return {};
+    }
+    return std::to_string(HIWORD(info->dwProductVersionMS)) + "." +
+           std::to_string(LOWORD(info->dwProductVersionMS)) + "." +
+           std::to_string(HIWORD(info->dwProductVersionLS));
+}
+
+bool System::FileExists(std::string_view path) {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool System::OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,
+                         std::uintptr_t data) {
+    return WinHelpW(ToHwnd(owner), Widen(helpFile).c_str(), command, data) != 0;
+}
+
+}  // namespace win32

@@ -1,0 +1,39 @@
+// What a launch button and the clock ask of the window that holds them: the guard that turns
+// clicks away while one of the program's modal dialogs is open, the owner of their dialogs, and
+// the collection's services. The main window is the one host.
+#pragma once
+
+#include "platform/Types.h"
+
+class CLaunchButton;
+
+class IHost {
+  public:
+    virtual ~IHost() = default;
+    // The owner of the buttons, the clock and their dialogs.
+    virtual plat::WindowRef Window() const = 0;
+    // While a dialog is open, clicks on the tray icon, the buttons and the clock only beep:
+    // true when this click was turned away so.
+    virtual bool RefuseWhileDialogOpen() = 0;
+    // Counts a modal dialog or confirmation as open, and as closed again; see DialogScope.
+    virtual void EnterDialog() = 0;
+    virtual void LeaveDialog() = 0;
+    // Takes a confirmed deletion out of the collection and stores the renumbered list.
+    virtual void RemoveButton(CLaunchButton* button) = 0;
+    // Stores the buttons after a finished change.
+    virtual void SaveButtonList() = 0;
+    // Puts every button and the clock that should be on top back on top.
+    virtual void RefreshTopmost() = 0;
+};
+
+// Counts one of the program's modal dialogs or confirmations as open while it lives.
+class DialogScope {
+  public:
+    explicit DialogScope(IHost& host) : m_host(host) { m_host.EnterDialog(); }
+    ~DialogScope() { m_host.LeaveDialog(); }
+    DialogScope(const DialogScope&) = delete;
+    DialogScope& operator=(const DialogScope&) = delete;
+
+  private:
+    IHost& m_host;
+};
