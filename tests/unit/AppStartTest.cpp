@@ -252,7 +252,7 @@ TEST_F(Launch, AsAdministratorEveryKindGoesThroughTheShellWithRunas) {
     };
     EXPECT_EQ(shell.executes, want);
     EXPECT_TRUE(shell.commandLines.empty());
-    EXPECT_TRUE(windows.messageBoxes.empty());
+    EXPECT_TRUE(dialogs.messageBoxes.empty());
 }
 
 TEST_F(Launch, NewDataReplacesTheOldAndItsExtension) {
