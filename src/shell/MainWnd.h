@@ -89,5 +89,8 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
 
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
-    std::unique_ptr<CLaunchButton> m_retired;  // the button last removed, see RemoveButton
+    // Buttons whose windows are gone: a handler of theirs may still be running (a box or a menu
+    // of theirs let the message that ended them in), so the objects live until this window's
+    // object goes, after the message loop has ended.
+    std::vector<std::unique_ptr<CLaunchButton>> m_retired;
 };
