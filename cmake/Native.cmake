@@ -1,5 +1,10 @@
-# The logic on the fake platform, with the unit tests under AddressSanitizer and UBSan.
+# The logic on the fake platform, with the unit tests under AddressSanitizer and UBSan; or, with
+# BRISALTO_FUZZ (clang only), the fuzz targets in place of the unit tests.
+option(BRISALTO_FUZZ "Build the libFuzzer targets instead of the unit tests" OFF)
 set(SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+if(BRISALTO_FUZZ)
+    list(APPEND SANITIZE -fsanitize=fuzzer-no-link)
+endif()
 target_compile_options(brisalto_logic PUBLIC ${SANITIZE})
 target_link_options(brisalto_logic PUBLIC ${SANITIZE})
 
@@ -15,6 +20,16 @@ add_library(brisalto_fake STATIC
     src/platform/fake/FakeWindows.cpp
 )
 target_link_libraries(brisalto_fake PUBLIC brisalto_logic)
+
+if(BRISALTO_FUZZ)
+    foreach(name Store Comma)
+        string(TOLOWER ${name} lower)
+        add_executable(${lower}_fuzz tests/fuzz/${name}Fuzz.cpp)
+        target_link_libraries(${lower}_fuzz PRIVATE brisalto_fake)
+        target_link_options(${lower}_fuzz PRIVATE -fsanitize=fuzzer)
+    endforeach()
+    return()
+endif()
 
 add_library(brisalto_artwork STATIC tools/Artwork.cpp)
 target_include_directories(brisalto_artwork PUBLIC ${CMAKE_SOURCE_DIR})

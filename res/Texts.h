@@ -22,6 +22,8 @@ inline constexpr const char* kNoApplication = "ｱﾌﾟﾘｹｰｼｮﾝが指
 inline constexpr const char* kPositiveInteger = "正の整数を入力してください。";
 inline constexpr const char* kInteger = "整数を入力してください。";
 inline constexpr const char* kIntegerRange = "%1 から %2 までの整数を入力してください。";
+inline constexpr const char* kTooManyButtons =
+    "ﾎﾞﾀﾝは 1500 個までしか置けません。ほかのﾎﾞﾀﾝを削除してから追加してください。";
 
 // The entry editing dialogs: the show modes in the order of their numbers, and the open-file
 // filters as label and pattern pairs.

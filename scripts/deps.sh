@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ googletest                          # native build and unit tests
+    clang libclang-rt-14-dev                                  # the fuzz targets (libFuzzer)
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix     # the Windows build
     binutils-mingw-w64-x86-64
     clang                                                     # the second compiler, same target

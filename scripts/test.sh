@@ -12,6 +12,11 @@ cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset unit --output-on-failure -j2 | tail -n 4
 
+echo "== Fuzz targets (clang libFuzzer, AddressSanitizer and UBSan)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+scripts/fuzz.sh 45 15
+
 echo "== Windows build"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw

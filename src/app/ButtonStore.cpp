@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "button/GetComma.h"
+#include "res/Dialogs.h"
 
 std::string ButtonSection(int n) { return "Btn" + std::to_string(n); }
 
@@ -13,13 +14,19 @@ void LoadButtonInfo(plat::ISettingsStore& store, int n, ButtonInfo& info, int& o
     info.dir = store.ReadString(section, "Dir", "");
     info.parm = store.ReadString(section, "Parm", "");
     info.iconFile = store.ReadString(section, "Icon", "");
+    // Sizes outside what the dialogs allow come only from a hand-edited store; they would make
+    // a button nobody can see or grab, or overflow where sizes are added up.
     info.size = store.ReadInt(section, "Size", kDefaultButtonSize);
+    if (info.size < dlg::kMinButtonSize || info.size > dlg::kMaxButtonSize) {
+        info.size = kDefaultButtonSize;
+    }
 
     CGetComma data;
     data.SetString(store.ReadString(section, "Data", ""));
     info.showMode = data.GetInt(0);
     info.iconIndex = data.GetInt(1);
-    info.rect = {data.GetInt(2), data.GetInt(3), data.GetInt(4), data.GetInt(5)};
+    info.rect = {data.GetCoordinate(2), data.GetCoordinate(3), data.GetCoordinate(4),
+                 data.GetCoordinate(5)};
 
     option = store.ReadInt(section, "Option", 0);
 }

@@ -21,8 +21,10 @@ std::optional<long long> ParseNumber(std::string_view text, NumberKind kind) {
         value = std::min(value * 10 + (text[i] - '0'), kTooLarge);
     }
     if (i == digits || i != text.size()) return std::nullopt;
-    if (negative) value = kind == NumberKind::Unsigned ? 4294967296LL - value : -value;
-    return value;
+    // An unsigned field takes no minus at all: read by wrap-around, "-4294967196" would pass as
+    // 100.
+    if (negative && kind == NumberKind::Unsigned) return std::nullopt;
+    return negative ? -value : value;
 }
 
 namespace {

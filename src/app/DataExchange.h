@@ -9,7 +9,7 @@
 enum class NumberKind { Signed, Unsigned };
 
 // The whole text as a decimal number: blanks before it and a sign are allowed, nothing after.
-// An unsigned number reads a sign as the wrap-around a C library's "%u" gives it.
+// An unsigned number takes a plus sign but no minus.
 std::optional<long long> ParseNumber(std::string_view text, NumberKind kind);
 
 // The number in edit `id` within lower..upper. When it is no number or out of range, says so

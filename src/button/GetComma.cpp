@@ -1,5 +1,6 @@
 #include "button/GetComma.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -26,6 +27,10 @@ int CGetComma::GetInt(int k) const {
     if (length <= 0) return 0;
     return LeadingInt(std::string_view(m_text).substr(static_cast<std::size_t>(start),
                                                       static_cast<std::size_t>(length)));
+}
+
+int CGetComma::GetCoordinate(int k) const {
+    return std::clamp(GetInt(k), -kCoordinateLimit, kCoordinateLimit);
 }
 
 int LeadingInt(std::string_view text) {

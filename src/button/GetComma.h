@@ -4,6 +4,10 @@
 #include <string>
 #include <string_view>
 
+// Far beyond any desktop, yet no sum or difference of a few such values overflows, whatever a
+// hand-edited store holds.
+inline constexpr int kCoordinateLimit = 1 << 20;
+
 class CGetComma {
   public:
     void SetString(std::string text) { m_text = std::move(text); }
@@ -11,6 +15,8 @@ class CGetComma {
     int FindComma(int n) const;
     // Item k counted from 0; a missing, empty or non-numeric item reads 0.
     int GetInt(int k) const;
+    // Item k as a screen coordinate, kept within +-kCoordinateLimit.
+    int GetCoordinate(int k) const;
 
   private:
     std::string m_text;

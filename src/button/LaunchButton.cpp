@@ -29,7 +29,12 @@ void CLaunchButton::Create(plat::WindowRef owner) {
 
 void CLaunchButton::OnCreate(plat::WindowRef self) { m_hWnd = self; }
 
-void CLaunchButton::OnDestroy() { m_hWnd = {}; }
+void CLaunchButton::OnDestroy() {
+    // The object may outlive its window a while (see the main window's retired buttons); its
+    // icon goes now.
+    m_hWnd = {};
+    m_icon = {};
+}
 
 // --- Appearance ----------------------------------------------------------------------------
 
@@ -72,15 +77,21 @@ void CLaunchButton::SetButtonSize(int size) {
     m_platform.Windows().Invalidate(m_hWnd, true);
 }
 
-void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
+plat::Point CLaunchButton::OnScreen(int x, int y) {
     // A place on any monitor stays, so a button on a second monitor keeps its place. Anywhere
     // else it is pulled onto the primary screen on the side where it left it.
     auto& monitors = m_platform.Monitors();
-    if (!monitors.OnSomeMonitor({x, y, x + 1, y + 1})) {
-        const plat::Size screen = monitors.ScreenSize();
-        if (x > screen.cx || x < 0) x = 0;
-        if (y > screen.cy || y < 0) y = 0;
-    }
+    if (monitors.OnSomeMonitor({x, y, x + 1, y + 1})) return {x, y};
+    const plat::Size screen = monitors.ScreenSize();
+    if (x > screen.cx || x < 0) x = 0;
+    if (y > screen.cy || y < 0) y = 0;
+    return {x, y};
+}
+
+void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
+    const plat::Point at = OnScreen(x, y);
+    x = at.x;
+    y = at.y;
     const auto z = (m_option & kOptionTopmost) ? m_host.TopBand({x, y, x + cx, y + cy})
                                                : plat::ZOrder::NoTopmost;
     m_platform.Windows().SetWindowPos(m_hWnd, z, x, y, cx, cy,
@@ -100,8 +111,12 @@ void CLaunchButton::ReassertTopmost() {
 
 void CLaunchButton::KeepOnScreen() {
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    if (m_platform.Monitors().OnSomeMonitor({r.left, r.top, r.left + 1, r.top + 1})) return;
-    PlaceWindow(r.left, r.top, r.Width(), r.Height());
+    const plat::Point at = OnScreen(r.left, r.top);
+    if (at.x == r.left && at.y == r.top) return;
+    // Only the place changes: a button the user hid from the tray stays hidden.
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, at.x, at.y, 0, 0,
+                                      plat::swp::kNoSize | plat::swp::kNoZOrder |
+                                          plat::swp::kNoActivate);
 }
 
 void CLaunchButton::DrawFace() {
@@ -188,7 +203,11 @@ void CLaunchButton::ShowMenu(plat::Point client) {
 }
 
 void CLaunchButton::OnDropFiles(const std::vector<std::string>& files, unsigned keys) {
-    for (const std::string& file : files) m_launcher.StartWithFile(file, RightsFor(keys));
+    for (const std::string& file : files) {
+        // A failure box lets other messages in: once the program is ending, nothing more starts.
+        if (!m_hWnd) return;
+        m_launcher.StartWithFile(file, RightsFor(keys));
+    }
 }
 
 void CLaunchButton::OnCommand(int id) {

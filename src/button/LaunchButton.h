@@ -57,6 +57,8 @@ class CLaunchButton : public plat::IPopupEvents {
     int m_moveMode = 0;
 
   private:
+    // Where a button asked to stand at (x, y) is shown.
+    plat::Point OnScreen(int x, int y);
     bool Inside(plat::Point client);
     void ShowMenu(plat::Point client);
     void ToggleTopmost();

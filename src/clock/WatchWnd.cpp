@@ -19,8 +19,6 @@ constexpr int kSizingBand = 3;
 constexpr int kDefaultWidth = 100;
 constexpr int kDefaultHeight = 50;
 constexpr int kFaceNameCharacters = 31;
-// Far beyond any desktop, yet no sum of two such values overflows.
-constexpr long long kCoordinateLimit = 1 << 20;
 
 plat::Colour ReadColour(plat::ISettingsStore& store, const char* key, const char* fallback) {
     return static_cast<plat::Colour>(LeadingInt(store.ReadString(kSection, key, fallback)));
@@ -98,6 +96,10 @@ CWatchWnd::CWatchWnd(IHost& host, plat::IPlatform& platform) : m_host(host), m_p
 CWatchWnd::~CWatchWnd() {
     // Never leave a live window calling into a deleted object.
     DestroyWindow();
+    SaveLook();
+}
+
+void CWatchWnd::SaveLook() {
     auto& store = m_platform.Store();
     store.WriteInt(kSection, "TopMost", m_topMost);
     store.WriteString(kSection, "BkColor", std::to_string(m_bkColor));
@@ -107,11 +109,8 @@ CWatchWnd::~CWatchWnd() {
 plat::Rect CWatchWnd::StoredRect(plat::IPlatform& platform) {
     CGetComma comma;
     comma.SetString(platform.Store().ReadString(kSection, "Positon", kDefaultClockPosition));
-    const auto field = [&](int k) {
-        return std::clamp<long long>(comma.GetInt(k), -kCoordinateLimit, kCoordinateLimit);
-    };
-    const long long left = field(0), top = field(1);
-    long long right = field(2), bottom = field(3);
+    const long long left = comma.GetCoordinate(0), top = comma.GetCoordinate(1);
+    long long right = comma.GetCoordinate(2), bottom = comma.GetCoordinate(3);
     // A box of no size could be neither seen nor grabbed again.
     if (right <= left || bottom <= top) {
         right = left + kDefaultWidth;
@@ -157,13 +156,20 @@ void CWatchWnd::DestroyWindow() {
     if (m_hWnd) m_platform.Windows().DestroyWindow(m_hWnd);
 }
 
-void CWatchWnd::OnDestroy() {
+void CWatchWnd::SaveFont() {
     const plat::LogFont f = m_platform.Graphics().DescribeFont(m_font);
     auto& store = m_platform.Store();
     store.WriteString(kSection, "WatchFont", FormatWatchFont(f));
     store.WriteString(kSection, "WatchFontName", f.faceName);
+}
+
+void CWatchWnd::OnDestroy() {
+    SaveFont();
     m_hWnd = {};
 }
+
+// The end of a drag or of a resize is a finished change: it is kept at once.
+void CWatchWnd::OnExitSizeMove() { SavePosition(); }
 
 void CWatchWnd::KeepOnScreen() {
     if (!m_hWnd) return;
@@ -238,6 +244,9 @@ void CWatchWnd::OnNcLButtonDblClk() {
     m_platform.Windows().Invalidate(m_hWnd, true);
     ApplyTopmost();
     m_host.RefreshTopmost();
+    // Kept at once, so that the new look survives even an end the program never hears of.
+    SaveFont();
+    SaveLook();
 }
 
 bool CWatchWnd::OnClose() { return false; }

@@ -1,6 +1,6 @@
 // The desktop clock: a captionless box showing month/day and hours:minutes, dragged by its
 // inside and resized at its edge. It keeps everything it knows in the "Watch" section, read when
-// it is made and written only when it goes.
+// it is made and written when it goes, and also as soon as the user finishes a change.
 #pragma once
 
 #include <memory>
@@ -28,6 +28,10 @@ class CWatchWnd : public plat::IPopupEvents {
     void Create(plat::Rect rect);
     // Writes "Positon" from where the window stands now.
     void SavePosition();
+    // Writes "WatchFont" and "WatchFontName".
+    void SaveFont();
+    // Writes "TopMost", "BkColor" and "TextColor".
+    void SaveLook();
     // Its WM_DESTROY writes the font.
     void DestroyWindow();
     // Brings a clock whose monitor went back onto the primary screen.
@@ -45,6 +49,7 @@ class CWatchWnd : public plat::IPopupEvents {
     std::optional<int> OnNcHitTest(plat::Point screen) override;
     std::optional<plat::Size> OnGetMinTrackSize() override;
     void OnNcLButtonDblClk() override;
+    void OnExitSizeMove() override;
     bool OnClose() override;
     void OnDestroy() override;
 

@@ -79,9 +79,8 @@ void CMainWnd::RemoveButton(CLaunchButton* button) {
                            [button](const auto& b) { return b.get() == button; });
     if (it == m_buttons.end()) return;
     m_platform.Windows().DestroyWindow(button->Window());
-    // The button asked for this from one of its own handlers, which is still running: its
-    // object lives on until the next removal, detached from everything.
-    m_retired = std::move(*it);
+    // The button asked for this from one of its own handlers, which is still running.
+    m_retired.push_back(std::move(*it));
     m_buttons.erase(it);
     SaveButtonList();
 }
@@ -292,6 +291,14 @@ void CMainWnd::OpenHelp() {
 
 void CMainWnd::AddButton() {
     DialogScope open(*this);
+    if (ButtonCount() >= kMaxButtons) {
+        // Start-up would not load one more, and the next save would write over it: better
+        // said now than lost later.
+        static_assert(kMaxButtons == 1500, "the box names the bound");
+        m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kTooManyButtons, text::kAppName,
+                                            plat::mb::kOk | plat::mb::kIconExclamation);
+        return;
+    }
     ButtonInfo info;
     info.size = kDefaultButtonSize;
     info.rect = {100, 100, 0, 0};
@@ -363,6 +370,8 @@ void CMainWnd::ToggleClock() {
     } else {
         CreateClock();
     }
+    // Whether the clock comes back at the next start survives an end without the exit.
+    m_platform.Store().WriteInt("Watch", "Show", m_pWatch ? 1 : 0);
 }
 
 void CMainWnd::CreateClock() {
@@ -410,9 +419,9 @@ bool CMainWnd::OnQueryEndSession(bool defaultAnswer) {
 }
 
 void CMainWnd::OnDestroyed() {
-    // The button windows went with their owner.
+    // The button windows went with their owner; their objects wait for the end of the loop.
+    for (auto& button : m_buttons) m_retired.push_back(std::move(button));
     m_buttons.clear();
-    m_retired.reset();
     m_hWnd = {};
     m_platform.Windows().PostQuit(0);
 }

@@ -94,7 +94,10 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
 
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
-    std::unique_ptr<CLaunchButton> m_retired;  // the button last removed, see RemoveButton
+    // Buttons whose windows are gone: a handler of theirs may still be running (a box or a menu
+    // of theirs let the message that ended them in), so the objects live until this window's
+    // object goes, after the message loop has ended.
+    std::vector<std::unique_ptr<CLaunchButton>> m_retired;
     // The monitor a full-screen program in the foreground covers; none while there is none.
     std::optional<plat::Rect> m_fullScreen;
 };

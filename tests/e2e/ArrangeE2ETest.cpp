@@ -41,20 +41,7 @@ class Arrange : public testing::Test {
             program.WaitForExit(10s);
         }
     }
-    // Opens the tray menu and walks it by mnemonics, as the keyboard would.
-    void Choose(const std::string& keys) {
-        HWND menu = e2e::OpenTrayMenu(icon);
-        ASSERT_NE(menu, nullptr);
-        for (char k : keys) {
-            if (k == '\n' || k == '^') {
-                PostMessageW(menu, WM_KEYDOWN, k == '\n' ? VK_RETURN : VK_UP, 0);
-            } else {
-                e2e::ChooseByMnemonic(menu, k);
-            }
-            std::this_thread::sleep_for(150ms);
-        }
-        e2e::WaitUntil([] { return e2e::WaitForMenu(0ms) == nullptr; }, 3s);
-    }
+    void Choose(const std::string& keys) { ASSERT_TRUE(e2e::ChooseFromTrayMenu(icon, keys)); }
     // The button windows in the order of the store, found by their place.
     RECT RectAt(int i) {
         RECT r{};

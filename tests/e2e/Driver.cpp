@@ -278,4 +278,20 @@ void ChooseByMnemonic(HWND menu, char key) {
     PostMessageW(menu, WM_CHAR, static_cast<WPARAM>(key), 0);
 }
 
+bool ChooseFromTrayMenu(POINT icon, const std::string& keys) {
+    HWND menu = OpenTrayMenu(icon);
+    if (menu == nullptr) return false;
+    for (char k : keys) {
+        if (k == '\n' || k == '^') {
+            PostMessageW(menu, WM_KEYDOWN, k == '\n' ? VK_RETURN : VK_UP, 0);
+        } else {
+            ChooseByMnemonic(menu, k);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    }
+    WaitUntil([] { return WaitForMenu(std::chrono::milliseconds(0)) == nullptr; },
+              std::chrono::seconds(3));
+    return true;
+}
+
 }  // namespace e2e

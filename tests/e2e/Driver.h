@@ -29,6 +29,9 @@ HWND OpenTrayMenu(POINT icon);
 HWND WaitForMenu(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 // Chooses a menu item by its mnemonic, as the key would.
 void ChooseByMnemonic(HWND menu, char key);
+// Opens the tray menu and walks it by mnemonics, as the keyboard would ('^' is the up arrow,
+// '\n' Enter); false if it did not open.
+bool ChooseFromTrayMenu(POINT icon, const std::string& keys);
 
 // A path of the build machine as Wine sees it (its root is drive Z:).
 std::wstring WindowsPath(std::wstring path);

@@ -30,7 +30,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, Numbers,
                                          NumberCase{"-", NumberKind::Signed, std::nullopt},
                                          NumberCase{"99999999999999999999", NumberKind::Signed,
                                                     10'000'000'000LL},
-                                         NumberCase{"-1", NumberKind::Unsigned, 4294967295LL},
+                                         NumberCase{"-1", NumberKind::Unsigned, std::nullopt},
+                                         NumberCase{"-4294967196", NumberKind::Unsigned,
+                                                    std::nullopt},
+                                         NumberCase{"+20", NumberKind::Unsigned, 20},
                                          NumberCase{"200", NumberKind::Unsigned, 200}));
 
 // The size dialog, run with what the user types and then OK.

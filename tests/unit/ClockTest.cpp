@@ -133,7 +133,7 @@ TEST_F(Clock, SwitchingOffWritesItsKeysInTheirOrderAndOnAgainReadsThemBack) {
                   "Store.WriteString Watch/WatchFont=0,0,0,0,0,0,0,0,0,0,0,0,0",
                   "Store.WriteString Watch/WatchFontName=", "Store.WriteInt Watch/TopMost=1",
                   "Store.WriteString Watch/BkColor=16777215",
-                  "Store.WriteString Watch/TextColor=4194368"}));
+                  "Store.WriteString Watch/TextColor=4194368", "Store.WriteInt Watch/Show=0"}));
     EXPECT_LT(h.IndexOf("Store.WriteString Watch/Positon=300,200,420,270"),
               h.IndexOf("Windows.DestroyWindow"));
     EXPECT_FALSE(h.main().BuildTrayMenu()[2].checked);
@@ -145,6 +145,7 @@ TEST_F(Clock, SwitchingOffWritesItsKeysInTheirOrderAndOnAgainReadsThemBack) {
 
 TEST_F(Clock, ShutdownWithTheClockOnWritesShowFirstAndTheNextStartOpensIt) {
     StartClock();
+    h.platform.log.clear();
     h.main().SaveOnExit();
     const auto writes = WatchWrites();
     ASSERT_EQ(writes.size(), 7u);
@@ -155,6 +156,17 @@ TEST_F(Clock, ShutdownWithTheClockOnWritesShowFirstAndTheNextStartOpensIt) {
     next.store().Put("Watch", "Show", 1);
     ASSERT_TRUE(next.app.InitInstance());
     EXPECT_NE(next.main().m_pWatch, nullptr);
+}
+
+TEST_F(Clock, SwitchingOnAndAFinishedMoveOrResizeAreWrittenAtOnce) {
+    Start();
+    h.main().OnCommand(ID_CLOCK);
+    EXPECT_EQ(WatchWrites(), std::vector<std::string>{"Store.WriteInt Watch/Show=1"});
+    h.platform.log.clear();
+    Window().rect = {300, 200, 420, 270};  // where the platform's move or resize left it
+    Window().popup->OnExitSizeMove();
+    EXPECT_EQ(WatchWrites(),
+              std::vector<std::string>{"Store.WriteString Watch/Positon=300,200,420,270"});
 }
 
 TEST_F(Clock, ShutdownWithTheClockOffWritesOnlyShow) {
@@ -428,7 +440,13 @@ TEST_P(ClockSettings, BothColoursAndTheFlagReachTheClockOnOkAndNothingOnCancel) 
     EXPECT_EQ(Window().invalidations, ok ? 1 : 0);
     // The clock's own z-order, then the refresh, which leaves a clock not on top alone.
     EXPECT_EQ(h.Calls("Windows.SetWindowPos").size(), ok ? (e.untick ? 1u : 2u) : 0u);
-    EXPECT_TRUE(h.Calls("Store.Write").empty());
+    // OK is a finished change, kept at once; Cancel writes nothing.
+    const std::vector<std::string> kept = {
+        "Store.WriteString Watch/WatchFont=0,0,0,0,0,0,0,0,0,0,0,0,0",
+        "Store.WriteString Watch/WatchFontName=",
+        std::string("Store.WriteInt Watch/TopMost=") + (e.untick ? "0" : "1"),
+        "Store.WriteString Watch/BkColor=65280", "Store.WriteString Watch/TextColor=255"};
+    EXPECT_EQ(WatchWrites(), ok ? kept : std::vector<std::string>{});
     EXPECT_EQ(h.main().m_nOpenDialogs, 0);
 }
 

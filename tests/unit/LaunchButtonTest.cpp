@@ -78,6 +78,28 @@ TEST(SecondMonitor, AButtonOnASecondMonitorKeepsItsPlaceUntilThatMonitorGoes) {
     EXPECT_EQ(w.rect.top, 300);
 }
 
+TEST(SecondMonitor, AButtonHiddenFromTheTrayIsPulledBackButStaysHidden) {
+    Harness h;
+    h.platform.monitors.all.push_back({1024, 0, 2048, 768});
+    h.store().Put("Button", "Num", 2);
+    h.StoreButton(1, "C:\\A.EXE", 1500, 300);
+    h.StoreButton(2, "C:\\B.EXE", 1600, 300, 1);
+    ASSERT_TRUE(h.app.InitInstance());
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
+    ASSERT_FALSE(h.main().m_bButtonsShown);
+    h.platform.monitors.all.pop_back();
+    h.main().OnDisplayChange();
+    for (const auto& button : h.main().m_buttons) {
+        const fake::FakeWindow& w = *h.platform.windows.Find(button->Window());
+        EXPECT_EQ(w.rect.left, 0);
+        EXPECT_EQ(w.rect.top, 300);
+        EXPECT_EQ(w.rect.Width(), 35);
+        EXPECT_FALSE(w.visible);
+    }
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
+    EXPECT_TRUE(h.platform.windows.Find(h.main().m_buttons[0]->Window())->visible);
+}
+
 TEST_F(Buttons, APressAndAReleaseInsideStartTheEntryOnce) {
     button(0).OnLButtonDown({5, 5}, kLButton);
     EXPECT_EQ(h.platform.graphics.faces.back().pressed, true);

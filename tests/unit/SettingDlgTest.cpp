@@ -151,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
     Typed, Sizes,
     testing::Values(SizeCase{"14", "15 から 200 までの整数を入力してください。"},
                     SizeCase{"201", "15 から 200 までの整数を入力してください。"},
-                    SizeCase{"-1", "15 から 200 までの整数を入力してください。"},
+                    SizeCase{"-1", "正の整数を入力してください。"},
+                    SizeCase{"-4294967196", "正の整数を入力してください。"},
                     SizeCase{"abc", "正の整数を入力してください。"},
                     SizeCase{"", "正の整数を入力してください。"}, SizeCase{"15", ""},
                     SizeCase{"200", ""}));

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "app/ButtonStore.h"
+#include "button/GetComma.h"
+#include "res/Resource.h"
 #include "tests/unit/Harness.h"
 
 namespace {
@@ -97,6 +101,65 @@ TEST(ButtonEntry, AShortDataListFillsTheRestWithZero) {
     LoadButtonInfo(h.store(), 1, info, option);
     EXPECT_EQ(info.rect, (plat::Rect{0, 0, 0, 0}));
     EXPECT_EQ(info.showMode, 0);
+}
+
+struct StoredSize {
+    int stored;
+    int read;
+};
+class HandEditedSizes : public testing::TestWithParam<StoredSize> {};
+
+TEST_P(HandEditedSizes, OutsideFifteenToTwoHundredReadAsTheDefault) {
+    Harness h;
+    h.store().Put("Btn1", "Size", GetParam().stored);
+    ButtonInfo info;
+    int option = 0;
+    LoadButtonInfo(h.store(), 1, info, option);
+    EXPECT_EQ(info.size, GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, HandEditedSizes,
+                         testing::Values(StoredSize{0, 36}, StoredSize{-1, 36},
+                                         StoredSize{INT_MIN, 36}, StoredSize{INT_MAX, 36},
+                                         StoredSize{14, 36}, StoredSize{201, 36},
+                                         StoredSize{15, 15}, StoredSize{200, 200}));
+
+TEST(ButtonEntry, CoordinatesBeyondAnyDesktopAreHeldWhereNoSumOverflows) {
+    Harness h;
+    h.store().Put("Btn1", "Data", "0,0,-2147483648,2147483647,99999999999,-5");
+    ButtonInfo info;
+    int option = 0;
+    LoadButtonInfo(h.store(), 1, info, option);
+    EXPECT_EQ(info.rect, (plat::Rect{-kCoordinateLimit, kCoordinateLimit, kCoordinateLimit, -5}));
+}
+
+// Every button of this store is as odd as a hand edit can make it; start-up, every arrangement
+// and the exit must neither overflow (the unit tests trap it) nor leave a button unseen.
+TEST(HandEditedStore, ExtremeSizesAndPlacesStartArrangeAndEndCleanly) {
+    Harness h;
+    const int sizes[] = {INT_MIN, -1, 0, 1, INT_MAX, 200};
+    const char* places[] = {"0,0,-2147483648,-2147483648,0,0", "0,0,2147483647,2147483647,0,0",
+                            "0,0,2147483647,-2147483648,0,0", "0,0,0,0,0,0",
+                            "0,0,1000,700,0,0", "0,0,-1,-1,0,0"};
+    h.store().Put("Button", "Num", 6);
+    for (int n = 1; n <= 6; ++n) {
+        h.StoreButton(n, "C:\\A.EXE", 0, 0);
+        h.store().Put(ButtonSection(n), "Size", sizes[n - 1]);
+        h.store().Put(ButtonSection(n), "Data", places[n - 1]);
+    }
+    ASSERT_TRUE(h.app.InitInstance());
+    for (const auto& button : h.main().m_buttons) {
+        const plat::Rect r = h.platform.windows.Find(button->Window())->rect;
+        EXPECT_GE(r.Width(), 14);
+        EXPECT_GE(r.left, 0);
+        EXPECT_LE(r.left, 1024);
+    }
+    for (int id : {ID_ALIGN_TOP, ID_ALIGN_BOTTOM, ID_ALIGN_LEFT, ID_ALIGN_RIGHT, ID_SPREAD}) {
+        h.main().OnCommand(id);
+    }
+    h.main().OnClose();
+    EXPECT_EQ(h.StoredInt("Btn1", "Size"), 36);
+    EXPECT_EQ(h.StoredInt("Btn6", "Size"), 200);
 }
 
 TEST(ButtonSections, AreNamedWithoutLeadingZeros) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "res/Dialogs.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
 #include "tests/unit/Harness.h"
@@ -124,6 +125,36 @@ TEST_P(StoredCount, IsRepairedSoLoadingNeitherMisCountsNorStalls) {
 INSTANTIATE_TEST_SUITE_P(Values, StoredCount,
                          testing::Values(CountCase{-5, 0}, CountCase{INT_MIN, 0}, CountCase{0, 0},
                                          CountCase{2, 2}, CountCase{INT_MAX, kMaxButtons}));
+
+TEST(ButtonBound, AnAdditionAtTheBoundIsRefusedWithABoxBeforeAnythingIsTyped) {
+    Harness h;
+    h.store().Put("Button", "Num", kMaxButtons - 1);
+    ASSERT_TRUE(h.app.InitInstance());
+    // The last one that fits is still added.
+    h.platform.dialogs.dialogScripts.push_back([](fake::FakeDialog& d) {
+        d.Type(dlg::kSetPath, "C:\\LAST.EXE");
+        d.Click(plat::mb::kIdOk);
+    });
+    h.main().OnCommand(ID_ADD_BUTTON);
+    ASSERT_EQ(h.main().ButtonCount(), kMaxButtons);
+    EXPECT_EQ(h.StoredInt("Button", "Num"), kMaxButtons);
+    h.platform.log.clear();
+    bool counted = false;
+    h.platform.dialogs.whileMessageBox = [&](const fake::MessageBoxCall&) {
+        counted = h.main().m_nOpenDialogs == 1;
+    };
+    h.main().OnCommand(ID_ADD_BUTTON);
+    ASSERT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
+    const auto& box = h.platform.dialogs.messageBoxes[0];
+    EXPECT_EQ(box.text, "ﾎﾞﾀﾝは 1500 個までしか置けません。ほかのﾎﾞﾀﾝを削除してから追加してください。");
+    EXPECT_EQ(box.caption, "Vopdrant");
+    EXPECT_EQ(box.type, plat::mb::kOk | plat::mb::kIconExclamation);
+    EXPECT_TRUE(counted) << "the box holds the other commands back like any dialog";
+    EXPECT_TRUE(h.Calls("Dialogs.RunModalDialog").empty());
+    EXPECT_TRUE(h.Calls("Store.Write").empty());
+    EXPECT_EQ(h.main().ButtonCount(), kMaxButtons);
+    EXPECT_EQ(h.main().m_nOpenDialogs, 0);
+}
 
 TEST(Startup, RunReturnsTheExitCodeOfTheQuitMessage) {
     Harness h;

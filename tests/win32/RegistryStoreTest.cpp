@@ -95,6 +95,9 @@ TEST_F(Registry, ValuesOfTheWrongTypeReadAsTheDefault) {
     const std::uint64_t wide = 9;
     Put(L"Qword", REG_QWORD, &wide, sizeof wide);
     Put(L"MultiSz", REG_MULTI_SZ, L"a\0b\0", 10);
+    Put(L"ExpandSz", REG_EXPAND_SZ, text, sizeof text);
+    Put(L"BigEndian", REG_DWORD_BIG_ENDIAN, &five, sizeof five);
+    Put(L"None", REG_NONE, blob, sizeof blob);
 
     EXPECT_EQ(store.ReadInt(kSection, "StringForInt", 36), 36);
     EXPECT_EQ(store.ReadString(kSection, "IntForString", "dflt"), "dflt");
@@ -103,6 +106,10 @@ TEST_F(Registry, ValuesOfTheWrongTypeReadAsTheDefault) {
     EXPECT_EQ(store.ReadInt(kSection, "ShortDword", 36), 36);
     EXPECT_EQ(store.ReadInt(kSection, "Qword", 36), 36);
     EXPECT_EQ(store.ReadString(kSection, "MultiSz", "dflt"), "dflt");
+    EXPECT_EQ(store.ReadString(kSection, "ExpandSz", "dflt"), "dflt");
+    EXPECT_EQ(store.ReadInt(kSection, "BigEndian", 36), 36);
+    EXPECT_EQ(store.ReadInt(kSection, "None", 36), 36);
+    EXPECT_EQ(store.ReadString(kSection, "None", "dflt"), "dflt");
 }
 
 TEST_F(Registry, StringsWithoutTerminatorOrWithAnOddLengthReadSafely) {
@@ -114,6 +121,10 @@ TEST_F(Registry, StringsWithoutTerminatorOrWithAnOddLengthReadSafely) {
     EXPECT_EQ(store.ReadString(kSection, "Odd", "").substr(0, 1), "x");
     Put(L"Zero", REG_SZ, L"", 0);
     EXPECT_EQ(store.ReadString(kSection, "Zero", "dflt"), "");
+    // Half of a surrogate pair is no character; it reads as the replacement character.
+    const wchar_t lone[] = {L'a', 0xD800, L'b', 0};
+    Put(L"Lone", REG_SZ, lone, sizeof lone);
+    EXPECT_EQ(store.ReadString(kSection, "Lone", ""), "a\xEF\xBF\xBD" "b");
 }
 
 TEST_F(Registry, LongStringsReadBackWhole) {

@@ -129,6 +129,7 @@ int FakeDialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text,
                                 std::string_view caption, unsigned type) {
     m_log.push_back("Dialogs.MessageBox " + std::string(text));
     messageBoxes.push_back({owner, std::string(text), std::string(caption), type});
+    if (whileMessageBox) whileMessageBox(MessageBoxCall(messageBoxes.back()));
     if (messageBoxAnswers.empty()) return plat::mb::kIdOk;
     const int answer = messageBoxAnswers.front();
     messageBoxAnswers.pop_front();
@@ -138,6 +139,7 @@ int FakeDialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text,
 void FakeDialogs::TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::WindowRef owner) {
     m_log.push_back("Dialogs.TrackPopupMenu");
     menus.push_back({menu, at, owner});
+    if (whileMenu) whileMenu(TrackedMenu(menus.back()));
 }
 
 int FakeDialogs::RunModalDialog(const plat::DialogTemplate& dialog, plat::WindowRef,

@@ -132,6 +132,10 @@ class FakeDialogs : public plat::IDialogs {
     std::deque<plat::Colour> colourAnswers;
     std::deque<plat::LogFont> fontAnswers;
     std::deque<std::string> openFileAnswers;
+    // What else happens while a box is up or a menu is tracked: their loops still hand out
+    // messages, so another program's close request may come in then.
+    std::function<void(const MessageBoxCall&)> whileMessageBox;
+    std::function<void(const TrackedMenu&)> whileMenu;
 
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<TrackedMenu> menus;

@@ -11,9 +11,12 @@
 
 namespace fake {
 
-// A value as the registry would hold it: a DWORD, a string, or anything else (REG_BINARY, a
-// DWORD of the wrong length...), which no read accepts.
+// A value as the registry would hold it: a DWORD, a string, or anything else, which no read
+// accepts: any other registry type with any bytes, a DWORD of the wrong length, a string type
+// the store does not read (REG_EXPAND_SZ, REG_MULTI_SZ)...
 struct Other {
+    unsigned type = 3;  // REG_BINARY
+    std::string bytes;
     friend bool operator==(const Other&, const Other&) = default;
 };
 using Value = std::variant<int, std::string, Other>;

@@ -1,0 +1,164 @@
+// Start-up, one of each thing a user can do, and the exit, on a store in which every value the
+// program reads is whatever the fuzzer makes of it: missing, a DWORD, a string of any bytes, or
+// any other registry type with any bytes, which the store reads as missing. Whatever it holds,
+// nothing may crash, overflow, leak a handle or be left half made.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "app/MainApp.h"
+#include "clock/WatchWnd.h"
+#include "platform/fake/FakePlatform.h"
+#include "res/Dialogs.h"
+#include "res/Resource.h"
+#include "shell/MainWnd.h"
+
+namespace {
+
+// More sections than "Num" usually reaches, so both a count below and above them are tried.
+constexpr int kSections = 4;
+constexpr std::size_t kLongestValue = 96;
+
+std::optional<fake::Value> AnyValue(FuzzedDataProvider& in) {
+    switch (in.ConsumeIntegralInRange(0, 3)) {
+        case 0:
+            return std::nullopt;
+        case 1:
+            return in.ConsumeIntegral<int>();
+        case 2:
+            return in.ConsumeRandomLengthString(kLongestValue);
+        default: {
+            fake::Other other;
+            other.type = in.ConsumeIntegral<unsigned>();
+            other.bytes = in.ConsumeRandomLengthString(kLongestValue);
+            return other;
+        }
+    }
+}
+
+void Put(fake::FakeSettingsStore& store, const std::string& section, const char* key,
+         const std::optional<fake::Value>& value) {
+    if (value) store.Put(section, key, *value);
+}
+
+void FillStore(FuzzedDataProvider& in, fake::FakeSettingsStore& store) {
+    // A count as a DWORD stays small: the bound of the count has its own unit test, and a
+    // thousand buttons a run would leave the fuzzer little time for anything else.
+    std::optional<fake::Value> num = AnyValue(in);
+    if (num && std::holds_alternative<int>(*num)) {
+        num = std::get<int>(*num) % (kSections + 3);
+    }
+    Put(store, "Button", "Num", num);
+    for (int n = 1; n <= kSections; ++n) {
+        const std::string section = "Btn" + std::to_string(n);
+        for (const char* key :
+             {"Title", "AppName", "Dir", "Parm", "Icon", "Size", "Data", "Option"}) {
+            Put(store, section, key, AnyValue(in));
+        }
+    }
+    for (const char* key : {"Show", "Positon", "TopMost", "BkColor", "TextColor", "WatchFont",
+                            "WatchFontName"}) {
+        Put(store, "Watch", key, AnyValue(in));
+    }
+}
+
+void Ok(fake::FakeDialog& d) { d.Click(plat::mb::kIdOk); }
+
+void UseTheButton(fake::FakePlatform& platform, CLaunchButton& b) {
+    using namespace plat::mk;
+    b.OnPaint();
+    b.OnLButtonDown({5, 5}, kLButton);
+    b.OnLButtonUp({5, 5}, 0);
+    b.OnRButtonDown({5, 5}, 0);
+    b.OnCommand(ID_BUTTON_TOPMOST);
+    // A drag with both buttons, and a move handed to the platform.
+    b.OnLButtonDown({5, 5}, kLButton);
+    b.OnRButtonDown({5, 5}, kLButton | kRButton);
+    b.OnMouseMove({40, 40}, kLButton);
+    b.OnLButtonUp({40, 40}, 0);
+    b.OnCommand(ID_BUTTON_MOVE);
+    b.OnNcHitTest({0, 0});
+    b.OnNcLButtonDown();
+    b.OnExitSizeMove();
+    b.OnDropFiles({"C:\\a.txt", "C:\\b.txt"});
+    platform.dialogs.dialogScripts.push_back(Ok);
+    b.OnCommand(ID_BUTTON_SETTINGS);
+}
+
+void UseTheClock(fake::FakePlatform& platform, CWatchWnd& clock) {
+    clock.OnPaint();
+    clock.OnTimer(1);
+    clock.OnNcHitTest({20, 20});
+    clock.OnExitSizeMove();
+    platform.dialogs.fontAnswers.push_back(plat::LogFont{});
+    platform.dialogs.dialogScripts.push_back([](fake::FakeDialog& d) {
+        d.Click(dlg::kWatchFont);
+        d.Click(dlg::kWatchTopmost);
+        d.Click(plat::mb::kIdOk);
+    });
+    clock.OnNcLButtonDblClk();
+}
+
+void EveryCommandOnce(fake::FakePlatform& platform, CMainWnd& main) {
+    auto& scripts = platform.dialogs.dialogScripts;
+    main.OnTrayEvent(plat::tray::kLButtonDblClk);
+    main.OnTrayEvent(plat::tray::kLButtonDblClk);
+    main.OnTrayEvent(plat::tray::kRButtonDown);
+    scripts.push_back([](fake::FakeDialog& d) {
+        d.Type(dlg::kSetPath, "C:\\NEW\\TOOL.EXE");
+        d.Click(plat::mb::kIdOk);
+    });
+    main.OnCommand(ID_ADD_BUTTON);
+    for (int id : {ID_ALIGN_TOP, ID_ALIGN_BOTTOM, ID_ALIGN_LEFT, ID_ALIGN_RIGHT, ID_SPREAD}) {
+        main.OnCommand(id);
+    }
+    scripts.push_back([](fake::FakeDialog& d) {
+        d.ListSelect(dlg::kOrderList, d.ListCount(dlg::kOrderList) - 1);
+        d.Click(dlg::kOrderUp);
+        d.Click(plat::mb::kIdOk);
+    });
+    main.OnCommand(ID_ORDER);
+    scripts.push_back([](fake::FakeDialog& d) {
+        d.Type(dlg::kSizeEdit, "48");
+        d.Click(plat::mb::kIdOk);
+    });
+    main.OnCommand(ID_SAME_SIZE);
+    main.OnCommand(ID_HELP_FINDER);
+    main.OnCommand(ID_APP_ABOUT);
+    if (!main.m_buttons.empty()) UseTheButton(platform, *main.m_buttons.front());
+    if (!main.m_pWatch) main.OnCommand(ID_CLOCK);
+    if (main.m_pWatch) UseTheClock(platform, *main.m_pWatch);
+    main.OnDisplayChange();
+    main.OnCommand(ID_CLOCK);
+    main.OnCommand(ID_CLOCK);
+    if (!main.m_buttons.empty()) main.m_buttons.back()->OnCommand(ID_BUTTON_DELETE);
+    main.OnCommand(ID_APP_EXIT);
+}
+
+int LiveHandles() {
+    return fake::FakeIcons::LiveIcons() + fake::FakeIcons::LiveImageLists() +
+           fake::LiveHandles();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    const int liveBefore = LiveHandles();
+    {
+        fake::FakePlatform platform;
+        FillStore(in, platform.store);
+        CMainApp app(platform);
+        if (app.InitInstance()) {
+            EveryCommandOnce(platform, *app.MainWnd());
+            // The exit ends every window the program made.
+            if (!platform.windows.quitCode) std::abort();
+            for (const auto& [id, w] : platform.windows.windows) {
+                if (!w.destroyed) std::abort();
+            }
+        }
+    }
+    if (LiveHandles() != liveBefore) std::abort();
+    return 0;
+}
