@@ -3,6 +3,9 @@
 // the collection's services. The main window is the one host.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "platform/Types.h"
 
 class CLaunchButton;
@@ -24,6 +27,8 @@ class IHost {
     virtual void SaveButtonList() = 0;
     // Puts every button and the clock that should be on top back on top.
     virtual void RefreshTopmost() = 0;
+    // The 32 x 32 icon of a button's icon file and index; none when the file has none.
+    virtual std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index) = 0;
 };
 
 // Counts one of the program's modal dialogs or confirmations as open while it lives.
