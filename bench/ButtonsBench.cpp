@@ -40,8 +40,10 @@ void StoreButtons(int count) {
         const std::wstring section = L"Btn" + std::to_wstring(i);
         const int x = ((i - 1) % 28) * 36, y = ((i - 1) / 28 % 20) * 36;
         e2e::PutString(section.c_str(), L"AppName", kEntry);
+        // As the program writes them: right and bottom are the edges of the 35 x 35 window.
         e2e::PutString(section.c_str(), L"Data",
-                       L"0,0," + std::to_wstring(x) + L"," + std::to_wstring(y) + L",0,0");
+                       L"0,0," + std::to_wstring(x) + L"," + std::to_wstring(y) + L"," +
+                           std::to_wstring(x + 35) + L"," + std::to_wstring(y + 35));
     }
 }
 
