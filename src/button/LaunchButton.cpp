@@ -81,7 +81,8 @@ void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
         if (x > screen.cx || x < 0) x = 0;
         if (y > screen.cy || y < 0) y = 0;
     }
-    const auto z = (m_option & kOptionTopmost) ? plat::ZOrder::Topmost : plat::ZOrder::NoTopmost;
+    const auto z = (m_option & kOptionTopmost) ? m_host.TopBand({x, y, x + cx, y + cy})
+                                               : plat::ZOrder::NoTopmost;
     m_platform.Windows().SetWindowPos(m_hWnd, z, x, y, cx, cy,
                                       plat::swp::kShowWindow | plat::swp::kNoActivate);
 }
@@ -89,9 +90,12 @@ void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
 void CLaunchButton::ReassertTopmost() {
     if (!(m_option & kOptionTopmost)) return;
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Topmost, r.left, r.top, m_info.size - 1,
-                                      m_info.size - 1,
-                                      plat::swp::kShowWindow | plat::swp::kNoActivate);
+    const plat::ZOrder z = m_host.TopBand(r);
+    // Out of the way of a full-screen program nothing is shown: a button hidden from the tray
+    // stays hidden behind it.
+    const unsigned show = z == plat::ZOrder::Topmost ? plat::swp::kShowWindow : 0;
+    m_platform.Windows().SetWindowPos(m_hWnd, z, r.left, r.top, m_info.size - 1, m_info.size - 1,
+                                      show | plat::swp::kNoActivate);
 }
 
 void CLaunchButton::KeepOnScreen() {

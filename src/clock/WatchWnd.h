@@ -54,7 +54,7 @@ class CWatchWnd : public plat::IPopupEvents {
     int m_topMost = 1;
 
   private:
-    void SetTopmost(plat::ZOrder z);
+    void SetTopmost(bool topmost);
 
     IHost& m_host;
     plat::IPlatform& m_platform;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Types.h"
+#include "platform/Windows.h"
 
 class CLaunchButton;
 
@@ -29,6 +30,9 @@ class IHost {
     virtual void RefreshTopmost() = 0;
     // The 32 x 32 icon of a button's icon file and index; none when the file has none.
     virtual std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index) = 0;
+    // Where a window set to stay on top belongs when it lies at `rect` (screen pixels): the top
+    // band, or the bottom while a full-screen program covers its monitor.
+    virtual plat::ZOrder TopBand(plat::Rect rect) const = 0;
 };
 
 // Counts one of the program's modal dialogs or confirmations as open while it lives.

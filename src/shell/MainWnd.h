@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,6 +41,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void SaveButtonList() override;
     void RefreshTopmost() override;
     std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index) override;
+    plat::ZOrder TopBand(plat::Rect rect) const override;
 
     // The collection.
     void LoadAllButtons();
@@ -64,6 +66,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void OnTrayEvent(int mouseEvent) override;
     void OnTaskbarCreated() override;
     void OnDisplayChange() override;
+    void OnForegroundWindow(const plat::ForegroundWindow& window) override;
     void OnDestroyed() override;
 
     std::vector<std::unique_ptr<CLaunchButton>> m_buttons;
@@ -91,6 +94,8 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void ToggleClock();
     void CreateClock();
     void DestroyClock();
+    void FollowFullScreen(plat::WindowRef window, bool topmost,
+                          const std::optional<plat::Rect>& before);
 
     // What a section Btn<n> holds as far as this program knows: what start-up read from it or
     // what was last written to it. Only a button that differs from its section is written.
@@ -108,4 +113,6 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     std::map<std::pair<std::string, int>, std::shared_ptr<const plat::Icon>> m_icons;
     int m_nStoredNum = 0;                      // "Button"/"Num" as the store holds it
     std::unique_ptr<CLaunchButton> m_retired;  // the button last removed, see RemoveButton
+    // The monitor a full-screen program in the foreground covers; none while there is none.
+    std::optional<plat::Rect> m_fullScreen;
 };
