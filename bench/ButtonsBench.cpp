@@ -1,124 +1,240 @@
-// How fast N stored buttons appear, and what each costs, against a floor of N plain popups
-// that draw one icon each, measured in the same run. Prints ratios; asserts nothing.
+// How fast N stored buttons appear, how long the program stays frozen after one finished change,
+// and how long it takes to end, against the floor (bench/Floor.h) measured in the same run.
+// Prints each figure beside its goal and the cost of each step per button; asserts nothing.
 #include <windows.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "bench/Floor.h"
+#include "bench/TimedPlatform.h"
+#include "res/Resource.h"
+#include "res/Texts.h"
+#include "shell/MainWnd.h"
 #include "tests/e2e/Driver.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct Figures {
-    double seconds = 0;
-    DWORD gdi = 0, user = 0;
-    int windows = 0;  // top-level and child windows of the process: USER objects Wine can count
-    double privateMb = 0;
-};
-
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-    ++*reinterpret_cast<int*>(count);
-    return TRUE;
+double Since(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-struct WindowCount {
-    DWORD pid;
-    int count;
-};
+// Wine's timings wander with whatever else the machine does: every figure is the best of this
+// many runs, and every ratio compares two runs made one right after the other.
+constexpr int kRuns = 3;
+constexpr int kChangeCount = 1000;
+const std::wstring kEntry = L"C:\\windows\\system32\\notepad.exe";
 
-BOOL CALLBACK CountTopLevel(HWND w, LPARAM param) {
-    auto* c = reinterpret_cast<WindowCount*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner != c->pid) return TRUE;
-    ++c->count;
-    EnumChildWindows(w, CountChild, reinterpret_cast<LPARAM>(&c->count));
-    return TRUE;
-}
-
-int WindowsOf(DWORD pid) {
-    WindowCount c{pid, 0};
-    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&c));
-    return c.count;
-}
-
-// Visible popups of the process, without the tip windows.
-int VisiblePopups(DWORD pid, const wchar_t* className) {
-    int n = 0;
-    HWND w = nullptr;
-    while ((w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == pid && IsWindowVisible(w)) ++n;
-    }
-    return n;
-}
-
-Figures MeasureOnce(const std::wstring& exe, const std::wstring& arguments,
-                    const wchar_t* className, int count, const wchar_t* ownerCaption) {
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    std::wstring line = L"\"" + exe + L"\" " + arguments;
-    const auto start = Clock::now();
-    if (!CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi)) {
-        return {};
-    }
-    Figures f;
-    e2e::WaitUntil(
-        [&] {
-            return VisiblePopups(pi.dwProcessId, className) >= count &&
-                   e2e::FindWindowOf(pi.dwProcessId, nullptr, ownerCaption) != nullptr;
-        },
-        std::chrono::minutes(5));
-    f.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    f.gdi = GetGuiResources(pi.hProcess, GR_GDIOBJECTS);
-    f.user = GetGuiResources(pi.hProcess, GR_USEROBJECTS);
-    f.windows = WindowsOf(pi.dwProcessId);
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    GetProcessMemoryInfo(pi.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                         sizeof memory);
-    // Wine may leave the private count at 0; the working set is the next best figure.
-    const SIZE_T bytes = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.WorkingSetSize;
-    f.privateMb = static_cast<double>(bytes) / (1024.0 * 1024.0);
-    if (HWND main = e2e::FindWindowOf(pi.dwProcessId, nullptr, ownerCaption))
-        PostMessageW(main, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return f;
-}
-
-// The best of three runs (one for the largest N): Wine's timings wander with whatever else the
-// machine does.
-Figures Measure(const std::wstring& exe, const std::wstring& arguments, const wchar_t* className,
-                int count, const wchar_t* ownerCaption) {
-    Figures best;
-    const int runs = count >= 1000 ? 1 : 3;
-    for (int run = 0; run < runs; ++run) {
-        const Figures f = MeasureOnce(exe, arguments, className, count, ownerCaption);
-        if (run == 0 || f.seconds < best.seconds) best = f;
-    }
-    return best;
-}
-
-void StoreButtons(int count, const std::wstring& appName) {
+void StoreButtons(int count) {
     e2e::ClearStore();
     e2e::PutInt(L"Button", L"Num", static_cast<DWORD>(count));
     for (int i = 1; i <= count; ++i) {
         const std::wstring section = L"Btn" + std::to_wstring(i);
         const int x = ((i - 1) % 28) * 36, y = ((i - 1) / 28 % 20) * 36;
-        e2e::PutString(section.c_str(), L"AppName", appName);
+        e2e::PutString(section.c_str(), L"AppName", kEntry);
+        // As the program writes them: right and bottom are the edges of the 35 x 35 window.
         e2e::PutString(section.c_str(), L"Data",
-                       L"0,0," + std::to_wstring(x) + L"," + std::to_wstring(y) + L",0,0");
+                       L"0,0," + std::to_wstring(x) + L"," + std::to_wstring(y) + L"," +
+                           std::to_wstring(x + 35) + L"," + std::to_wstring(y + 35));
     }
+}
+
+struct Owned {
+    HWND owner;
+    std::vector<HWND> visible;
+};
+
+BOOL CALLBACK CollectOwned(HWND w, LPARAM param) {
+    auto* o = reinterpret_cast<Owned*>(param);
+    if (GetWindow(w, GW_OWNER) == o->owner && IsWindowVisible(w)) o->visible.push_back(w);
+    return TRUE;
+}
+
+// The visible windows that `owner` owns: the buttons, or the floor's popups.
+std::vector<HWND> VisibleOwnedBy(HWND owner) {
+    Owned o{owner, {}};
+    EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&o));
+    return o.visible;
+}
+
+class Started {
+  public:
+    Started(const std::wstring& exe, const std::wstring& arguments) {
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        std::wstring line = L"\"" + exe + L"\" " + arguments;
+        m_ok = CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &si, &m_info) != 0;
+    }
+    ~Started() {
+        if (!m_ok) return;
+        if (WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
+            if (m_owner != nullptr) PostMessageW(m_owner, WM_CLOSE, 0, 0);
+            if (WaitForSingleObject(m_info.hProcess, 60000) != WAIT_OBJECT_0)
+                TerminateProcess(m_info.hProcess, 1);
+        }
+        CloseHandle(m_info.hThread);
+        CloseHandle(m_info.hProcess);
+    }
+    Started(const Started&) = delete;
+    Started& operator=(const Started&) = delete;
+
+    // Seconds from `start` until the window captioned `caption` shows `count` owned windows.
+    double WaitShown(Clock::time_point start, const wchar_t* caption, int count) {
+        e2e::WaitUntil(
+            [&] {
+                if (m_owner == nullptr) m_owner = e2e::FindWindowOf(Id(), nullptr, caption);
+                return m_owner != nullptr &&
+                       static_cast<int>(VisibleOwnedBy(m_owner).size()) >= count;
+            },
+            std::chrono::minutes(5));
+        return Since(start);
+    }
+    double WorkingSetKb() const {
+        PROCESS_MEMORY_COUNTERS memory{};
+        memory.cb = sizeof memory;
+        GetProcessMemoryInfo(m_info.hProcess, &memory, sizeof memory);
+        return static_cast<double>(memory.WorkingSetSize) / 1024.0;
+    }
+    // Seconds from the close request until the process has ended.
+    double Close() {
+        const auto start = Clock::now();
+        PostMessageW(m_owner, WM_CLOSE, 0, 0);
+        WaitForSingleObject(m_info.hProcess, 120000);
+        return Since(start);
+    }
+    DWORD Id() const { return m_info.dwProcessId; }
+    HWND Owner() const { return m_owner; }
+
+  private:
+    PROCESS_INFORMATION m_info{};
+    bool m_ok = false;
+    HWND m_owner = nullptr;
+};
+
+struct StartRun {
+    double ours = 0, floor = 0, oursKb = 0;
+};
+
+StartRun StartUp(const std::wstring& program, const std::wstring& floor, int n) {
+    StartRun run;
+    {
+        const auto start = Clock::now();
+        Started f(floor, L"");
+        run.floor = f.WaitShown(start, bench::kFloorOwner, n);
+    }
+    {
+        const auto start = Clock::now();
+        Started p(program, L"");
+        run.ours = p.WaitShown(start, L"Brisalt", n);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        run.oursKb = p.WorkingSetKb();
+    }
+    return run;
+}
+
+struct ChangeRun {
+    double drag = 0, toggle = 0, exit = 0;
+};
+
+// One finished change of each kind sent to a button in the middle, as the window system hands
+// it over; SendMessage returns when the program has done with it, so its time is the freeze.
+ChangeRun ChangeAndExit(const std::wstring& program) {
+    ChangeRun run;
+    Started p(program, L"");
+    p.WaitShown(Clock::now(), L"Brisalt", kChangeCount);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::vector<HWND> buttons = VisibleOwnedBy(p.Owner());
+    HWND button = buttons[buttons.size() / 2];
+    auto start = Clock::now();
+    SendMessageW(button, WM_EXITSIZEMOVE, 0, 0);
+    run.drag = Since(start);
+    double toggles = 1e9;
+    for (int i = 0; i < 2; ++i) {  // on and off again, so the store ends as it began
+        start = Clock::now();
+        SendMessageW(button, WM_COMMAND, ID_BUTTON_TOPMOST, 0);
+        toggles = std::min(toggles, Since(start));
+    }
+    run.toggle = toggles;
+    run.exit = p.Close();
+    return run;
+}
+
+struct InProcess {
+    bench::StepTimes load, change, exit;
+    double loadTotal = 0, changeTotal = 0, exitTotal = 0;
+    double gdiPerButton = 0;
+    bench::FloorSteps floor;
+    double floorTotal = 0;
+};
+
+// Start-up, one change and the exit inside this process, with the stopwatch on each port.
+InProcess StepsOnce(int n) {
+    InProcess r;
+    {
+        auto start = Clock::now();
+        HWND owner = bench::ShowFloor(GetModuleHandleW(nullptr), r.floor);
+        r.floorTotal = Since(start);
+        DestroyWindow(owner);
+    }
+    bench::TimedPlatform platform;
+    platform.Store().SetLocation(text::kMaker, text::kAppName);
+    {
+        CMainWnd wnd(platform);
+        wnd.Create();
+        const long icons = bench::LiveIcons(), lists = bench::LiveImageLists();
+        platform.times = {};
+        auto start = Clock::now();
+        wnd.LoadAllButtons();
+        r.loadTotal = Since(start);
+        r.load = platform.times;
+
+        std::set<HFONT> fonts;
+        for (const auto& button : wnd.m_buttons) {
+            HWND w = reinterpret_cast<HWND>(button->Window().value);
+            if (auto font = reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)))
+                fonts.insert(font);
+        }
+        const long gdi = 2 * (bench::LiveIcons() - icons) + 2 * (bench::LiveImageLists() - lists) +
+                         static_cast<long>(fonts.size());
+        r.gdiPerButton = static_cast<double>(gdi) / n;
+
+        platform.times = {};
+        start = Clock::now();
+        wnd.m_buttons[wnd.m_buttons.size() / 2]->OnExitSizeMove();
+        r.changeTotal = Since(start);
+        r.change = platform.times;
+
+        platform.times = {};
+        start = Clock::now();
+        wnd.OnClose();
+        r.exitTotal = Since(start);
+        r.exit = platform.times;
+    }
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    return r;
+}
+
+double Micro(double seconds, int n) { return seconds * 1e6 / n; }
+
+void PrintSteps(const char* what, const bench::StepTimes& t, double total, int n) {
+    std::printf("  %-22s", what);
+    double sum = 0;
+    for (int s = 0; s < bench::kSteps; ++s) {
+        std::printf(" %8.0f", Micro(t.seconds[s], n));
+        sum += t.seconds[s];
+    }
+    std::printf(" %8.0f %8.0f\n", Micro(total - sum, n), Micro(total, n));
 }
 
 }  // namespace
@@ -126,28 +242,80 @@ void StoreButtons(int count, const std::wstring& appName) {
 int main() {
     const std::wstring program = e2e::WindowsPath(e2e::Variable(L"BRISALTO_EXE"));
     const std::wstring floor = e2e::WindowsPath(e2e::Variable(L"BRISALTO_FLOOR"));
-    const std::wstring entry = L"C:\\windows\\notepad.exe";
-    std::printf("%6s %9s %9s %7s %8s %9s %9s %9s %10s\n", "N", "start s", "floor s", "ratio",
-                "GDI/btn", "USER/btn", "wnd/btn", "MB/btn", "floor MB");
-    StoreButtons(0, entry);
-    const Figures base = Measure(program, L"", L"#32770", 0, L"Brisalt");
-    const Figures floorBase = Measure(floor, L"0", L"BenchFloor", 0, L"BenchFloorOwner");
-    const std::wstring only = e2e::Variable(L"BENCH_N");
-    for (int n : {10, 100, 1000}) {
-        if (!only.empty() && std::to_wstring(n) != only) continue;
-        StoreButtons(n, entry);
-        const Figures ours = Measure(program, L"", L"#32770", n, L"Brisalt");
-        const Figures theirs =
-            Measure(floor, std::to_wstring(n), L"BenchFloor", n, L"BenchFloorOwner");
-        std::printf("%6d %9.2f %9.2f %7.2f %8.2f %9.2f %9.2f %9.4f %10.4f\n", n, ours.seconds,
-                    theirs.seconds, ours.seconds / theirs.seconds,
-                    (static_cast<double>(ours.gdi) - base.gdi) / n,
-                    (static_cast<double>(ours.user) - base.user) / n,
-                    static_cast<double>(ours.windows - base.windows) / n,
-                    (ours.privateMb - base.privateMb) / n,
-                    (theirs.privateMb - floorBase.privateMb) / n);
-        std::fflush(stdout);
+    // BENCH_PART=startup, change or steps runs that part alone, for a quick look.
+    const std::wstring part = e2e::Variable(L"BENCH_PART");
+    const auto runs = [&](const wchar_t* name) { return part.empty() || part == name; };
+    double kbPerButton = 0;
+
+    if (runs(L"startup")) {
+        std::printf("Start-up until all N buttons are visible, best of %d, against the floor\n",
+                    kRuns);
+        std::printf("%6s %9s %9s %7s %9s\n", "N", "ours s", "floor s", "ratio", "goal");
+        StoreButtons(0);
+        double baseKb = 1e18;
+        for (int run = 0; run < kRuns; ++run)
+            baseKb = std::min(baseKb, StartUp(program, floor, 0).oursKb);
+        for (int n : {10, 100, 1000}) {
+            StoreButtons(n);
+            StartRun best;
+            for (int run = 0; run < kRuns; ++run) {
+                const StartRun r = StartUp(program, floor, n);
+                if (run == 0 || r.ours < best.ours) best = r;
+            }
+            if (n == 1000) kbPerButton = (best.oursKb - baseKb) / n;
+            std::printf("%6d %9.2f %9.2f %7.2f %9s\n", n, best.ours, best.floor,
+                        best.ours / best.floor, n >= 100 ? "<= 1.25" : "");
+            std::fflush(stdout);
+        }
     }
+
+    if (runs(L"change")) {
+        StoreButtons(kChangeCount);
+        ChangeRun change;
+        for (int run = 0; run < kRuns; ++run) {
+            const ChangeRun r = ChangeAndExit(program);
+            if (run == 0) change = r;
+            change.drag = std::min(change.drag, r.drag);
+            change.toggle = std::min(change.toggle, r.toggle);
+            change.exit = std::min(change.exit, r.exit);
+        }
+        std::printf("\nAt N = %d, best of %d\n", kChangeCount, kRuns);
+        std::printf("  frozen after a drag ends     %8.0f ms   goal < 50 ms\n", change.drag * 1e3);
+        std::printf("  frozen after a topmost toggle %7.0f ms   goal < 50 ms\n",
+                    change.toggle * 1e3);
+        std::printf("  exit, WM_CLOSE to process end %7.2f s    goal < 2 s\n", change.exit);
+    }
+    std::printf("  working set per button       %8.1f KB   goal <= 64 KB\n", kbPerButton);
+    std::fflush(stdout);
+    if (!runs(L"steps")) return 0;
+
+    // Where the time goes: the same work in this process, each port call on the stopwatch.
+    StoreButtons(kChangeCount);
+    InProcess best;
+    for (int run = 0; run < kRuns; ++run) {
+        const InProcess r = StepsOnce(kChangeCount);
+        if (run == 0 || r.loadTotal < best.loadTotal) best = r;
+    }
+    std::printf(
+        "  GDI objects per button       %8.2f      goal <= 3 (icons and image lists "
+        "counted by the bench, fonts by WM_GETFONT)\n",
+        best.gdiPerButton);
+    const int n = kChangeCount;
+    std::printf("\nMicroseconds per button at N = %d in one process, best of %d\n", n, kRuns);
+    std::printf("  %-22s", "");
+    for (const char* name : bench::kStepNames) std::printf(" %8s", name);
+    std::printf(" %8s %8s\n", "rest", "total");
+    std::printf("  %-22s %8.0f %8.0f %8.0f %8s %8.0f %8s %8.0f %8.0f\n", "floor: start-up",
+                Micro(best.floor.store, n), Micro(best.floor.icon, n), Micro(best.floor.window, n),
+                "-", Micro(best.floor.placement, n), "-",
+                Micro(best.floorTotal - best.floor.store - best.floor.icon - best.floor.window -
+                          best.floor.placement,
+                      n),
+                Micro(best.floorTotal, n));
+    PrintSteps("ours: start-up", best.load, best.loadTotal, n);
+    PrintSteps("ours: one change", best.change, best.changeTotal, n);
+    PrintSteps("ours: exit", best.exit, best.exitTotal, n);
+    std::printf("  in-process start-up ratio %.2f\n", best.loadTotal / best.floorTotal);
     e2e::ClearStore();
     return 0;
 }

@@ -125,9 +125,12 @@ add_dependencies(win32_tests recorder fiveicons noicons testicons)
 target_sources(win32_tests PRIVATE tests/e2e/Driver.cpp)
 
 # Benchmarks (bench/run.sh): not tests; they print figures.
-add_executable(bench_floor WIN32 bench/Floor.cpp)
+add_executable(bench_floor WIN32 bench/FloorMain.cpp bench/Floor.cpp)
+target_include_directories(bench_floor PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(bench_floor PRIVATE -municode ${WIN32_LINK})
 target_compile_definitions(bench_floor PRIVATE UNICODE _UNICODE)
-add_executable(bench_buttons bench/ButtonsBench.cpp tests/e2e/Driver.cpp)
+target_link_libraries(bench_floor PRIVATE brisalto_warnings shell32)
+add_executable(bench_buttons bench/ButtonsBench.cpp bench/Floor.cpp bench/TimedPlatform.cpp
+               tests/e2e/Driver.cpp)
 target_link_libraries(bench_buttons PRIVATE brisalto_win32 psapi)
 target_link_options(bench_buttons PRIVATE ${WIN32_LINK})

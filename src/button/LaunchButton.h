@@ -2,6 +2,7 @@
 // icon, starts the entry when clicked, and can be dragged, kept on top and deleted.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ class CLaunchButton : public plat::IPopupEvents {
 
     // Makes the (still hidden) window, owned by `owner`.
     void Create(plat::WindowRef owner);
+    // What that window is: a bare popup that takes dropped files.
+    static plat::PopupSpec WindowSpec(plat::WindowRef owner);
     plat::WindowRef Window() const { return m_hWnd; }
 
     // Shows the record: place, size, z-order, icon, launch data, tip.
@@ -70,7 +73,7 @@ class CLaunchButton : public plat::IPopupEvents {
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
     int m_option = 0;
-    plat::Icon m_icon;  // none: the bare face
+    std::shared_ptr<const plat::Icon> m_icon;  // none: the bare face
     CAppStart m_launcher;
     ButtonInfo m_info;
 };

@@ -73,6 +73,7 @@ inline constexpr unsigned kControl = 0x8;
 namespace cs {
 inline constexpr unsigned kVRedraw = 0x1;
 inline constexpr unsigned kHRedraw = 0x2;
+inline constexpr unsigned kDblClks = 0x8;
 }  // namespace cs
 
 struct PopupSpec {

@@ -3,6 +3,9 @@
 // the collection's services. The main window is the one host.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "platform/Types.h"
 #include "platform/Windows.h"
 
@@ -25,6 +28,8 @@ class IHost {
     virtual void SaveButtonList() = 0;
     // Puts every button and the clock that should be on top back on top.
     virtual void RefreshTopmost() = 0;
+    // The 32 x 32 icon of a button's icon file and index; none when the file has none.
+    virtual std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index) = 0;
     // Where a window set to stay on top belongs when it lies at `rect` (screen pixels): the top
     // band, or the bottom while a full-screen program covers its monitor.
     virtual plat::ZOrder TopBand(plat::Rect rect) const = 0;

@@ -8,6 +8,7 @@
 #include "arrange/ButtonSizeDlg.h"
 #include "button/PathSplit.h"
 #include "clock/WatchWnd.h"
+#include "edit/LoadIcon.h"
 #include "edit/OrderDlg.h"
 #include "edit/SettingDlg.h"
 #include "res/Resource.h"
@@ -25,6 +26,7 @@ CMainWnd::CMainWnd(plat::IPlatform& platform) : m_platform(platform) {
     // system can hold would stall start-up for nothing.
     const int stored = m_platform.Store().ReadInt("Button", "Num", 0);
     m_nButtons = std::clamp(stored, 0, kMaxButtons);
+    m_nStoredNum = stored;
 }
 
 CMainWnd::~CMainWnd() = default;
@@ -57,12 +59,16 @@ bool CMainWnd::RefuseWhileDialogOpen() {
 // --- The collection ------------------------------------------------------------------------
 
 void CMainWnd::LoadAllButtons() {
+    m_bLoading = true;
     for (int n = 1; n <= m_nButtons; ++n) {
         ButtonInfo info;
         int option = 0;
         LoadButtonInfo(m_platform.Store(), n, info, option);
+        m_stored.push_back({info, option});
         CreateButton(info, option);
     }
+    m_bLoading = false;
+    m_icons.clear();
     RefreshTopmost();
     if (m_platform.Store().ReadInt("Watch", "Show", 0) == 1) CreateClock();
 }
@@ -86,17 +92,39 @@ void CMainWnd::RemoveButton(CLaunchButton* button) {
 }
 
 void CMainWnd::SaveButtonList() {
-    m_platform.Store().WriteInt("Button", "Num", ButtonCount());
     SaveAllButtons();
+    // The count goes last: a kill before it leaves a section written twice (a deletion's shifted
+    // sections) or one not yet counted (an addition), never a counted section that is stale.
+    if (ButtonCount() == m_nStoredNum) return;
+    m_platform.Store().WriteInt("Button", "Num", ButtonCount());
+    m_nStoredNum = ButtonCount();
 }
 
 void CMainWnd::SaveAllButtons() {
-    for (int i = 0; i < ButtonCount(); ++i) {
-        ButtonInfo info;
-        int option = 0;
-        m_buttons[static_cast<std::size_t>(i)]->GetInfo(info, option);
-        SaveButtonInfo(m_platform.Store(), i + 1, info, option);
+    // One moved button rewrites its own section; a deletion or a new order rewrites the
+    // sections whose button changed number; in ascending order, so after a deletion every
+    // section is written before the one that held the button it now holds is overwritten.
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        StoredButton now;
+        m_buttons[i]->GetInfo(now.info, now.option);
+        if (i < m_stored.size() && m_stored[i] == now) continue;
+        SaveButtonInfo(m_platform.Store(), static_cast<int>(i) + 1, now.info, now.option);
+        if (i >= m_stored.size()) m_stored.resize(i + 1);
+        m_stored[i] = std::move(now);
     }
+}
+
+std::shared_ptr<const plat::Icon> CMainWnd::ButtonIcon(const std::string& file, int index) {
+    // A thousand buttons of one program would read its file a thousand times at start-up.
+    // Later loads read the file afresh, so an edited button shows the file as it is now.
+    const auto key = std::make_pair(file, index);
+    if (auto it = m_icons.find(key); it != m_icons.end()) return it->second;
+    CLoadIcon loader(m_platform);
+    loader.Create(0);
+    loader.SetFile(file);
+    auto icon = std::make_shared<const plat::Icon>(loader.GetIcon(index));
+    if (m_bLoading) m_icons.emplace(key, icon);
+    return icon;
 }
 
 void CMainWnd::RefreshTopmost() {

@@ -3,8 +3,11 @@
 // dialog of its own is open.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "button/ButtonInfo.h"
@@ -37,11 +40,13 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void RemoveButton(CLaunchButton* button) override;
     void SaveButtonList() override;
     void RefreshTopmost() override;
+    std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index) override;
     plat::ZOrder TopBand(plat::Rect rect) const override;
 
     // The collection.
     void LoadAllButtons();
     void CreateButton(const ButtonInfo& info, int option);
+    // Writes the section of every button that differs from what that section last held.
     void SaveAllButtons();
     int ButtonCount() const { return static_cast<int>(m_buttons.size()); }
 
@@ -92,8 +97,21 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void FollowFullScreen(plat::WindowRef window, bool topmost,
                           const std::optional<plat::Rect>& before);
 
+    // What a section Btn<n> holds as far as this program knows: what start-up read from it or
+    // what was last written to it. Only a button that differs from its section is written.
+    struct StoredButton {
+        ButtonInfo info;
+        int option = 0;
+        friend bool operator==(const StoredButton&, const StoredButton&) = default;
+    };
+
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
+    std::vector<StoredButton> m_stored;  // by number - 1, also past the count after a deletion
+    // While the stored buttons are made, those that name the same icon share it.
+    bool m_bLoading = false;
+    std::map<std::pair<std::string, int>, std::shared_ptr<const plat::Icon>> m_icons;
+    int m_nStoredNum = 0;  // "Button"/"Num" as the store holds it
     // Buttons whose windows are gone: a handler of theirs may still be running (a box or a menu
     // of theirs let the message that ended them in), so the objects live until this window's
     // object goes, after the message loop has ended.

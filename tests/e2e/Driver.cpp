@@ -41,10 +41,10 @@ std::wstring WindowsPath(std::wstring path) {
 std::vector<HWND> ButtonWindows(DWORD pid) {
     std::vector<HWND> found;
     HWND w = nullptr;
-    while ((w = FindWindowExW(nullptr, w, L"#32770", nullptr)) != nullptr) {
+    while ((w = FindWindowExW(nullptr, w, L"BrisaltoButton", nullptr)) != nullptr) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
-        if (owner == pid && IsWindowVisible(w) && GetWindowTextLengthW(w) == 0) found.push_back(w);
+        if (owner == pid && IsWindowVisible(w)) found.push_back(w);
     }
     std::sort(found.begin(), found.end(), [](HWND a, HWND b) {
         RECT ra{}, rb{};

@@ -38,7 +38,7 @@ std::wstring WindowsPath(std::wstring path);
 // An environment variable of the test process.
 std::wstring Variable(const wchar_t* name);
 
-// The launch buttons of process `pid`: its visible, captionless dialog windows, by x.
+// The launch buttons of process `pid`: its visible button windows, by x.
 std::vector<HWND> ButtonWindows(DWORD pid);
 // A pixel of the screen as the window system shows it.
 COLORREF ScreenPixel(int x, int y);

@@ -40,10 +40,10 @@ std::wstring Text(HWND dialog, int id) {
     return text;
 }
 
-// A visible, captionless button window of the program with its top left corner at `at`.
+// A visible button window of the program with its top left corner at `at`.
 HWND ButtonAt(DWORD pid, POINT at) {
     HWND w = nullptr;
-    while ((w = FindWindowExW(nullptr, w, L"#32770", L"")) != nullptr) {
+    while ((w = FindWindowExW(nullptr, w, L"BrisaltoButton", nullptr)) != nullptr) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
         RECT r{};

@@ -42,6 +42,31 @@ TEST_F(Buttons, AppearAtTheirStoredPlacesOneSmallerThanTheirSize) {
     EXPECT_EQ(window(2).toolTip, "MEMO.TXT");
 }
 
+TEST(StartupIcons, ButtonsOfOneFileShareOneIconAndALaterEditReadsTheFileAgain) {
+    Harness h;
+    h.platform.icons.files["C:\\TOOLS\\EDIT.EXE"] = {{32, 48}};
+    h.store().Put("Button", "Num", 3);
+    for (int n = 1; n <= 3; ++n) h.StoreButton(n, "C:\\TOOLS\\EDIT.EXE", 40 * n, 10);
+    h.store().Put("Btn3", "Data", "0,1,120,10,0,0");  // the second icon of the same file
+    const int before = fake::FakeIcons::LiveIcons();
+    ASSERT_TRUE(h.app.InitInstance());
+    EXPECT_EQ(h.Calls("Icons.Extract").size(), 2u);
+    EXPECT_EQ(fake::FakeIcons::LiveIcons() - before, 2);
+    std::vector<std::uintptr_t> faces;
+    for (auto& b : h.main().m_buttons) {
+        b->DrawFace();
+        faces.push_back(h.platform.graphics.faces.back().icon);
+    }
+    EXPECT_EQ(faces[0], faces[1]);
+    EXPECT_NE(faces[0], faces[2]);
+
+    h.platform.log.clear();
+    h.main().m_buttons[0]->ApplyInfo(h.main().m_buttons[0]->Info(), 0);
+    EXPECT_EQ(h.Calls("Icons.Extract").size(), 1u);
+    h.main().OnClose();
+    EXPECT_EQ(fake::FakeIcons::LiveIcons(), before);
+}
+
 struct PlaceCase {
     int left, top;
     int x, y;  // where the window lands on a 1024 x 768 screen

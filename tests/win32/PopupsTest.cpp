@@ -6,11 +6,11 @@
 
 #include <cstring>
 
+#include "button/LaunchButton.h"
 #include "platform/win32/Graphics.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 #include "platform/win32/Windows.h"
-#include "res/Dialogs.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ class Popups : public testing::Test {
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
-        windows.CreateModeless(dlg::Button(), {}, events);
+        windows.CreatePopup(CLaunchButton::WindowSpec({}), events);
         ASSERT_TRUE(events.window);
         hwnd = ToHwnd(events.window);
     }
@@ -60,16 +60,15 @@ class Popups : public testing::Test {
     HWND hwnd = nullptr;
 };
 
-TEST_F(Popups, AButtonWindowTakesDropsStartsHiddenAndKeepsItsPushButtonsHidden) {
+TEST_F(Popups, AButtonWindowTakesDropsStartsHiddenAndIsOneWindowWithoutAFont) {
     EXPECT_FALSE(IsWindowVisible(hwnd));
     EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_POPUP);
     EXPECT_EQ(GetWindowTextLengthW(hwnd), 0);
-    for (int id : {IDOK, IDCANCEL}) {
-        HWND child = GetDlgItem(hwnd, id);
-        ASSERT_NE(child, nullptr);
-        EXPECT_FALSE(IsWindowVisible(child));
-    }
+    EXPECT_EQ(GetWindow(hwnd, GW_CHILD), nullptr);
+    EXPECT_EQ(SendMessageW(hwnd, WM_GETFONT, 0, 0), 0);
+    // A quick second click comes as a double click, which starts nothing.
+    EXPECT_TRUE(GetClassLongPtrW(hwnd, GCL_STYLE) & CS_DBLCLKS);
 }
 
 TEST_F(Popups, PlacingSetsSizePlaceAndTheTopmostBand) {
@@ -156,7 +155,7 @@ TEST(ZOrder, TheBottomPutsAnOwnedTopmostButtonBelowTheWindowInFrontAndTopmostBri
     // Owned, as every button is, by a hidden window.
     HWND owner = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  nullptr, nullptr);
-    windows.CreateModeless(dlg::Button(), win32::ToRef(owner), events);
+    windows.CreatePopup(CLaunchButton::WindowSpec(win32::ToRef(owner)), events);
     HWND button = ToHwnd(events.window);
     const unsigned still = plat::swp::kNoMove | plat::swp::kNoSize | plat::swp::kNoActivate;
     windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 100, 200, 35, 35,
