@@ -2,7 +2,12 @@
 # Xvfb when there is none) and a Wine virtual desktop with a notification area. Ends only what
 # it started: its own Xvfb, and the wineserver of its own prefix.
 BRISALTO_ROOT=${BRISALTO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix}
+# BRISALTO_DPI set: a prefix of its own whose screen has that many dots per inch.
+if [ -n "${BRISALTO_DPI:-}" ]; then
+    export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix-$BRISALTO_DPI}
+else
+    export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix}
+fi
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 BRISALTO_DESKTOP_SIZE=${BRISALTO_DESKTOP_SIZE:-1024x768}
@@ -30,6 +35,13 @@ wine_env_registry() {
         printf '"Default"="%s"\r\n' "$BRISALTO_DESKTOP_SIZE"
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n'
         printf '"ShowCrashDialog"=dword:00000000\r\n'
+        if [ -n "${BRISALTO_DPI:-}" ]; then
+            # Where the display settings keep the scale, and the older place Wine also reads.
+            printf '\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n'
+            printf '"LogPixels"=dword:%08x\r\n' "$BRISALTO_DPI"
+            printf '\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]\r\n'
+            printf '"LogPixels"=dword:%08x\r\n' "$BRISALTO_DPI"
+        fi
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
     wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
     rm -f "$reg"
@@ -80,6 +92,17 @@ wine_env_desktop() {
 
 wine_env_up() {
     wine_env_display || return 1
+    wine_env_prefix || return 1
+    wine_env_desktop || return 1
+}
+
+# From the prefix in use to the one of a screen at `dpi` on the same display: the old prefix's
+# programs end, the new one is made once and its desktop started.
+wine_env_dpi() {
+    wineserver -k >/dev/null 2>&1 || true
+    [ -n "$BRISALTO_DESKTOP_PID" ] && wait "$BRISALTO_DESKTOP_PID" 2>/dev/null
+    export BRISALTO_DPI=$1
+    export WINEPREFIX=$BRISALTO_ROOT/build/wineprefix-$1
     wine_env_prefix || return 1
     wine_env_desktop || return 1
 }

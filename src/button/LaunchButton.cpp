@@ -26,15 +26,28 @@ void CLaunchButton::OnDestroy() { m_hWnd = {}; }
 void CLaunchButton::ApplyInfo(const ButtonInfo& info, int option) {
     m_info = info;
     m_option = option;
-    PlaceWindow(m_info.rect.left, m_info.rect.top, m_info.size - 1, m_info.size - 1);
-
-    CLoadIcon loader(m_platform);
-    loader.Create(0);
-    loader.SetFile(m_info.iconFile.empty() ? m_info.appName : m_info.iconFile);
-    m_icon = loader.GetIcon(m_info.iconIndex);
+    const plat::Point at = OnScreen(m_info.rect.left, m_info.rect.top);
+    m_dpi = m_platform.Monitors().DpiAt({at.x, at.y, at.x + 1, at.y + 1});
+    PlaceWindow(at.x, at.y, Side(), Side());
+    LoadFaceIcon();
 
     m_launcher.SetApp(m_hWnd, m_info.appName, m_info.dir, m_info.parm, m_info.showMode);
     m_platform.Windows().SetToolTip(m_hWnd, TipText());
+}
+
+void CLaunchButton::LoadFaceIcon() {
+    CLoadIcon loader(m_platform);
+    const std::string file = m_info.iconFile.empty() ? m_info.appName : m_info.iconFile;
+    if (m_dpi <= plat::kBaseDpi) {
+        loader.Create(0);
+        loader.SetFile(file);
+    } else {
+        // The largest picture of the file that fits between the face's edges, drawn as it is.
+        loader.SetFile(file);
+        const int room = plat::ScaleToDpi(m_info.size, m_dpi) - 3 * plat::ScaleToDpi(1, m_dpi);
+        loader.CreateAt(loader.FittingSize(m_info.iconIndex, room));
+    }
+    m_icon = loader.GetIcon(m_info.iconIndex);
 }
 
 std::string CLaunchButton::TipText() const {
@@ -45,24 +58,47 @@ std::string CLaunchButton::TipText() const {
 }
 
 void CLaunchButton::GetInfo(ButtonInfo& info, int& option) {
-    if (m_hWnd) m_info.rect = m_platform.Windows().WindowRect(m_hWnd);
+    if (m_hWnd) {
+        // Its place in pixels, its extent in the units of its size, so that a change of scale
+        // leaves the stored entry as it was.
+        const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+        m_info.rect = {r.left, r.top, r.left + ButtonUnits(r.Width(), m_dpi),
+                       r.top + ButtonUnits(r.Height(), m_dpi)};
+    }
     info = m_info;
     option = m_option;
 }
 
 void CLaunchButton::MoveTo(int x, int y) {
-    m_platform.Windows().MoveWindow(m_hWnd, x, y, m_info.size - 1, m_info.size - 1, true);
+    // Sized for the monitor it goes to.
+    const int dpi = m_platform.Monitors().DpiAt({x, y, x + 1, y + 1});
+    const bool rescaled = dpi != m_dpi;
+    m_dpi = dpi;
+    m_platform.Windows().MoveWindow(m_hWnd, x, y, Side(), Side(), true);
+    if (rescaled) LoadFaceIcon();
 }
 
 void CLaunchButton::SetButtonSize(int size) {
     m_info.size = size;
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, size - 1, size - 1,
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
                                       plat::swp::kNoMove | plat::swp::kNoActivate);
+    // Above 96 dpi the icon's size follows the face's.
+    if (m_dpi > plat::kBaseDpi) LoadFaceIcon();
     m_platform.Windows().Invalidate(m_hWnd, true);
 }
 
-void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
+void CLaunchButton::OnDpiChanged(int dpi) {
+    if (!m_hWnd || dpi <= 0) return;
+    m_dpi = dpi;
+    const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
+                                      plat::swp::kNoZOrder | plat::swp::kNoActivate);
+    LoadFaceIcon();
+    m_platform.Windows().Invalidate(m_hWnd, true);
+}
+
+plat::Point CLaunchButton::OnScreen(int x, int y) {
     // A place on any monitor stays, so a button on a second monitor keeps its place. Anywhere
     // else it is pulled onto the primary screen on the side where it left it.
     auto& monitors = m_platform.Monitors();
@@ -71,6 +107,13 @@ void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
         if (x > screen.cx || x < 0) x = 0;
         if (y > screen.cy || y < 0) y = 0;
     }
+    return {x, y};
+}
+
+void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
+    const plat::Point at = OnScreen(x, y);
+    x = at.x;
+    y = at.y;
     const auto z = (m_option & kOptionTopmost) ? plat::ZOrder::Topmost : plat::ZOrder::NoTopmost;
     m_platform.Windows().SetWindowPos(m_hWnd, z, x, y, cx, cy,
                                       plat::swp::kShowWindow | plat::swp::kNoActivate);
@@ -79,8 +122,7 @@ void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
 void CLaunchButton::ReassertTopmost() {
     if (!(m_option & kOptionTopmost)) return;
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Topmost, r.left, r.top, m_info.size - 1,
-                                      m_info.size - 1,
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Topmost, r.left, r.top, Side(), Side(),
                                       plat::swp::kShowWindow | plat::swp::kNoActivate);
 }
 
@@ -92,7 +134,7 @@ void CLaunchButton::KeepOnScreen() {
 
 void CLaunchButton::DrawFace() {
     m_platform.Graphics().PaintButtonFace(m_hWnd, m_pressed == 1, m_icon ? &m_icon : nullptr,
-                                          m_info.size);
+                                          plat::ScaleToDpi(m_info.size, m_dpi), m_dpi);
 }
 
 void CLaunchButton::OnPaint() { DrawFace(); }
@@ -124,10 +166,9 @@ void CLaunchButton::OnLButtonDown(plat::Point, unsigned keys) {
 
 void CLaunchButton::OnMouseMove(plat::Point client, unsigned keys) {
     if (m_moveMode != 1 || !(keys & plat::mk::kLButton)) return;
-    const int half = m_info.size / 2;
+    const int half = plat::ScaleToDpi(m_info.size, m_dpi) / 2;
     const plat::Point at = m_platform.Windows().ClientToScreen(m_hWnd, client);
-    m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, m_info.size - 1,
-                                    m_info.size - 1, true);
+    m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, Side(), Side(), true);
 }
 
 void CLaunchButton::OnLButtonUp(plat::Point client, unsigned) {
@@ -231,7 +272,7 @@ void CLaunchButton::EditSettings() {
     // ApplyInfo loads the new one.
     ApplyInfo(info, m_option);
     const plat::Rect r = windows.WindowRect(m_hWnd);
-    windows.MoveWindow(m_hWnd, r.left, r.top, m_info.size - 1, m_info.size - 1, true);
+    windows.MoveWindow(m_hWnd, r.left, r.top, Side(), Side(), true);
     DrawFace();
     m_host.RefreshTopmost();
     m_host.SaveButtonList();  // a finished edit survives a crash

@@ -111,8 +111,10 @@ plat::TrayIconData CMainWnd::TrayRecord(const plat::Icon* icon) const {
 }
 
 void CMainWnd::AddTrayIcon() {
-    // The shell keeps its own copy of the icon; ours goes when this returns.
-    const plat::Icon icon = m_platform.System().LoadResourceIcon(IDI_TRAY, 16, 16);
+    // The shell keeps its own copy of the icon; ours goes when this returns. Small icons are
+    // 16 pixels on a 96-dpi screen.
+    const int side = plat::ScaleToDpi(16, m_platform.Monitors().WindowDpi(m_hWnd));
+    const plat::Icon icon = m_platform.System().LoadResourceIcon(IDI_TRAY, side, side);
     m_platform.Tray().Notify(plat::TrayAction::Add, TrayRecord(&icon));
 }
 
@@ -259,8 +261,11 @@ void CMainWnd::AddButton() {
 }
 
 std::vector<int> CMainWnd::ButtonSizes() const {
+    // In pixels of the first button's monitor, where the arrangement is laid out.
     std::vector<int> sizes;
-    for (const auto& button : m_buttons) sizes.push_back(button->Info().size);
+    if (m_buttons.empty()) return sizes;
+    const int dpi = m_buttons.front()->Dpi();
+    for (const auto& button : m_buttons) sizes.push_back(plat::ScaleToDpi(button->Info().size, dpi));
     return sizes;
 }
 
