@@ -160,8 +160,18 @@ void CWatchWnd::OnCreate(plat::WindowRef self) {
     m_platform.Windows().SetTimer(m_hWnd, kTimer, kTickMilliseconds);
 }
 
-void CWatchWnd::MakeFont(plat::LogFont font) {
-    m_font = m_platform.Graphics().MakeFont(ScaleFont(std::move(font), m_dpi));
+void CWatchWnd::MakeFont(plat::LogFont units) {
+    auto& graphics = m_platform.Graphics();
+    plat::LogFont shown = ScaleFont(units, m_dpi);
+    if (units.height == 0 && m_dpi != plat::kBaseDpi) {
+        // No height stands for the platform's default font, whose height does not follow the
+        // screen's scale: it is measured and scaled as a chosen one would be.
+        const plat::Font standard = graphics.MakeFont(units);
+        shown.height = plat::ScaleToDpi(graphics.MeasureText(m_hWnd, standard, "0").cy, m_dpi);
+    }
+    m_font = graphics.MakeFont(shown);
+    m_fontUnits = std::move(units);
+    m_fontUnits.faceName = graphics.DescribeFont(m_font).faceName;  // as the platform took it
 }
 
 void CWatchWnd::OnDpiChanged(int dpi) {
@@ -172,9 +182,8 @@ void CWatchWnd::OnDpiChanged(int dpi) {
     const plat::Rect r = windows.WindowRect(m_hWnd);
     const int width = plat::ScaleToDpi(plat::UnscaleFromDpi(r.Width(), m_dpi), dpi);
     const int height = plat::ScaleToDpi(plat::UnscaleFromDpi(r.Height(), m_dpi), dpi);
-    const plat::LogFont font = UnscaleFont(m_platform.Graphics().DescribeFont(m_font), m_dpi);
     m_dpi = dpi;
-    MakeFont(font);
+    MakeFont(m_fontUnits);
     windows.SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, width, height,
                          plat::swp::kNoZOrder | plat::swp::kNoActivate);
     windows.Invalidate(m_hWnd, true);
@@ -196,7 +205,7 @@ void CWatchWnd::DestroyWindow() {
 }
 
 void CWatchWnd::OnDestroy() {
-    const plat::LogFont f = UnscaleFont(m_platform.Graphics().DescribeFont(m_font), m_dpi);
+    const plat::LogFont& f = m_fontUnits;
     auto& store = m_platform.Store();
     store.WriteString(kSection, "WatchFont", FormatWatchFont(f));
     store.WriteString(kSection, "WatchFontName", f.faceName);
@@ -269,6 +278,7 @@ void CWatchWnd::OnNcLButtonDblClk() {
     const int result = dialog.DoModal(m_host.Window());
     if (alive.expired() || result != plat::mb::kIdOk || !m_hWnd) return;
     m_font = std::move(dialog.m_newFont);
+    m_fontUnits = UnscaleFont(m_platform.Graphics().DescribeFont(m_font), m_dpi);
     m_bkColor = dialog.m_bkColor;
     m_textColor = dialog.m_textColor;
     m_topMost = dialog.m_topMost;

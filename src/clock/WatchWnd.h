@@ -65,6 +65,8 @@ class CWatchWnd : public plat::IPopupEvents {
     plat::WindowRef m_hWnd;
     // The DPI of the clock's monitor: its size and its font's follow it.
     int m_dpi = plat::kBaseDpi;
+    // `m_font` as the store keeps it, in 96-dpi units.
+    plat::LogFont m_fontUnits;
     // Outlived by a weak reference when the object goes while a handler of its own still runs.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };

@@ -151,6 +151,17 @@ TEST_P(AtDpi, TheClockKeepsItsCornerInPixelsAndItsSizeAndFontInUnits) {
     EXPECT_EQ(h.StoredString("Watch", "WatchFont"), "-13,0,0,0,0,0,0,0,0,0,0,0,0");
 }
 
+TEST_P(AtDpi, TheDefaultFontIsMeasuredAndScaledAndStaysTheDefaultInTheStore) {
+    h.store().Put("Watch", "WatchFont", "");
+    Start();
+    h.main().OnCommand(ID_CLOCK);
+    const int height = h.platform.graphics.DescribeFont(h.main().m_pWatch->m_font).height;
+    // The fake's default font is 16 pixels high on every screen.
+    EXPECT_EQ(height, GetParam().dpi == 96 ? 0 : plat::ScaleToDpi(16, GetParam().dpi));
+    h.main().OnCommand(ID_CLOCK);
+    EXPECT_EQ(h.StoredString("Watch", "WatchFont"), "0,0,0,0,0,0,0,0,0,0,0,0,0");
+}
+
 TEST_P(AtDpi, TheClockDialogsPreviewBoundsAreScaled) {
     Start();
     h.main().OnCommand(ID_CLOCK);

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <commctrl.h>
+// The image list interface's identifier is defined here: the import libraries lack it.
+#include <initguid.h>
 #include <commoncontrols.h>
 #include <shellapi.h>
 
