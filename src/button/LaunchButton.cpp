@@ -112,10 +112,8 @@ plat::Point CLaunchButton::OnScreen(int x, int y) {
 
 void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
     const plat::Point at = OnScreen(x, y);
-    x = at.x;
-    y = at.y;
     const auto z = (m_option & kOptionTopmost) ? plat::ZOrder::Topmost : plat::ZOrder::NoTopmost;
-    m_platform.Windows().SetWindowPos(m_hWnd, z, x, y, cx, cy,
+    m_platform.Windows().SetWindowPos(m_hWnd, z, at.x, at.y, cx, cy,
                                       plat::swp::kShowWindow | plat::swp::kNoActivate);
 }
 
