@@ -9,6 +9,7 @@ add_library(brisalto_win32 STATIC
     src/platform/win32/Clock.cpp
     src/platform/win32/DialogTemplate.cpp
     src/platform/win32/Dialogs.cpp
+    src/platform/win32/Foreground.cpp
     src/platform/win32/Graphics.cpp
     src/platform/win32/Icons.cpp
     src/platform/win32/Monitors.cpp
@@ -75,9 +76,9 @@ file(GLOB E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TESTS})
 target_link_libraries(e2e_tests PRIVATE brisalto_win32 GTest::gtest_main)
 target_link_options(e2e_tests PRIVATE ${WIN32_LINK})
-add_dependencies(e2e_tests Brisalto recorder)
+add_dependencies(e2e_tests Brisalto recorder cover)
 add_test(NAME e2e COMMAND e2e_tests)
-set(E2E_ENVIRONMENT "BRISALTO_EXE=$<TARGET_FILE:Brisalto>;BRISALTO_RECORDER=$<TARGET_FILE:recorder>;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+set(E2E_ENVIRONMENT "BRISALTO_EXE=$<TARGET_FILE:Brisalto>;BRISALTO_RECORDER=$<TARGET_FILE:recorder>;BRISALTO_COVER=$<TARGET_FILE:cover>;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
 set_tests_properties(e2e PROPERTIES LABELS e2e TIMEOUT 1200 ENVIRONMENT "${E2E_ENVIRONMENT}")
 
 # The same program on a screen of a larger scale: scripts/test.sh runs these in Wine prefixes set
@@ -86,6 +87,12 @@ add_test(NAME win32_hidpi COMMAND win32_tests --gtest_filter=HighDpi.*)
 set_tests_properties(win32_hidpi PROPERTIES LABELS hidpi TIMEOUT 300)
 add_test(NAME e2e_hidpi COMMAND e2e_tests --gtest_filter=HighDpi.*)
 set_tests_properties(e2e_hidpi PROPERTIES LABELS hidpi TIMEOUT 300 ENVIRONMENT "${E2E_ENVIRONMENT}")
+
+# Another program's window that covers the screen, or is maximised, for the end-to-end tests.
+add_executable(cover WIN32 tests/e2e/cover/Cover.cpp)
+target_link_libraries(cover PRIVATE brisalto_warnings)
+target_compile_definitions(cover PRIVATE UNICODE _UNICODE)
+target_link_options(cover PRIVATE -municode ${WIN32_LINK})
 
 # Real components for the Win32 tests: a program that records how it was started, icons of
 # known sizes and colours, a DLL that holds five of them and one that holds none.

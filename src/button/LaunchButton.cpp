@@ -112,7 +112,8 @@ plat::Point CLaunchButton::OnScreen(int x, int y) {
 
 void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
     const plat::Point at = OnScreen(x, y);
-    const auto z = (m_option & kOptionTopmost) ? plat::ZOrder::Topmost : plat::ZOrder::NoTopmost;
+    const auto z = (m_option & kOptionTopmost) ? m_host.TopBand({at.x, at.y, at.x + cx, at.y + cy})
+                                               : plat::ZOrder::NoTopmost;
     m_platform.Windows().SetWindowPos(m_hWnd, z, at.x, at.y, cx, cy,
                                       plat::swp::kShowWindow | plat::swp::kNoActivate);
 }
@@ -120,8 +121,12 @@ void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
 void CLaunchButton::ReassertTopmost() {
     if (!(m_option & kOptionTopmost)) return;
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Topmost, r.left, r.top, Side(), Side(),
-                                      plat::swp::kShowWindow | plat::swp::kNoActivate);
+    const plat::ZOrder z = m_host.TopBand(r);
+    // Out of the way of a full-screen program nothing is shown: a button hidden from the tray
+    // stays hidden behind it.
+    const unsigned show = z == plat::ZOrder::Topmost ? plat::swp::kShowWindow : 0;
+    m_platform.Windows().SetWindowPos(m_hWnd, z, r.left, r.top, Side(), Side(),
+                                      show | plat::swp::kNoActivate);
 }
 
 void CLaunchButton::KeepOnScreen() {

@@ -222,20 +222,21 @@ void CWatchWnd::KeepOnScreen() {
                          plat::swp::kNoSize | plat::swp::kNoZOrder | plat::swp::kNoActivate);
 }
 
-void CWatchWnd::SetTopmost(plat::ZOrder z) {
+void CWatchWnd::SetTopmost(bool topmost) {
     if (!m_hWnd) return;
     auto& windows = m_platform.Windows();
     const plat::Rect r = windows.WindowRect(m_hWnd);
-    windows.SetWindowPos(m_hWnd, z, r.left, r.top, r.Width(), r.Height(), plat::swp::kShowWindow);
+    const plat::ZOrder z = topmost ? m_host.TopBand(r) : plat::ZOrder::NoTopmost;
+    // Stepping out of the way of a full-screen program shows nothing.
+    const unsigned show = z == plat::ZOrder::Bottom ? 0 : plat::swp::kShowWindow;
+    windows.SetWindowPos(m_hWnd, z, r.left, r.top, r.Width(), r.Height(), show);
 }
 
 void CWatchWnd::ReassertTopmost() {
-    if (m_topMost != 0) SetTopmost(plat::ZOrder::Topmost);
+    if (m_topMost != 0) SetTopmost(true);
 }
 
-void CWatchWnd::ApplyTopmost() {
-    SetTopmost(m_topMost != 0 ? plat::ZOrder::Topmost : plat::ZOrder::NoTopmost);
-}
+void CWatchWnd::ApplyTopmost() { SetTopmost(m_topMost != 0); }
 
 void CWatchWnd::DrawClock() {
     if (!m_hWnd) return;

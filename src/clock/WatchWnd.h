@@ -56,7 +56,7 @@ class CWatchWnd : public plat::IPopupEvents {
     int m_topMost = 1;
 
   private:
-    void SetTopmost(plat::ZOrder z);
+    void SetTopmost(bool topmost);
     // The font as stored, in 96-dpi units, made for the clock's DPI.
     void MakeFont(plat::LogFont font);
 

@@ -1,10 +1,20 @@
-// What the hidden main window hears: its life, its commands, the notification icon's mouse
-// and the end of the session.
+// What the hidden main window hears: its life, its commands, the notification icon's mouse,
+// the window in the foreground and the end of the session.
 #pragma once
 
 #include "platform/Types.h"
 
 namespace plat {
+
+// The window in the foreground, whoever owns it: as much as tells whether a program has taken a
+// whole monitor for itself.
+struct ForegroundWindow {
+    enum class Kind { None, Program, Desktop, Taskbar, Ours };
+    Kind kind = Kind::None;  // None: no window is in the foreground
+    bool visible = false;    // shown and not minimised
+    Rect client;             // its client area, screen pixels
+    Rect monitor;            // the whole of the monitor it is on
+};
 
 // What the hidden main window hears from the window system.
 class IMainWindowEvents {
@@ -22,6 +32,9 @@ class IMainWindowEvents {
     virtual void OnTaskbarCreated() = 0;
     // Monitors were added, removed or rearranged.
     virtual void OnDisplayChange() = 0;
+    // Another window came to the foreground, or the one there moved, changed its size, hid or
+    // went; told again whenever it may have, so the answer may be the same as the last one.
+    virtual void OnForegroundWindow(const ForegroundWindow& window) = 0;
     // The window is gone; nothing may be done with it any more.
     virtual void OnDestroyed() = 0;
 };

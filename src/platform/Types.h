@@ -29,6 +29,16 @@ struct Rect {
     bool Contains(Point p) const {
         return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
     }
+    // Every pixel of `other` lies inside.
+    bool Covers(const Rect& other) const {
+        return left <= other.left && top <= other.top && right >= other.right &&
+               bottom >= other.bottom;
+    }
+    // At least one pixel lies in both.
+    bool Overlaps(const Rect& other) const {
+        return left < other.right && other.left < right && top < other.bottom &&
+               other.top < bottom;
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

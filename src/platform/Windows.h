@@ -84,7 +84,8 @@ struct PopupSpec {
     WindowRef owner;
 };
 
-enum class ZOrder { Keep, Topmost, NoTopmost };
+// Bottom: below every other window, out of the top band as well.
+enum class ZOrder { Keep, Topmost, NoTopmost, Bottom };
 
 struct MainWindowSpec {
     std::string caption;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "platform/Windows.h"
 
 class CLaunchButton;
 
@@ -24,6 +25,9 @@ class IHost {
     virtual void SaveButtonList() = 0;
     // Puts every button and the clock that should be on top back on top.
     virtual void RefreshTopmost() = 0;
+    // Where a window set to stay on top belongs when it lies at `rect` (screen pixels): the top
+    // band, or the bottom while a full-screen program covers its monitor.
+    virtual plat::ZOrder TopBand(plat::Rect rect) const = 0;
 };
 
 // Counts one of the program's modal dialogs or confirmations as open while it lives.

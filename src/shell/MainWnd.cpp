@@ -1,6 +1,7 @@
 #include "shell/MainWnd.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/ButtonStore.h"
 #include "arrange/Arrange.h"
@@ -102,6 +103,51 @@ void CMainWnd::SaveAllButtons() {
 void CMainWnd::RefreshTopmost() {
     for (auto& button : m_buttons) button->ReassertTopmost();
     if (m_pWatch) m_pWatch->ReassertTopmost();
+}
+
+// --- Full-screen programs ------------------------------------------------------------------
+
+namespace {
+// The monitor that the window in the foreground takes wholly for itself, if it does. Its client
+// area must cover the monitor: a maximised window's frame hangs over the monitor's edges, but
+// its caption and, unless the taskbar hides itself, the taskbar stay in sight.
+std::optional<plat::Rect> FullScreenMonitor(const plat::ForegroundWindow& w) {
+    if (w.kind != plat::ForegroundWindow::Kind::Program || !w.visible) return std::nullopt;
+    if (w.monitor.Width() <= 0 || w.monitor.Height() <= 0) return std::nullopt;
+    if (!w.client.Covers(w.monitor)) return std::nullopt;
+    return w.monitor;
+}
+}  // namespace
+
+plat::ZOrder CMainWnd::TopBand(plat::Rect rect) const {
+    // Any part of it on that monitor would float over the film.
+    if (m_fullScreen && m_fullScreen->Overlaps(rect)) return plat::ZOrder::Bottom;
+    return plat::ZOrder::Topmost;
+}
+
+void CMainWnd::OnForegroundWindow(const plat::ForegroundWindow& window) {
+    const std::optional<plat::Rect> now = FullScreenMonitor(window);
+    if (now == m_fullScreen) return;
+    const std::optional<plat::Rect> before = std::exchange(m_fullScreen, now);
+    for (auto& button : m_buttons) {
+        FollowFullScreen(button->Window(), (button->Option() & kOptionTopmost) != 0, before);
+    }
+    if (m_pWatch) FollowFullScreen(m_pWatch->Window(), m_pWatch->m_topMost != 0, before);
+}
+
+// Moves a window set to stay on top out of the top band or back into it when the full-screen
+// program's monitor changed under it; every other window is left as it is. Nothing is shown,
+// hidden, activated or stored.
+void CMainWnd::FollowFullScreen(plat::WindowRef window, bool topmost,
+                                const std::optional<plat::Rect>& before) {
+    if (!topmost || !window) return;
+    auto& windows = m_platform.Windows();
+    const plat::Rect r = windows.WindowRect(window);
+    const bool wasAside = before && before->Overlaps(r);
+    const plat::ZOrder z = TopBand(r);
+    if (wasAside == (z == plat::ZOrder::Bottom)) return;
+    windows.SetWindowPos(window, z, r.left, r.top, 0, 0,
+                         plat::swp::kNoMove | plat::swp::kNoSize | plat::swp::kNoActivate);
 }
 
 // --- The tray icon and its menu ------------------------------------------------------------

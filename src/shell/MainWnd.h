@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "button/ButtonInfo.h"
@@ -36,6 +37,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void RemoveButton(CLaunchButton* button) override;
     void SaveButtonList() override;
     void RefreshTopmost() override;
+    plat::ZOrder TopBand(plat::Rect rect) const override;
 
     // The collection.
     void LoadAllButtons();
@@ -59,6 +61,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void OnTrayEvent(int mouseEvent) override;
     void OnTaskbarCreated() override;
     void OnDisplayChange() override;
+    void OnForegroundWindow(const plat::ForegroundWindow& window) override;
     void OnDestroyed() override;
 
     std::vector<std::unique_ptr<CLaunchButton>> m_buttons;
@@ -86,8 +89,12 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void ToggleClock();
     void CreateClock();
     void DestroyClock();
+    void FollowFullScreen(plat::WindowRef window, bool topmost,
+                          const std::optional<plat::Rect>& before);
 
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
     std::unique_ptr<CLaunchButton> m_retired;  // the button last removed, see RemoveButton
+    // The monitor a full-screen program in the foreground covers; none while there is none.
+    std::optional<plat::Rect> m_fullScreen;
 };

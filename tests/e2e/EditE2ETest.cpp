@@ -98,6 +98,8 @@ TEST_F(Editing, AButtonIsAddedFromTheTrayMenuAndItsIconAndSizeAreEditedInItsSett
     RECT r{};
     GetWindowRect(button, &r);
     EXPECT_EQ(r.right - r.left, 35);
+    // The button shows before its icon is loaded; the list is stored after that.
+    e2e::WaitUntil([] { return e2e::StoredInt(L"Button", L"Num").has_value(); }, 5s);
     EXPECT_EQ(e2e::StoredInt(L"Button", L"Num"), std::optional<DWORD>(1));
     EXPECT_EQ(e2e::StoredString(L"Btn1", L"AppName"), std::optional<std::wstring>(recorder));
     std::this_thread::sleep_for(300ms);

@@ -141,3 +141,42 @@ TEST_F(Popups, TheTipIsOneToolWhoseTextIsReplaced) {
 }
 
 }  // namespace
+
+// Whether `upper` lies above `lower` among the top-level windows.
+bool Above(HWND upper, HWND lower) {
+    for (HWND w = GetWindow(lower, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+        if (w == upper) return true;
+    }
+    return false;
+}
+
+TEST(ZOrder, TheBottomPutsAnOwnedTopmostButtonBelowTheWindowInFrontAndTopmostBringsItBack) {
+    win32::Windows windows;
+    Recorder events;
+    // Owned, as every button is, by a hidden window.
+    HWND owner = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 nullptr, nullptr);
+    windows.CreateModeless(dlg::Button(), win32::ToRef(owner), events);
+    HWND button = ToHwnd(events.window);
+    const unsigned still = plat::swp::kNoMove | plat::swp::kNoSize | plat::swp::kNoActivate;
+    windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 100, 200, 35, 35,
+                         plat::swp::kShowWindow | plat::swp::kNoActivate);
+    HWND front = CreateWindowExW(0, L"STATIC", L"front", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(front);
+    ASSERT_TRUE(Above(button, front));
+
+    windows.SetWindowPos(events.window, plat::ZOrder::Bottom, 0, 0, 0, 0, still);
+    EXPECT_FALSE(GetWindowLongPtrW(button, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(Above(front, button));
+    EXPECT_TRUE(IsWindowVisible(button));
+    EXPECT_EQ(windows.WindowRect(events.window), (plat::Rect{100, 200, 135, 235}));
+    EXPECT_EQ(GetForegroundWindow(), front);
+
+    windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 0, 0, 0, 0, still);
+    EXPECT_TRUE(GetWindowLongPtrW(button, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(Above(button, front));
+
+    DestroyWindow(front);
+    DestroyWindow(owner);
+}

@@ -112,6 +112,7 @@ void FakeWindows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, in
                                unsigned flags) {
     const char* order = z == plat::ZOrder::Topmost     ? "topmost"
                         : z == plat::ZOrder::NoTopmost ? "notopmost"
+                        : z == plat::ZOrder::Bottom    ? "bottom"
                                                        : "keep";
     m_log.push_back("Windows.SetWindowPos " + std::string(order) + " " + std::to_string(x) + "," +
                     std::to_string(y) + " " + std::to_string(cx) + "x" + std::to_string(cy) +
@@ -126,7 +127,7 @@ void FakeWindows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, in
         w->rect.bottom = w->rect.top + cy;
     }
     if (z == plat::ZOrder::Topmost) w->topmost = true;
-    if (z == plat::ZOrder::NoTopmost) w->topmost = false;
+    if (z == plat::ZOrder::NoTopmost || z == plat::ZOrder::Bottom) w->topmost = false;
     if (flags & plat::swp::kShowWindow) w->visible = true;
 }
 

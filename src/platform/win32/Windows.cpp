@@ -12,6 +12,7 @@
 
 #include "platform/win32/DialogTemplate.h"
 #include "platform/win32/Drop.h"
+#include "platform/win32/Foreground.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 #include "res/Resource.h"
@@ -41,10 +42,13 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         events->OnTrayEvent(static_cast<int>(lParam));
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
+    if (HearForeground(hwnd, msg, wParam, *events)) return 0;
 
     switch (msg) {
         case WM_CREATE:
-            return events->OnCreate(ToRef(hwnd)) ? 0 : -1;
+            if (!events->OnCreate(ToRef(hwnd))) return -1;
+            StartForegroundWatch(hwnd);
+            return 0;
         case WM_CLOSE:
             events->OnClose();
             return 0;
@@ -58,6 +62,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             events->OnDisplayChange();
             return DefWindowProcW(hwnd, msg, wParam, lParam);
         case WM_NCDESTROY:
+            StopForegroundWatch(hwnd);
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             events->OnDestroyed();
             return 0;
@@ -261,6 +266,8 @@ HWND InsertAfter(plat::ZOrder z) {
             return HWND_TOPMOST;
         case plat::ZOrder::NoTopmost:
             return HWND_NOTOPMOST;
+        case plat::ZOrder::Bottom:
+            return HWND_BOTTOM;
         case plat::ZOrder::Keep:
             break;
     }
@@ -306,19 +313,18 @@ void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y,
                            unsigned flags) {
     HWND hwnd = ToHwnd(window);
     if (z == plat::ZOrder::Keep) flags |= SWP_NOZORDER;
+    const bool leaving = z == plat::ZOrder::NoTopmost || z == plat::ZOrder::Bottom;
     // Our windows are all owned by the hidden main window, whose place must not change with
     // theirs: it would carry every sibling along.
-    if (z == plat::ZOrder::NoTopmost) flags |= SWP_NOOWNERZORDER;
+    if (leaving) flags |= SWP_NOOWNERZORDER;
     ::SetWindowPos(hwnd, InsertAfter(z), x, y, cx, cy, flags);
-    if (z != plat::ZOrder::NoTopmost || !(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-        return;
-    }
+    if (!leaving || !(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) return;
     // Wine keeps an owned window right above its owner; with the owner at the head of the normal
     // band that place is still in the topmost band, and the window stays there. The owner is
     // hidden, so it can go to the bottom out of the way.
     if (HWND owner = GetWindow(hwnd, GW_OWNER)) {
         ::SetWindowPos(owner, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        ::SetWindowPos(hwnd, HWND_NOTOPMOST, x, y, cx, cy, flags);
+        ::SetWindowPos(hwnd, InsertAfter(z), x, y, cx, cy, flags);
     }
 }
 
