@@ -80,8 +80,15 @@ target_link_libraries(e2e_tests PRIVATE brisalto_win32 GTest::gtest_main)
 target_link_options(e2e_tests PRIVATE ${WIN32_LINK})
 add_dependencies(e2e_tests Brisalto recorder cover)
 add_test(NAME e2e COMMAND e2e_tests)
-set_tests_properties(e2e PROPERTIES LABELS e2e TIMEOUT 1200
-    ENVIRONMENT "BRISALTO_EXE=$<TARGET_FILE:Brisalto>;BRISALTO_RECORDER=$<TARGET_FILE:recorder>;BRISALTO_COVER=$<TARGET_FILE:cover>;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+set(E2E_ENVIRONMENT "BRISALTO_EXE=$<TARGET_FILE:Brisalto>;BRISALTO_RECORDER=$<TARGET_FILE:recorder>;BRISALTO_COVER=$<TARGET_FILE:cover>;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+set_tests_properties(e2e PROPERTIES LABELS e2e TIMEOUT 1200 ENVIRONMENT "${E2E_ENVIRONMENT}")
+
+# The same program on a screen of a larger scale: scripts/test.sh runs these in Wine prefixes set
+# to 144 and 192 dpi (label hidpi); the Win32 ones need 192 and skip elsewhere.
+add_test(NAME win32_hidpi COMMAND win32_tests --gtest_filter=HighDpi.*)
+set_tests_properties(win32_hidpi PROPERTIES LABELS hidpi TIMEOUT 300)
+add_test(NAME e2e_hidpi COMMAND e2e_tests --gtest_filter=HighDpi.*)
+set_tests_properties(e2e_hidpi PROPERTIES LABELS hidpi TIMEOUT 300 ENVIRONMENT "${E2E_ENVIRONMENT}")
 
 # Another program's window that covers the screen, or is maximised, for the end-to-end tests.
 add_executable(cover WIN32 tests/e2e/cover/Cover.cpp)

@@ -32,4 +32,9 @@ trap wine_env_down EXIT
 wine_env_up
 echo "== Win32 and end-to-end tests under Wine (display $DISPLAY)"
 ctest --test-dir build/mingw -L 'win32|e2e' --output-on-failure
+for dpi in 144 192; do
+    echo "== The same on a screen of $dpi dpi (a Wine prefix of its own)"
+    wine_env_dpi "$dpi"
+    ctest --test-dir build/mingw -L hidpi --output-on-failure
+done
 echo "== All tiers passed in $(( $(date +%s) - start )) s; screenshots are in build/mingw/artifacts"

@@ -2,7 +2,12 @@
 # Xvfb when there is none) and a Wine virtual desktop with a notification area. Ends only what
 # it started: its own Xvfb, and the wineserver of its own prefix.
 BRISALTO_ROOT=${BRISALTO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix}
+# BRISALTO_DPI set: a prefix of its own whose screen has that many dots per inch.
+if [ -n "${BRISALTO_DPI:-}" ]; then
+    export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix-$BRISALTO_DPI}
+else
+    export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix}
+fi
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 BRISALTO_DESKTOP_SIZE=${BRISALTO_DESKTOP_SIZE:-1024x768}
@@ -43,6 +48,17 @@ wine_env_registry() {
 
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
+EOF_REG
+    [ -n "${BRISALTO_DPI:-}" ] || return 0
+    # Where the display settings keep the scale, and the older place Wine also reads.
+    local dpi
+    dpi=$(printf '%08x' "$BRISALTO_DPI")
+    wine_env_import <<EOF_REG
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:$dpi
+
+[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]
+"LogPixels"=dword:$dpi
 EOF_REG
 }
 
@@ -91,6 +107,17 @@ wine_env_desktop() {
 
 wine_env_up() {
     wine_env_display || return 1
+    wine_env_prefix || return 1
+    wine_env_desktop || return 1
+}
+
+# From the prefix in use to the one of a screen at `dpi` on the same display: the old prefix's
+# programs end, the new one is made once and its desktop started.
+wine_env_dpi() {
+    wineserver -k >/dev/null 2>&1 || true
+    [ -n "$BRISALTO_DESKTOP_PID" ] && wait "$BRISALTO_DESKTOP_PID" 2>/dev/null
+    export BRISALTO_DPI=$1
+    export WINEPREFIX=$BRISALTO_ROOT/build/wineprefix-$1
     wine_env_prefix || return 1
     wine_env_desktop || return 1
 }

@@ -53,13 +53,22 @@ void CLaunchButton::OnDestroy() {
 void CLaunchButton::ApplyInfo(const ButtonInfo& info, int option) {
     m_info = info;
     m_option = option;
-    PlaceWindow(m_info.rect.left, m_info.rect.top, m_info.size - 1, m_info.size - 1);
-
-    m_icon = m_host.ButtonIcon(m_info.iconFile.empty() ? m_info.appName : m_info.iconFile,
-                               m_info.iconIndex);
+    const plat::Point at = OnScreen(m_info.rect.left, m_info.rect.top);
+    m_dpi = m_platform.Monitors().DpiAt({at.x, at.y, at.x + 1, at.y + 1});
+    PlaceWindow(at.x, at.y, Side(), Side());
+    LoadFaceIcon();
 
     m_launcher.SetApp(m_hWnd, m_info.appName, m_info.dir, m_info.parm, m_info.showMode);
     m_platform.Windows().SetToolTip(m_hWnd, TipText());
+}
+
+void CLaunchButton::LoadFaceIcon() {
+    // Above 96 dpi the largest picture of the file that fits between the face's edges.
+    const int room = m_dpi <= plat::kBaseDpi
+                         ? 0
+                         : plat::ScaleToDpi(m_info.size, m_dpi) - 3 * plat::ScaleToDpi(1, m_dpi);
+    m_icon = m_host.ButtonIcon(m_info.iconFile.empty() ? m_info.appName : m_info.iconFile,
+                               m_info.iconIndex, room);
 }
 
 std::string CLaunchButton::TipText() const {
@@ -70,20 +79,43 @@ std::string CLaunchButton::TipText() const {
 }
 
 void CLaunchButton::GetInfo(ButtonInfo& info, int& option) {
-    if (m_hWnd) m_info.rect = m_platform.Windows().WindowRect(m_hWnd);
+    if (m_hWnd) {
+        // Its place in pixels, its extent in the units of its size, so that a change of scale
+        // leaves the stored entry as it was.
+        const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+        m_info.rect = {r.left, r.top, r.left + ButtonUnits(r.Width(), m_dpi),
+                       r.top + ButtonUnits(r.Height(), m_dpi)};
+    }
     info = m_info;
     option = m_option;
 }
 
 void CLaunchButton::MoveTo(int x, int y) {
-    m_platform.Windows().MoveWindow(m_hWnd, x, y, m_info.size - 1, m_info.size - 1, true);
+    // Sized for the monitor it goes to.
+    const int dpi = m_platform.Monitors().DpiAt({x, y, x + 1, y + 1});
+    const bool rescaled = dpi != m_dpi;
+    m_dpi = dpi;
+    m_platform.Windows().MoveWindow(m_hWnd, x, y, Side(), Side(), true);
+    if (rescaled) LoadFaceIcon();
 }
 
 void CLaunchButton::SetButtonSize(int size) {
     m_info.size = size;
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, size - 1, size - 1,
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
                                       plat::swp::kNoMove | plat::swp::kNoActivate);
+    // Above 96 dpi the icon's size follows the face's.
+    if (m_dpi > plat::kBaseDpi) LoadFaceIcon();
+    m_platform.Windows().Invalidate(m_hWnd, true);
+}
+
+void CLaunchButton::OnDpiChanged(int dpi) {
+    if (!m_hWnd || dpi <= 0) return;
+    m_dpi = dpi;
+    const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
+                                      plat::swp::kNoZOrder | plat::swp::kNoActivate);
+    LoadFaceIcon();
     m_platform.Windows().Invalidate(m_hWnd, true);
 }
 
@@ -100,11 +132,9 @@ plat::Point CLaunchButton::OnScreen(int x, int y) {
 
 void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
     const plat::Point at = OnScreen(x, y);
-    x = at.x;
-    y = at.y;
-    const auto z = (m_option & kOptionTopmost) ? m_host.TopBand({x, y, x + cx, y + cy})
+    const auto z = (m_option & kOptionTopmost) ? m_host.TopBand({at.x, at.y, at.x + cx, at.y + cy})
                                                : plat::ZOrder::NoTopmost;
-    m_platform.Windows().SetWindowPos(m_hWnd, z, x, y, cx, cy,
+    m_platform.Windows().SetWindowPos(m_hWnd, z, at.x, at.y, cx, cy,
                                       plat::swp::kShowWindow | plat::swp::kNoActivate);
 }
 
@@ -115,7 +145,7 @@ void CLaunchButton::ReassertTopmost() {
     // Out of the way of a full-screen program nothing is shown: a button hidden from the tray
     // stays hidden behind it.
     const unsigned show = z == plat::ZOrder::Topmost ? plat::swp::kShowWindow : 0;
-    m_platform.Windows().SetWindowPos(m_hWnd, z, r.left, r.top, m_info.size - 1, m_info.size - 1,
+    m_platform.Windows().SetWindowPos(m_hWnd, z, r.left, r.top, Side(), Side(),
                                       show | plat::swp::kNoActivate);
 }
 
@@ -124,14 +154,15 @@ void CLaunchButton::KeepOnScreen() {
     const plat::Point at = OnScreen(r.left, r.top);
     if (at.x == r.left && at.y == r.top) return;
     // Only the place changes: a button the user hid from the tray stays hidden.
-    m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, at.x, at.y, 0, 0,
-                                      plat::swp::kNoSize | plat::swp::kNoZOrder |
-                                          plat::swp::kNoActivate);
+    m_platform.Windows().SetWindowPos(
+        m_hWnd, plat::ZOrder::Keep, at.x, at.y, 0, 0,
+        plat::swp::kNoSize | plat::swp::kNoZOrder | plat::swp::kNoActivate);
 }
 
 void CLaunchButton::DrawFace() {
     const plat::Icon* icon = m_icon && *m_icon ? m_icon.get() : nullptr;
-    m_platform.Graphics().PaintButtonFace(m_hWnd, m_pressed == 1, icon, m_info.size);
+    m_platform.Graphics().PaintButtonFace(m_hWnd, m_pressed == 1, icon,
+                                          plat::ScaleToDpi(m_info.size, m_dpi), m_dpi);
 }
 
 void CLaunchButton::OnPaint() { DrawFace(); }
@@ -163,10 +194,9 @@ void CLaunchButton::OnLButtonDown(plat::Point, unsigned keys) {
 
 void CLaunchButton::OnMouseMove(plat::Point client, unsigned keys) {
     if (m_moveMode != 1 || !(keys & plat::mk::kLButton)) return;
-    const int half = m_info.size / 2;
+    const int half = plat::ScaleToDpi(m_info.size, m_dpi) / 2;
     const plat::Point at = m_platform.Windows().ClientToScreen(m_hWnd, client);
-    m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, m_info.size - 1,
-                                    m_info.size - 1, true);
+    m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, Side(), Side(), true);
 }
 
 void CLaunchButton::OnLButtonUp(plat::Point client, unsigned keys) {
@@ -274,7 +304,7 @@ void CLaunchButton::EditSettings() {
     // ApplyInfo loads the new one.
     ApplyInfo(info, m_option);
     const plat::Rect r = windows.WindowRect(m_hWnd);
-    windows.MoveWindow(m_hWnd, r.left, r.top, m_info.size - 1, m_info.size - 1, true);
+    windows.MoveWindow(m_hWnd, r.left, r.top, Side(), Side(), true);
     DrawFace();
     m_host.RefreshTopmost();
     m_host.SaveButtonList();  // a finished edit survives a crash

@@ -12,6 +12,11 @@
 
 class IHost;
 
+// The side in pixels of the window of a button of `size` (96-dpi units) on a screen of `dpi`,
+// and back: on a 96-dpi screen the window is size - 1 pixels square.
+inline int ButtonSide(int size, int dpi) { return plat::ScaleToDpi(size, dpi) - 1; }
+inline int ButtonUnits(int side, int dpi) { return plat::UnscaleFromDpi(side + 1, dpi) - 1; }
+
 class CLaunchButton : public plat::IPopupEvents {
   public:
     CLaunchButton(IHost& host, plat::IPlatform& platform);
@@ -32,6 +37,7 @@ class CLaunchButton : public plat::IPopupEvents {
     // The record as last applied, for those that only read it.
     const ButtonInfo& Info() const { return m_info; }
     int Option() const { return m_option; }
+    int Dpi() const { return m_dpi; }
 
     void MoveTo(int x, int y);
     void SetButtonSize(int size);
@@ -53,6 +59,7 @@ class CLaunchButton : public plat::IPopupEvents {
     void OnDropFiles(const std::vector<std::string>& files, unsigned keys) override;
     void OnCommand(int id) override;
     void OnExitSizeMove() override;
+    void OnDpiChanged(int dpi) override;
     bool OnClose() override { return false; }  // Escape and Alt+F4 never end a button
     void OnDestroy() override;
 
@@ -60,19 +67,24 @@ class CLaunchButton : public plat::IPopupEvents {
     int m_moveMode = 0;
 
   private:
-    // Where a button asked to stand at (x, y) is shown.
-    plat::Point OnScreen(int x, int y);
     bool Inside(plat::Point client);
     void ShowMenu(plat::Point client);
     void ToggleTopmost();
     void Delete();
     void EditSettings();
     std::string TipText() const;
+    // Where a button asked to stand at (x, y) is put: on the primary screen when that place lies
+    // on no monitor.
+    plat::Point OnScreen(int x, int y);
+    void LoadFaceIcon();
+    int Side() const { return ButtonSide(m_info.size, m_dpi); }
 
     IHost& m_host;
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
     int m_option = 0;
+    // The DPI of the monitor the button is shown on; its size and its icon follow it.
+    int m_dpi = plat::kBaseDpi;
     std::shared_ptr<const plat::Icon> m_icon;  // none: the bare face
     CAppStart m_launcher;
     ButtonInfo m_info;

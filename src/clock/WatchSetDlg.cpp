@@ -29,8 +29,11 @@ void CWatchSetDlg::OnInitDialog(plat::IDialog& dialog) {
 void CWatchSetDlg::PlacePreview(plat::IDialog& dialog) {
     const plat::Size measured =
         m_platform.Graphics().MeasureText(dialog.Window(), m_previewFont, kMeasured);
-    const int width = measured.cx + kPreviewMargin;
-    const int height = std::clamp(measured.cy, kPreviewMinHeight, kPreviewMaxHeight);
+    // The box's margin and bounds are pixels of a 96-dpi screen.
+    const int dpi = m_platform.Monitors().WindowDpi(dialog.Window());
+    const int width = measured.cx + plat::ScaleToDpi(kPreviewMargin, dpi);
+    const int height = std::clamp(measured.cy, plat::ScaleToDpi(kPreviewMinHeight, dpi),
+                                  plat::ScaleToDpi(kPreviewMaxHeight, dpi));
     const int left = (dialog.ClientRect().Width() - width) / 2;
     const int bound = dialog.ItemRect(dlg::kWatchPreviewBound).bottom;
     const int bottom = (bound + height) / 2;

@@ -80,6 +80,18 @@ std::string FormatWatchFont(const plat::LogFont& f) {
     return out;
 }
 
+plat::LogFont ScaleFont(plat::LogFont font, int dpi) {
+    font.height = plat::ScaleToDpi(font.height, dpi);
+    font.width = plat::ScaleToDpi(font.width, dpi);
+    return font;
+}
+
+plat::LogFont UnscaleFont(plat::LogFont font, int dpi) {
+    font.height = plat::UnscaleFromDpi(font.height, dpi);
+    font.width = plat::UnscaleFromDpi(font.width, dpi);
+    return font;
+}
+
 std::string ClockText(const plat::LocalTime& t) {
     char text[64];
     std::snprintf(text, sizeof text, "%02d/%02d %02d:%02d", t.month, t.day, t.hour, t.minute);
@@ -116,13 +128,16 @@ plat::Rect CWatchWnd::StoredRect(plat::IPlatform& platform) {
         right = left + kDefaultWidth;
         bottom = top + kDefaultHeight;
     }
-    const plat::Rect r{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
-                       static_cast<int>(bottom)};
+    const int x = static_cast<int>(left), y = static_cast<int>(top);
+    const int dpi = platform.Monitors().DpiAt({x, y, x + 1, y + 1});
+    const plat::Rect r{x, y, x + plat::ScaleToDpi(static_cast<int>(right - left), dpi),
+                       y + plat::ScaleToDpi(static_cast<int>(bottom - top), dpi)};
     return OntoSomeMonitor(r, platform.Monitors());
 }
 
 void CWatchWnd::Create(plat::Rect rect) {
     using namespace plat::ws;
+    m_dpi = m_platform.Monitors().DpiAt(rect);
     plat::PopupSpec spec;
     spec.className = kClassName;
     spec.classStyle = plat::cs::kHRedraw | plat::cs::kVRedraw;
@@ -140,16 +155,48 @@ void CWatchWnd::OnCreate(plat::WindowRef self) {
     auto& store = m_platform.Store();
     const std::string fields = store.ReadString(kSection, "WatchFont", "");
     const std::string face = store.ReadString(kSection, "WatchFontName", "");
-    m_font = m_platform.Graphics().MakeFont(ParseWatchFont(fields, face));
+    MakeFont(ParseWatchFont(fields, face));
     m_platform.Windows().SetTimer(m_hWnd, kTimer, kTickMilliseconds);
+}
+
+void CWatchWnd::MakeFont(plat::LogFont units) {
+    auto& graphics = m_platform.Graphics();
+    plat::LogFont shown = ScaleFont(units, m_dpi);
+    if (units.height == 0 && m_dpi != plat::kBaseDpi) {
+        // No height stands for the platform's default font, whose height does not follow the
+        // screen's scale: it is measured and scaled as a chosen one would be.
+        const plat::Font standard = graphics.MakeFont(units);
+        shown.height = plat::ScaleToDpi(graphics.MeasureText(m_hWnd, standard, "0").cy, m_dpi);
+    }
+    m_font = graphics.MakeFont(shown);
+    m_fontUnits = std::move(units);
+    m_fontUnits.faceName = graphics.DescribeFont(m_font).faceName;  // as the platform took it
+}
+
+void CWatchWnd::OnDpiChanged(int dpi) {
+    if (!m_hWnd || dpi <= 0 || dpi == m_dpi) return;
+    // Width, height and font keep their units, so the clock looks the same on its new monitor;
+    // its corner stays where it is.
+    auto& windows = m_platform.Windows();
+    const plat::Rect r = windows.WindowRect(m_hWnd);
+    const int width = plat::ScaleToDpi(plat::UnscaleFromDpi(r.Width(), m_dpi), dpi);
+    const int height = plat::ScaleToDpi(plat::UnscaleFromDpi(r.Height(), m_dpi), dpi);
+    m_dpi = dpi;
+    MakeFont(m_fontUnits);
+    windows.SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, width, height,
+                         plat::swp::kNoZOrder | plat::swp::kNoActivate);
+    windows.Invalidate(m_hWnd, true);
 }
 
 void CWatchWnd::SavePosition() {
     if (!m_hWnd) return;
+    // Its corner in pixels, its size in 96-dpi units.
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    const int right = r.left + plat::UnscaleFromDpi(r.Width(), m_dpi);
+    const int bottom = r.top + plat::UnscaleFromDpi(r.Height(), m_dpi);
     m_platform.Store().WriteString(kSection, "Positon",
                                    std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-                                       std::to_string(r.right) + "," + std::to_string(r.bottom));
+                                       std::to_string(right) + "," + std::to_string(bottom));
 }
 
 void CWatchWnd::DestroyWindow() {
@@ -157,7 +204,7 @@ void CWatchWnd::DestroyWindow() {
 }
 
 void CWatchWnd::SaveFont() {
-    const plat::LogFont f = m_platform.Graphics().DescribeFont(m_font);
+    const plat::LogFont& f = m_fontUnits;
     auto& store = m_platform.Store();
     store.WriteString(kSection, "WatchFont", FormatWatchFont(f));
     store.WriteString(kSection, "WatchFontName", f.faceName);
@@ -216,8 +263,8 @@ void CWatchWnd::OnTimer(int) {
 
 std::optional<int> CWatchWnd::OnNcHitTest(plat::Point screen) {
     plat::Rect inner = m_platform.Windows().WindowRect(m_hWnd);
-    inner = {inner.left + kSizingBand, inner.top + kSizingBand, inner.right - kSizingBand,
-             inner.bottom - kSizingBand};
+    const int band = plat::ScaleToDpi(kSizingBand, m_dpi);
+    inner = {inner.left + band, inner.top + band, inner.right - band, inner.bottom - band};
     if (inner.Contains(screen)) return plat::hit::kCaption;
     return std::nullopt;
 }
@@ -238,6 +285,7 @@ void CWatchWnd::OnNcLButtonDblClk() {
     const int result = dialog.DoModal(m_host.Window());
     if (alive.expired() || result != plat::mb::kIdOk || !m_hWnd) return;
     m_font = std::move(dialog.m_newFont);
+    m_fontUnits = UnscaleFont(m_platform.Graphics().DescribeFont(m_font), m_dpi);
     m_bkColor = dialog.m_bkColor;
     m_textColor = dialog.m_textColor;
     m_topMost = dialog.m_topMost;

@@ -23,7 +23,8 @@ class CWatchWnd : public plat::IPopupEvents {
     CWatchWnd(const CWatchWnd&) = delete;
     CWatchWnd& operator=(const CWatchWnd&) = delete;
 
-    // "Positon" as stored, made fit to be shown.
+    // "Positon" as stored, made fit to be shown: its width and height, kept in 96-dpi units, in
+    // pixels of the monitor it stands on.
     static plat::Rect StoredRect(plat::IPlatform& platform);
     void Create(plat::Rect rect);
     // Writes "Positon" from where the window stands now.
@@ -50,6 +51,7 @@ class CWatchWnd : public plat::IPopupEvents {
     std::optional<plat::Size> OnGetMinTrackSize() override;
     void OnNcLButtonDblClk() override;
     void OnExitSizeMove() override;
+    void OnDpiChanged(int dpi) override;
     bool OnClose() override;
     void OnDestroy() override;
 
@@ -60,15 +62,24 @@ class CWatchWnd : public plat::IPopupEvents {
 
   private:
     void SetTopmost(bool topmost);
+    // The font as stored, in 96-dpi units, made for the clock's DPI.
+    void MakeFont(plat::LogFont font);
 
     IHost& m_host;
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
+    // The DPI of the clock's monitor: its size and its font's follow it.
+    int m_dpi = plat::kBaseDpi;
+    // `m_font` as the store keeps it, in 96-dpi units.
+    plat::LogFont m_fontUnits;
     // Outlived by a weak reference when the object goes while a handler of its own still runs.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };
 
 // "WatchFont" and "WatchFontName" to a font description and back.
+// The lengths of a font (height and width) in pixels at `dpi` from 96-dpi units, and back.
+plat::LogFont ScaleFont(plat::LogFont font, int dpi);
+plat::LogFont UnscaleFont(plat::LogFont font, int dpi);
 plat::LogFont ParseWatchFont(const std::string& fields, std::string_view faceName);
 std::string FormatWatchFont(const plat::LogFont& font);
 // The first 31 characters at most, never half of one: what a face-name field can hold.

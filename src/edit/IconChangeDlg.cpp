@@ -15,7 +15,7 @@ int CIconChangeDlg::DoModal(plat::WindowRef parent) {
 
 void CIconChangeDlg::OnInitDialog(plat::IDialog& dialog) {
     dialog.SetItemText(dlg::kIconFile, m_iconFile);
-    m_loader.Create(m_bSmall);
+    m_loader.Create(m_bSmall, m_platform.Monitors().WindowDpi(dialog.Window()));
     m_loader.SetFile(IconSource());
     if (m_iconIndex < 0 || m_iconIndex >= m_loader.GetIconCount()) m_iconIndex = 0;
     m_preview.Show(dialog, m_loader.GetIcon(m_iconIndex));

@@ -11,6 +11,10 @@ CIconListBox::CIconListBox(plat::IPlatform& platform)
 void CIconListBox::Attach(plat::IDialog& dialog, int id) {
     m_dialog = &dialog;
     m_id = id;
+    m_dpi = m_platform.Monitors().WindowDpi(dialog.Window());
+    if (m_dpi != plat::kBaseDpi) {
+        m_list = m_platform.Icons().CreateImageList(plat::ScaleToDpi(kImageSize, m_dpi));
+    }
 }
 
 int CIconListBox::AddItem(std::string text, const plat::Icon& icon) {
@@ -47,7 +51,8 @@ void CIconListBox::GetItemText(int index, std::string& out) const {
 plat::Size CIconListBox::MeasureItem(int row) const {
     const std::size_t length =
         row >= 0 && row < Count() ? m_texts[static_cast<std::size_t>(row)].size() : 0;
-    return {6 * static_cast<int>(length) + kImageSize, kRowHeight};
+    return {6 * static_cast<int>(length) + plat::ScaleToDpi(kImageSize, m_dpi),
+            plat::ScaleToDpi(kRowHeight, m_dpi)};
 }
 
 void CIconListBox::DrawItem(const plat::DrawItem& item) {
@@ -57,8 +62,9 @@ void CIconListBox::DrawItem(const plat::DrawItem& item) {
     const bool selected = (item.state & plat::oda::kSelected) != 0;
     auto& graphics = m_platform.Graphics();
     if (item.action & (plat::oda::kDrawEntire | plat::oda::kSelect)) {
-        graphics.PaintListRow(item.window, item.rect, m_texts[row], selected);
+        graphics.PaintListRow(item.window, item.rect, m_texts[row], selected, m_dpi);
     }
-    graphics.DrawIcon(item.window, m_images[row], {item.rect.left + 1, item.rect.top + 2},
-                      kImageSize);
+    const plat::Point at{item.rect.left + plat::ScaleToDpi(1, m_dpi),
+                         item.rect.top + plat::ScaleToDpi(2, m_dpi)};
+    graphics.DrawIcon(item.window, m_images[row], at, plat::ScaleToDpi(kImageSize, m_dpi));
 }

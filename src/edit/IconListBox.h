@@ -32,7 +32,8 @@ class CIconListBox {
     plat::IPlatform& m_platform;
     plat::IDialog* m_dialog = nullptr;
     int m_id = 0;
-    plat::ImageList m_list;  // scales each icon to 16 x 16
+    int m_dpi = plat::kBaseDpi;  // of the dialog's screen; the rows are sized for it
+    plat::ImageList m_list;      // scales each icon to 16 x 16 (at 96 dpi)
     std::vector<std::string> m_texts;
     std::vector<plat::Icon> m_images;
 };

@@ -1,4 +1,5 @@
-// Turns a file and an icon index into one icon of exactly 32 x 32 or 16 x 16 pixels.
+// Turns a file and an icon index into one icon of one size: 32 x 32 or 16 x 16 pixels, or on a
+// screen of a larger scale the size that fits the place it is shown in.
 #pragma once
 
 #include <string>
@@ -9,8 +10,13 @@ class CLoadIcon {
   public:
     explicit CLoadIcon(plat::IPlatform& platform) : m_icons(platform.Icons()) {}
 
-    // Once, before anything else; nonzero `isSmall` makes 16 x 16 icons.
-    void Create(int isSmall);
+    // Once, before anything else; nonzero `isSmall` makes 16 x 16 icons, or the same sizes of a
+    // screen of `dpi`.
+    void Create(int isSmall, int dpi = plat::kBaseDpi);
+    // Instead of Create: icons of `size` x `size` pixels.
+    void CreateAt(int size);
+    // The size to load icon `index` of the current file at when `room` pixels are free for it.
+    int FittingSize(int index, int room);
     void SetFile(std::string path);
     int GetIconCount() const { return m_nIcons; }
     // A new icon that belongs to the caller; none when neither the file nor the shell has one.
@@ -22,6 +28,7 @@ class CLoadIcon {
 
     plat::IIcons& m_icons;
     int m_bSmall = 0;
+    int m_size = 0;
     int m_nIcons = 0;
     plat::ImageList m_imageList;
     std::string m_file;
@@ -30,3 +37,8 @@ class CLoadIcon {
 
 inline constexpr int kLargeIconSize = 32;
 inline constexpr int kSmallIconSize = 16;
+
+// The largest of the sizes icons are drawn in that fits `room` and that the file's largest picture
+// (`largest`; 0 when not known) reaches, so a picture is only ever made smaller, never blown up;
+// a file of small pictures still gives the large size, as on a 96-dpi screen.
+int FittingIconSize(int room, int largest);

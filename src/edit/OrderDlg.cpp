@@ -21,14 +21,16 @@ std::string OrderRowText(const ButtonInfo& info) {
 plat::Icon COrderDlg::RowIcon(const CLaunchButton& button) {
     const ButtonInfo& info = button.Info();
     CLoadIcon loader(m_platform);
-    loader.Create(1);
+    loader.Create(1, m_dpi);
     loader.SetFile(info.iconFile.empty() ? info.appName : info.iconFile);
     return loader.GetIcon(info.iconIndex);
 }
 
 void COrderDlg::OnInitDialog(plat::IDialog& dialog) {
     m_rows.Attach(dialog, dlg::kOrderList);
-    m_fallback = m_platform.System().LoadResourceIcon(IDI_NOICON, 16, 16);
+    m_dpi = m_platform.Monitors().WindowDpi(dialog.Window());
+    const int side = plat::ScaleToDpi(kSmallIconSize, m_dpi);
+    m_fallback = m_platform.System().LoadResourceIcon(IDI_NOICON, side, side);
     for (const auto& button : *m_buttons) {
         const plat::Icon icon = RowIcon(*button);
         m_rows.AddItem(OrderRowText(button->Info()), icon ? icon : m_fallback);

@@ -32,6 +32,7 @@ class COrderDlg : public plat::IDialogEvents {
     CIconListBox m_rows;
     plat::Icon m_fallback;  // shown for a button whose icon cannot be loaded
     bool m_moved = false;
+    int m_dpi = plat::kBaseDpi;  // of the dialog's screen: the rows' icons are made for it
 };
 
 // The row text of a button: its program's file name and extension, never its title.

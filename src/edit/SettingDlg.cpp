@@ -39,6 +39,10 @@ void CSettingDlg::GetButtonInfo(ButtonInfo& out) {
 }
 
 void CSettingDlg::OnInitDialog(plat::IDialog& dialog) {
+    // The preview shows the icon in the size of the dialog's screen.
+    if (const int dpi = m_platform.Monitors().WindowDpi(dialog.Window()); dpi != plat::kBaseDpi) {
+        m_loader.Create(0, dpi);
+    }
     dialog.SetItemText(dlg::kSizeEdit, std::to_string(m_size));
     // Filling the path reports an update like typing does, which shows icon 0 of the path
     // until the stored choice is shown below.

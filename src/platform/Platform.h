@@ -6,6 +6,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Dpi.h"
 #include "platform/Graphics.h"
 #include "platform/Icons.h"
 #include "platform/Monitors.h"

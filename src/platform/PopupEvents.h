@@ -37,6 +37,9 @@ class IPopupEvents {
     // The smallest size the window may take, at creation and when the user resizes it; none
     // leaves the platform's own, which for a sizing frame is that of a captioned window.
     virtual std::optional<Size> OnGetMinTrackSize() { return std::nullopt; }
+    // The window's monitor has another scale now (a move to another monitor, or the user's
+    // choice): `dpi` is the new one.
+    virtual void OnDpiChanged(int /*dpi*/) {}
     // False keeps the window open.
     virtual bool OnClose() { return true; }
     virtual void OnDestroy() {}

@@ -28,8 +28,10 @@ class IHost {
     virtual void SaveButtonList() = 0;
     // Puts every button and the clock that should be on top back on top.
     virtual void RefreshTopmost() = 0;
-    // The 32 x 32 icon of a button's icon file and index; none when the file has none.
-    virtual std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index) = 0;
+    // The icon of a button's icon file and index: 32 x 32 when `room` is 0, else the largest
+    // picture of the file that fits `room` pixels; none when the file has none.
+    virtual std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index,
+                                                         int room) = 0;
     // Where a window set to stay on top belongs when it lies at `rect` (screen pixels): the top
     // band, or the bottom while a full-screen program covers its monitor.
     virtual plat::ZOrder TopBand(plat::Rect rect) const = 0;

@@ -114,14 +114,20 @@ void CMainWnd::SaveAllButtons() {
     }
 }
 
-std::shared_ptr<const plat::Icon> CMainWnd::ButtonIcon(const std::string& file, int index) {
+std::shared_ptr<const plat::Icon> CMainWnd::ButtonIcon(const std::string& file, int index,
+                                                       int room) {
     // A thousand buttons of one program would read its file a thousand times at start-up.
     // Later loads read the file afresh, so an edited button shows the file as it is now.
-    const auto key = std::make_pair(file, index);
+    const auto key = std::make_tuple(file, index, room);
     if (auto it = m_icons.find(key); it != m_icons.end()) return it->second;
     CLoadIcon loader(m_platform);
-    loader.Create(0);
-    loader.SetFile(file);
+    if (room <= 0) {
+        loader.Create(0);
+        loader.SetFile(file);
+    } else {
+        loader.SetFile(file);
+        loader.CreateAt(loader.FittingSize(index, room));
+    }
     auto icon = std::make_shared<const plat::Icon>(loader.GetIcon(index));
     if (m_bLoading) m_icons.emplace(key, icon);
     return icon;
@@ -184,8 +190,10 @@ plat::TrayIconData CMainWnd::TrayRecord(const plat::Icon* icon) const {
 }
 
 void CMainWnd::AddTrayIcon() {
-    // The shell keeps its own copy of the icon; ours goes when this returns.
-    const plat::Icon icon = m_platform.System().LoadResourceIcon(IDI_TRAY, 16, 16);
+    // The shell keeps its own copy of the icon; ours goes when this returns. Small icons are
+    // 16 pixels on a 96-dpi screen.
+    const int side = plat::ScaleToDpi(16, m_platform.Monitors().WindowDpi(m_hWnd));
+    const plat::Icon icon = m_platform.System().LoadResourceIcon(IDI_TRAY, side, side);
     m_platform.Tray().Notify(plat::TrayAction::Add, TrayRecord(&icon));
 }
 
@@ -340,8 +348,12 @@ void CMainWnd::AddButton() {
 }
 
 std::vector<int> CMainWnd::ButtonSizes() const {
+    // In pixels of the first button's monitor, where the arrangement is laid out.
     std::vector<int> sizes;
-    for (const auto& button : m_buttons) sizes.push_back(button->Info().size);
+    if (m_buttons.empty()) return sizes;
+    const int dpi = m_buttons.front()->Dpi();
+    for (const auto& button : m_buttons)
+        sizes.push_back(plat::ScaleToDpi(button->Info().size, dpi));
     return sizes;
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -40,7 +41,8 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void RemoveButton(CLaunchButton* button) override;
     void SaveButtonList() override;
     void RefreshTopmost() override;
-    std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index) override;
+    std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index,
+                                                 int room) override;
     plat::ZOrder TopBand(plat::Rect rect) const override;
 
     // The collection.
@@ -110,7 +112,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     std::vector<StoredButton> m_stored;  // by number - 1, also past the count after a deletion
     // While the stored buttons are made, those that name the same icon share it.
     bool m_bLoading = false;
-    std::map<std::pair<std::string, int>, std::shared_ptr<const plat::Icon>> m_icons;
+    std::map<std::tuple<std::string, int, int>, std::shared_ptr<const plat::Icon>> m_icons;
     int m_nStoredNum = 0;  // "Button"/"Num" as the store holds it
     // Buttons whose windows are gone: a handler of theirs may still be running (a box or a menu
     // of theirs let the message that ended them in), so the objects live until this window's

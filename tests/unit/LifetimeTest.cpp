@@ -34,7 +34,7 @@ class EndWhileAHandlerRuns : public testing::TestWithParam<bool> {
 
 TEST_P(EndWhileAHandlerRuns, ADropOfTwoFilesStopsAfterTheFirstFailureBox) {
     h.platform.dialogs.whileMessageBox = [&](const fake::MessageBoxCall&) { EndOnce(); };
-    button().OnDropFiles({"C:\\a.txt", "C:\\b.txt", "C:\\c.txt"});
+    button().OnDropFiles({"C:\\a.txt", "C:\\b.txt", "C:\\c.txt"}, 0);
     EXPECT_TRUE(ended);
     EXPECT_EQ(h.platform.windows.quitCode, std::optional<int>(0));
     EXPECT_EQ(h.platform.shell.executes.size(), 1u) << "nothing more starts once the end began";

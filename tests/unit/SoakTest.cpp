@@ -22,8 +22,8 @@ Held Now(const fake::FakePlatform& platform) {
 }
 
 std::ostream& operator<<(std::ostream& out, const Held& h) {
-    return out << h.icons << " icons, " << h.imageLists << " image lists, " << h.fonts
-               << " fonts, " << h.windows << " windows";
+    return out << h.icons << " icons, " << h.imageLists << " image lists, " << h.fonts << " fonts, "
+               << h.windows << " windows";
 }
 
 // A long day of use: the clock ticking, entries edited with a new icon each time, buttons put
@@ -41,21 +41,25 @@ TEST(Soak, ALongDayOfUseHoldsNoMoreOfTheSystemThanItsStart) {
     CMainWnd& main = h.main();
     main.OnCommand(ID_CLOCK);
     ASSERT_NE(main.m_pWatch, nullptr);
+    const auto edit = [&](int n) {
+        const std::string file = files[n % 3];
+        h.platform.dialogs.dialogScripts.push_back([file](fake::FakeDialog& d) {
+            d.Type(dlg::kSetPath, file);
+            d.Click(plat::mb::kIdOk);
+        });
+        main.m_buttons[static_cast<std::size_t>(n % 5)]->OnCommand(ID_BUTTON_SETTINGS);
+        h.platform.log.clear();
+    };
+    // Buttons of one file share its icon from start-up until one of them is edited; the day
+    // begins once every button holds an icon of its own.
+    for (int n = 0; n < 5; ++n) edit(n);
     const Held before = Now(h.platform);
 
     for (int tick = 0; tick < 10'000; ++tick) {
         main.m_pWatch->OnTimer(1);
         if (tick % 1000 == 0) h.platform.log.clear();
     }
-    for (int edit = 0; edit < 1'000; ++edit) {
-        const std::string file = files[edit % 3];
-        h.platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
-            d.Type(dlg::kSetPath, file);
-            d.Click(plat::mb::kIdOk);
-        });
-        main.m_buttons[static_cast<std::size_t>(edit % 5)]->OnCommand(ID_BUTTON_SETTINGS);
-        h.platform.log.clear();
-    }
+    for (int n = 0; n < 1'000; ++n) edit(n);
     for (int move = 0; move < 1'000; ++move) {
         h.platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
             d.ListSelect(dlg::kOrderList, move % 5);
@@ -73,8 +77,8 @@ TEST(Soak, ALongDayOfUseHoldsNoMoreOfTheSystemThanItsStart) {
     }
 
     const Held after = Now(h.platform);
-    std::printf("held before: %s\nheld after:  %s\n",
-                testing::PrintToString(before).c_str(), testing::PrintToString(after).c_str());
+    std::printf("held before: %s\nheld after:  %s\n", testing::PrintToString(before).c_str(),
+                testing::PrintToString(after).c_str());
     EXPECT_EQ(after, before);
     EXPECT_EQ(main.ButtonCount(), 5);
     EXPECT_GE(h.platform.graphics.texts.size(), 10'000u) << "every tick drew the clock";

@@ -16,8 +16,8 @@ int& LiveHandles();
 class FakeGraphics : public plat::IGraphics {
   public:
     explicit FakeGraphics(std::vector<std::string>& log) : m_log(log) {}
-    void PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
-                         int size) override;
+    void PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon, int size,
+                         int dpi = plat::kBaseDpi) override;
     plat::Font MakeFont(const plat::LogFont& font) override;
     plat::LogFont DescribeFont(const plat::Font& font) override;
     plat::Size MeasureText(plat::WindowRef window, const plat::Font& font,
@@ -25,8 +25,8 @@ class FakeGraphics : public plat::IGraphics {
     void FillAndDrawText(plat::WindowRef window, plat::Rect rect, const plat::Font& font,
                          std::string_view text, plat::Colour back,
                          plat::Colour textColour) override;
-    void PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text,
-                      bool selected) override;
+    void PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text, bool selected,
+                      int dpi = plat::kBaseDpi) override;
     void DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at,
                   int size) override;
 
@@ -35,6 +35,7 @@ class FakeGraphics : public plat::IGraphics {
         bool pressed;
         std::uintptr_t icon;  // 0: the bare face
         int size;
+        int dpi = plat::kBaseDpi;
     };
     struct Text {
         plat::WindowRef window;
@@ -48,6 +49,7 @@ class FakeGraphics : public plat::IGraphics {
         plat::Rect rect;
         std::string text;
         bool selected;
+        int dpi = plat::kBaseDpi;
     };
     struct DrawnIcon {
         plat::WindowRef window;

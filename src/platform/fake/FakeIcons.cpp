@@ -1,5 +1,7 @@
 #include "platform/fake/FakeIcons.h"
 
+#include <algorithm>
+
 namespace fake {
 
 namespace {
@@ -29,7 +31,11 @@ plat::Icon MakeIcon(IconInfo info) {
     return plat::Icon(value, ReleaseIcon);
 }
 
-const char* SizeName(bool isSmall) { return isSmall ? "small" : "large"; }
+std::string SizeName(int size) {
+    if (size == plat::IIcons::kSmallSide) return "small";
+    if (size == plat::IIcons::kLargeSide) return "large";
+    return std::to_string(size);
+}
 
 }  // namespace
 
@@ -44,21 +50,32 @@ int FakeIcons::CountIcons(std::string_view module) {
     return f == nullptr ? 0 : static_cast<int>(f->icons.size());
 }
 
-plat::Icon FakeIcons::ModuleIcon(std::string_view module, int index, bool isSmall) {
+plat::Icon FakeIcons::ModuleIcon(std::string_view module, int index, int size) {
     m_log.push_back("Icons.Extract " + std::string(module) + "," + std::to_string(index) + "," +
-                    SizeName(isSmall));
+                    SizeName(size));
     const FakeFile* f = Find(module);
     if (f == nullptr || index < 0 || index >= static_cast<int>(f->icons.size())) return {};
-    // The file's own picture, not yet scaled: the loader must bring it to its size.
+    // The file's own picture, not yet scaled: the loader must bring it to its size. In a size
+    // other than the system's two the platform makes it at that size.
+    const bool systemSize = size == kSmallSide || size == kLargeSide;
     return MakeIcon({std::string(module) + "#" + std::to_string(index),
-                     f->icons[static_cast<std::size_t>(index)]});
+                     systemSize ? f->icons[static_cast<std::size_t>(index)] : size});
 }
 
-plat::Icon FakeIcons::ShellIcon(std::string_view path, bool isSmall) {
-    m_log.push_back("Icons.Shell " + std::string(path) + "," + SizeName(isSmall));
+int FakeIcons::LargestImage(std::string_view module, int index) {
+    const FakeFile* f = Find(module);
+    if (f == nullptr || index < 0 || index >= static_cast<int>(f->icons.size())) return 0;
+    return f->icons[static_cast<std::size_t>(index)];
+}
+
+plat::Icon FakeIcons::ShellIcon(std::string_view path, int size) {
+    m_log.push_back("Icons.Shell " + std::string(path) + "," + SizeName(size));
     const FakeFile* f = Find(path);
     if (f == nullptr || !f->shellIcon) return {};
-    return MakeIcon({"shell:" + std::string(path), isSmall ? smallSize : largeSize});
+    const int made = size <= kSmallSide ? smallSize
+                     : size <= kLargeSide ? largeSize
+                                          : std::min(size, shellLargest);
+    return MakeIcon({"shell:" + std::string(path), made});
 }
 
 plat::ImageList FakeIcons::CreateImageList(int size) {

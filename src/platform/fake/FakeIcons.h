@@ -32,16 +32,21 @@ class FakeIcons : public plat::IIcons {
     explicit FakeIcons(std::vector<std::string>& log) : m_log(log) {}
 
     int CountIcons(std::string_view module) override;
-    plat::Icon ModuleIcon(std::string_view module, int index, bool isSmall) override;
-    plat::Icon ShellIcon(std::string_view path, bool isSmall) override;
+    using plat::IIcons::ModuleIcon;
+    using plat::IIcons::ShellIcon;
+    plat::Icon ModuleIcon(std::string_view module, int index, int size) override;
+    plat::Icon ShellIcon(std::string_view path, int size) override;
+    int LargestImage(std::string_view module, int index) override;
     plat::ImageList CreateImageList(int size) override;
     plat::Icon Normalize(plat::ImageList& list, const plat::Icon& icon) override;
 
     // The files that exist, by path as the logic spells it.
     std::map<std::string, FakeFile, std::less<>> files;
-    // Sizes the platform extracts and the shell hands out.
+    // Sizes the platform extracts and the shell hands out in the system's two sizes, and the
+    // largest the shell keeps.
     int largeSize = 32;
     int smallSize = 16;
+    int shellLargest = 48;
 
     static std::optional<IconInfo> Describe(const plat::Icon& icon) { return Describe(icon.Get()); }
     // None for a handle that was never made or is released.

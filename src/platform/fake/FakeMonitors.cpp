@@ -1,5 +1,8 @@
 #include "platform/fake/FakeMonitors.h"
 
+#include "platform/Dpi.h"
+#include "platform/fake/FakeWindows.h"
+
 namespace fake {
 
 plat::Size FakeMonitors::ScreenSize() { return screen; }
@@ -9,6 +12,21 @@ bool FakeMonitors::OnSomeMonitor(plat::Rect rect) {
         if (m.Overlaps(rect)) return true;
     }
     return false;
+}
+
+int FakeMonitors::DpiOf(std::size_t monitor) const {
+    return monitor < dpis.size() ? dpis[monitor] : plat::kBaseDpi;
+}
+
+int FakeMonitors::DpiAt(plat::Rect rect) {
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].Contains({rect.left, rect.top})) return DpiOf(i);
+    }
+    return DpiOf(0);
+}
+
+int FakeMonitors::WindowDpi(plat::WindowRef window) {
+    return DpiAt(m_windows.WindowRect(window));
 }
 
 }  // namespace fake

@@ -35,7 +35,7 @@ class FakePlatform : public plat::IPlatform {
     std::vector<std::string> log;
     FakeSettingsStore store{log};
     FakeWindows windows{log};
-    FakeMonitors monitors;
+    FakeMonitors monitors{windows};
     FakeDialogs dialogs{log, windows};
     FakeSystem system{log, windows};
     FakeTray tray{log};

@@ -45,22 +45,85 @@ void ReleaseFont(std::uintptr_t font) { DeleteObject(reinterpret_cast<HFONT>(fon
 
 }  // namespace
 
+namespace {
+
+// The side of an icon's picture; 32 when it cannot be told.
+int IconSide(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return 32;
+    // A monochrome icon keeps mask and picture one above the other, so the width tells.
+    BITMAP bm{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+    return bm.bmWidth > 0 ? bm.bmWidth : 32;
+}
+
+void Band(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+    if (right <= left || bottom <= top) return;
+    const RECT r{left, top, right, bottom};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+}
+
+// The two faces of the classic 35 x 35 pictures drawn at `side` pixels with edges `e` wide:
+// raised, white above and left, a dark shadow inside a black one below and right; sunken, the
+// same turned round.
+void DrawFace(HDC dc, int side, int e, bool pressed) {
+    constexpr COLORREF kWhite = RGB(255, 255, 255), kLight = RGB(192, 192, 192),
+                       kDark = RGB(128, 128, 128), kBlack = RGB(0, 0, 0);
+    const int f = side;
+    Band(dc, 0, 0, f, f, kLight);
+    if (!pressed) {
+        Band(dc, 0, 0, f - e, e, kWhite);
+        Band(dc, 0, 0, e, f - e, kWhite);
+        Band(dc, e, f - 2 * e, f - e, f - e, kDark);
+        Band(dc, f - 2 * e, e, f - e, f - 2 * e, kDark);
+        Band(dc, 0, f - e, f, f, kBlack);
+        Band(dc, f - e, 0, f, f, kBlack);
+    } else {
+        Band(dc, 0, 0, f, e, kBlack);
+        Band(dc, 0, 0, e, f - e, kBlack);
+        Band(dc, e, e, f - e, 2 * e, kDark);
+        Band(dc, e, e, 2 * e, f - 2 * e, kDark);
+        Band(dc, 0, f - e, f, f, kWhite);
+        Band(dc, f - e, e, f, f, kWhite);
+    }
+}
+
+}  // namespace
+
 void Graphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
-                               int size) {
+                               int size, int dpi) {
     WindowDc dc(ToHwnd(window));
     if (dc.get() == nullptr) return;
+    // On a 96-dpi screen the classic pictures, stretched; above it the face is drawn at its own
+    // size, so its edges and the icon stay sharp.
+    const bool classic = dpi <= plat::kBaseDpi;
+    const int composedSide = classic ? kFaceSize : size;
     HDC faceDc = CreateCompatibleDC(dc.get());
     HDC composed = CreateCompatibleDC(dc.get());
-    HBITMAP canvas = CreateCompatibleBitmap(dc.get(), kFaceSize, kFaceSize);
+    HBITMAP canvas = CreateCompatibleBitmap(dc.get(), composedSide, composedSide);
     HGDIOBJ oldFace = SelectObject(faceDc, Face(pressed));
     HGDIOBJ oldCanvas = SelectObject(composed, canvas);
-    BitBlt(composed, 0, 0, kFaceSize, kFaceSize, faceDc, 0, 0, SRCCOPY);
-    if (icon != nullptr && *icon) {
-        const int at = pressed ? 2 : 1;
-        DrawIconEx(composed, at, at, reinterpret_cast<HICON>(icon->Get()), 32, 32, 0, nullptr,
-                   DI_NORMAL);
+    const int e = plat::ScaleToDpi(1, dpi);
+    if (classic) {
+        BitBlt(composed, 0, 0, kFaceSize, kFaceSize, faceDc, 0, 0, SRCCOPY);
+    } else {
+        DrawFace(composed, composedSide, e, pressed);
     }
-    StretchBlt(dc.get(), 0, 0, size, size, composed, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
+    if (icon != nullptr && *icon) {
+        HICON hicon = reinterpret_cast<HICON>(icon->Get());
+        const int at = classic ? (pressed ? 2 : 1) : (pressed ? 2 * e : e);
+        const int side = classic ? 32 : IconSide(hicon);
+        DrawIconEx(composed, at, at, hicon, side, side, 0, nullptr, DI_NORMAL);
+    }
+    if (classic) {
+        StretchBlt(dc.get(), 0, 0, size, size, composed, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
+    } else {
+        BitBlt(dc.get(), 0, 0, size, size, composed, 0, 0, SRCCOPY);
+    }
     SelectObject(composed, oldCanvas);
     SelectObject(faceDc, oldFace);
     DeleteObject(canvas);
@@ -142,7 +205,7 @@ void Graphics::FillAndDrawText(plat::WindowRef window, plat::Rect rect, const pl
 }
 
 void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text,
-                            bool selected) {
+                            bool selected, int dpi) {
     WindowDc dc(ToHwnd(window));
     if (dc.get() == nullptr) return;
     // The system's colours, read each time: the user may have changed them since.
@@ -156,12 +219,12 @@ void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string
     DeleteObject(brush);
     SIZE sample{};
     GetTextExtentPoint32W(dc.get(), L"C:\\Samp", 7, &sample);
-    const int y = rect.top + (20 - sample.cy) / 2;
+    const int y = rect.top + (plat::ScaleToDpi(20, dpi) - sample.cy) / 2;
     SetBkMode(dc.get(), OPAQUE);
     SetBkColor(dc.get(), back);
     SetTextColor(dc.get(), fore);
     const std::wstring wide = Widen(text);
-    ExtTextOutW(dc.get(), rect.left + 21, y, ETO_CLIPPED, &r, wide.c_str(),
+    ExtTextOutW(dc.get(), rect.left + plat::ScaleToDpi(21, dpi), y, ETO_CLIPPED, &r, wide.c_str(),
                 static_cast<UINT>(wide.size()), nullptr);
     SelectObject(dc.get(), old);
 }

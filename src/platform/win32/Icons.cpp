@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
+// The image list interface's identifier is defined here: the import libraries lack it.
+#include <initguid.h>
+#include <commoncontrols.h>
 #include <shellapi.h>
 
 #include <climits>
@@ -35,6 +38,9 @@ std::wstring ShellPath(std::string_view utf8) {
     return shortPath;
 }
 
+// The shell's extra-large list.
+constexpr int kExtraLargeSide = 48;
+
 }  // namespace
 
 int Icons::CountIcons(std::string_view module) {
@@ -43,22 +49,114 @@ int Icons::CountIcons(std::string_view module) {
     return count == UINT_MAX ? 0 : static_cast<int>(count);  // UINT_MAX: could not read it
 }
 
-plat::Icon Icons::ModuleIcon(std::string_view module, int index, bool isSmall) {
+plat::Icon Icons::ModuleIcon(std::string_view module, int index, int size) {
     if (index == -1) return {};  // that index counts instead of extracting
     const std::wstring path = ShellPath(module);
-    // Only the size we want is asked for, and the handle is taken only when the call says it
-    // made one: after a failure Wine leaves stale values in the places it was given.
     HICON icon = nullptr;
-    const UINT made = ExtractIconExW(path.c_str(), index, isSmall ? nullptr : &icon,
-                                     isSmall ? &icon : nullptr, 1);
-    if (made == 0 || made == UINT_MAX) return {};
+    if (size == kLargeSide || size == kSmallSide) {
+        // Only the size we want is asked for, and the handle is taken only when the call says it
+        // made one: after a failure Wine leaves stale values in the places it was given.
+        const bool isSmall = size == kSmallSide;
+        const UINT made = ExtractIconExW(path.c_str(), index, isSmall ? nullptr : &icon,
+                                         isSmall ? &icon : nullptr, 1);
+        if (made == 0 || made == UINT_MAX) return {};
+        return OwnIcon(icon);
+    }
+    // Any other size straight from the image of the file that suits it, so a large face gets
+    // the file's large picture rather than the system size blown up.
+    UINT id = 0;
+    const UINT made = PrivateExtractIconsW(path.c_str(), index, size, size, &icon, &id, 1, 0);
+    if (made == 0 || made == UINT_MAX || icon == nullptr) return {};
     return OwnIcon(icon);
 }
 
-plat::Icon Icons::ShellIcon(std::string_view path, bool isSmall) {
+namespace {
+
+// The icon group at `index` in the order the icon calls count them, or the group whose
+// identifier an index below -1 names.
+struct GroupSearch {
+    int wanted = 0;
+    int seen = 0;
+    LPWSTR name = nullptr;
+    std::wstring kept;
+};
+
+BOOL CALLBACK NextGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
+    auto* search = reinterpret_cast<GroupSearch*>(param);
+    if (search->seen++ != search->wanted) return TRUE;
+    if (IS_INTRESOURCE(name)) {
+        search->name = name;
+    } else {
+        search->kept = name;
+        search->name = search->kept.data();
+    }
+    return FALSE;
+}
+
+#pragma pack(push, 2)
+struct GroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+struct GroupHeader {
+    WORD reserved, type, count;
+};
+#pragma pack(pop)
+
+}  // namespace
+
+int Icons::LargestImage(std::string_view module, int index) {
+    if (index == -1) return 0;
+    const std::wstring path = ShellPath(module);
+    HMODULE file = LoadLibraryExW(path.c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (file == nullptr) return 0;
+    GroupSearch search;
+    search.wanted = index;
+    LPCWSTR name = nullptr;
+    if (index < -1) {
+        name = MAKEINTRESOURCEW(-index);
+    } else {
+        EnumResourceNamesW(file, RT_GROUP_ICON, NextGroup, reinterpret_cast<LONG_PTR>(&search));
+        name = search.name;
+    }
+    int largest = 0;
+    HRSRC found = name != nullptr ? FindResourceW(file, name, RT_GROUP_ICON) : nullptr;
+    const DWORD bytes = found != nullptr ? SizeofResource(file, found) : 0;
+    const auto* header =
+        found != nullptr ? static_cast<const GroupHeader*>(LockResource(LoadResource(file, found)))
+                         : nullptr;
+    if (header != nullptr && bytes >= sizeof(GroupHeader)) {
+        const std::size_t fits = (bytes - sizeof(GroupHeader)) / sizeof(GroupEntry);
+        const auto* entries = reinterpret_cast<const GroupEntry*>(header + 1);
+        for (std::size_t i = 0; i < header->count && i < fits; ++i) {
+            const int side = entries[i].width == 0 ? 256 : entries[i].width;  // 0 stands for 256
+            if (side > largest) largest = side;
+        }
+    }
+    FreeLibrary(file);
+    return largest;
+}
+
+plat::Icon Icons::ShellIcon(std::string_view path, int size) {
     const std::wstring wPath = ShellPath(path);
     SHFILEINFOW info{};
-    const UINT flags = SHGFI_ICON | (isSmall ? SHGFI_SMALLICON : 0);
+    if (size >= kExtraLargeSide) {
+        // The shell keeps its extra-large pictures in a list of their own.
+        IImageList* list = nullptr;
+        if (SHGetFileInfoW(wPath.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX) != 0 &&
+            SUCCEEDED(SHGetImageList(SHIL_EXTRALARGE, IID_IImageList,
+                                     reinterpret_cast<void**>(&list))) &&
+            list != nullptr) {
+            HICON icon = nullptr;
+            list->GetIcon(info.iIcon, ILD_TRANSPARENT, &icon);
+            list->Release();
+            if (icon != nullptr) return OwnIcon(icon);
+        }
+    }
+    const UINT flags = SHGFI_ICON | (size <= kSmallSide ? SHGFI_SMALLICON : 0);
     if (SHGetFileInfoW(wPath.c_str(), 0, &info, sizeof info, flags) == 0) return {};
     return OwnIcon(info.hIcon);
 }

@@ -8,8 +8,11 @@ namespace win32 {
 class Icons : public plat::IIcons {
   public:
     int CountIcons(std::string_view module) override;
-    plat::Icon ModuleIcon(std::string_view module, int index, bool isSmall) override;
-    plat::Icon ShellIcon(std::string_view path, bool isSmall) override;
+    using plat::IIcons::ModuleIcon;
+    using plat::IIcons::ShellIcon;
+    plat::Icon ModuleIcon(std::string_view module, int index, int size) override;
+    plat::Icon ShellIcon(std::string_view path, int size) override;
+    int LargestImage(std::string_view module, int index) override;
     plat::ImageList CreateImageList(int size) override;
     plat::Icon Normalize(plat::ImageList& list, const plat::Icon& icon) override;
 };

@@ -2,7 +2,56 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
+#include "platform/win32/Handles.h"
+
 namespace win32 {
+
+namespace {
+
+// Both calls come with Windows 10 1607 (the window's) and 8.1 (the monitor's, in shcore); they
+// are looked up at run time so that a system or a Wine without them still starts, with the
+// screen's own DPI in their place.
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+
+template <typename Fn>
+Fn Lookup(const wchar_t* module, const char* name) {
+    HMODULE handle = GetModuleHandleW(module);
+    if (handle == nullptr) handle = LoadLibraryW(module);
+    if (handle == nullptr) return nullptr;
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
+}
+
+GetDpiForWindowFn WindowDpiCall() {
+    static const auto fn = Lookup<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    return fn;
+}
+
+GetDpiForMonitorFn MonitorDpiCall() {
+    static const auto fn = Lookup<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor");
+    return fn;
+}
+
+int ScreenDpi() {
+    HDC dc = GetDC(nullptr);
+    const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSX) : 0;
+    if (dc != nullptr) ReleaseDC(nullptr, dc);
+    return dpi > 0 ? dpi : plat::kBaseDpi;
+}
+
+int MonitorDpi(HMONITOR monitor) {
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI: what the user chose for the monitor
+    UINT x = 0, y = 0;
+    if (auto fn = MonitorDpiCall(); fn != nullptr && monitor != nullptr &&
+                                    SUCCEEDED(fn(monitor, kEffectiveDpi, &x, &y)) && x > 0) {
+        return static_cast<int>(x);
+    }
+    return ScreenDpi();
+}
+
+}  // namespace
 
 plat::Size Monitors::ScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -11,6 +60,21 @@ plat::Size Monitors::ScreenSize() {
 bool Monitors::OnSomeMonitor(plat::Rect rect) {
     const RECT r{rect.left, rect.top, rect.right, rect.bottom};
     return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+int Monitors::WindowDpi(plat::WindowRef window) {
+    HWND hwnd = ToHwnd(window);
+    if (auto fn = WindowDpiCall(); fn != nullptr && hwnd != nullptr) {
+        if (const UINT dpi = fn(hwnd); dpi > 0) return static_cast<int>(dpi);
+    }
+    return MonitorDpi(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
+}
+
+int Monitors::DpiAt(plat::Rect rect) {
+    // A rectangle of no size still names the monitor its corner is on.
+    const RECT r{rect.left, rect.top, std::max(rect.right, rect.left + 1),
+                 std::max(rect.bottom, rect.top + 1)};
+    return MonitorDpi(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
 }
 
 }  // namespace win32

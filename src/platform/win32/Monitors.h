@@ -9,6 +9,8 @@ class Monitors : public plat::IMonitors {
   public:
     plat::Size ScreenSize() override;
     bool OnSomeMonitor(plat::Rect rect) override;
+    int WindowDpi(plat::WindowRef window) override;
+    int DpiAt(plat::Rect rect) override;
 };
 
 }  // namespace win32

@@ -209,6 +209,11 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
                 return 0;
             }
             break;
+        case WM_DPICHANGED:
+            // The window sizes itself from its own rule, keeping its corner, so the rectangle
+            // the system suggests is not taken.
+            events.OnDpiChanged(LOWORD(wParam));
+            return 0;
         case WM_CLOSE:
             if (events.OnClose()) DestroyWindow(hwnd);
             return 0;
