@@ -74,13 +74,17 @@ class TimedIcons : public plat::IIcons {
         Stopwatch w(m_times, kIcon);
         return m_real.CountIcons(module);
     }
-    plat::Icon ModuleIcon(std::string_view module, int index, bool isSmall) override {
+    plat::Icon ModuleIcon(std::string_view module, int index, int size) override {
         Stopwatch w(m_times, kIcon);
-        return Counted(m_real.ModuleIcon(module, index, isSmall));
+        return Counted(m_real.ModuleIcon(module, index, size));
     }
-    plat::Icon ShellIcon(std::string_view path, bool isSmall) override {
+    plat::Icon ShellIcon(std::string_view path, int size) override {
         Stopwatch w(m_times, kIcon);
-        return Counted(m_real.ShellIcon(path, isSmall));
+        return Counted(m_real.ShellIcon(path, size));
+    }
+    int LargestImage(std::string_view module, int index) override {
+        Stopwatch w(m_times, kIcon);
+        return m_real.LargestImage(module, index);
     }
     plat::ImageList CreateImageList(int size) override {
         Stopwatch w(m_times, kIcon);
@@ -109,6 +113,14 @@ class TimedMonitors : public plat::IMonitors {
     bool OnSomeMonitor(plat::Rect rect) override {
         Stopwatch w(m_times, kPlacement);
         return m_real.OnSomeMonitor(rect);
+    }
+    int WindowDpi(plat::WindowRef window) override {
+        Stopwatch w(m_times, kPlacement);
+        return m_real.WindowDpi(window);
+    }
+    int DpiAt(plat::Rect rect) override {
+        Stopwatch w(m_times, kPlacement);
+        return m_real.DpiAt(rect);
     }
 
   private:

@@ -81,7 +81,7 @@ void UseTheButton(fake::FakePlatform& platform, CLaunchButton& b) {
     b.OnNcHitTest({0, 0});
     b.OnNcLButtonDown();
     b.OnExitSizeMove();
-    b.OnDropFiles({"C:\\a.txt", "C:\\b.txt"});
+    b.OnDropFiles({"C:\\a.txt", "C:\\b.txt"}, 0);
     platform.dialogs.dialogScripts.push_back(Ok);
     b.OnCommand(ID_BUTTON_SETTINGS);
 }
