@@ -102,8 +102,11 @@ class HardKill : public testing::Test {
 TEST_F(HardKill, EveryFinishedChangeSurvivesAnEndTaskRightAfterIt) {
     // A drag with both mouse buttons.
     Start(3);
-    Xdotool({"mousemove", "117", "117", "mousedown", "1", "mousedown", "3", "mousemove", "420",
-             "330", "mousemove", "421", "331", "mouseup", "1", "mouseup", "3"});
+    // Each event given time to arrive, as a hand would: the right press must find the left one
+    // already taken.
+    Xdotool({"mousemove", "117", "117", "sleep", "0.3", "mousedown", "1", "sleep", "0.3",
+             "mousedown", "3", "sleep", "0.3", "mousemove", "420", "330", "sleep", "0.1",
+             "mousemove", "421", "331", "sleep", "0.3", "mouseup", "1", "mouseup", "3"});
     ASSERT_TRUE(e2e::WaitUntil([&] { return ButtonAt(403, 313) != nullptr; }, 5s));
     KillWhenSettled();
 
