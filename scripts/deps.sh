@@ -3,10 +3,9 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ googletest                          # native build and unit tests
-    clang libclang-rt-14-dev                                  # the fuzz targets (libFuzzer)
+    clang libclang-rt-14-dev                                  # the fuzz targets; the second compiler
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix     # the Windows build
     binutils-mingw-w64-x86-64
-    clang                                                     # the second compiler, same target
     nsis                                                      # the installer
     wine wine64                                               # running it here
     xvfb x11-utils xdotool imagemagick fonts-ipafont-gothic   # a screen, clicks, screenshots, fonts
