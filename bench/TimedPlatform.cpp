@@ -141,11 +141,6 @@ class TimedWindows : public plat::IWindows {
         Stopwatch w(m_times, kWindow);
         return m_real.CreatePopup(spec, events);
     }
-    plat::WindowRef CreateModeless(const plat::DialogTemplate& dialog, plat::WindowRef owner,
-                                   plat::IPopupEvents& events) override {
-        Stopwatch w(m_times, kWindow);
-        return m_real.CreateModeless(dialog, owner, events);
-    }
     void ShowWindow(plat::WindowRef window, int command) override {
         Stopwatch w(m_times, kPlacement);
         m_real.ShowWindow(window, command);

@@ -56,23 +56,6 @@ const plat::DialogTemplate& About() {
     return t;
 }
 
-// A launch button: a bare popup that takes dropped files. Its two push buttons are never shown.
-const plat::DialogTemplate& Button() {
-    static const plat::DialogTemplate t{
-        IDD_BUTTON,
-        "",
-        kPopup | kDsSetFont,
-        kExAcceptFiles,
-        187,
-        93,
-        kDialogFont,
-        9,
-        {
-            {1, "BUTTON", "OK", kBsDefPushButton | kTabStop, 130, 7, 50, 14, true},
-            {2, "BUTTON", text::kCancel, kBsPushButton | kTabStop, 130, 24, 50, 14, true},
-        }};
-    return t;
-}
 
 const plat::DialogTemplate& ButtonSize() {
     static const plat::DialogTemplate t{

@@ -42,7 +42,6 @@ const plat::DialogTemplate& Order();
 const plat::DialogTemplate& Setting();
 const plat::DialogTemplate& IconChange();
 const plat::DialogTemplate& ButtonSize();
-const plat::DialogTemplate& Button();
 
 // The clock settings dialog.
 inline constexpr int kWatchTextColour = 1027;

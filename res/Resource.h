@@ -8,7 +8,6 @@
 #define IDB_FACE_PRESSED 131
 
 #define IDD_ABOUTBOX 100
-#define IDD_BUTTON 131
 #define IDD_SETTING 132
 #define IDD_ICONCHANGE 135
 #define IDD_ORDER 136

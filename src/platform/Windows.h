@@ -107,10 +107,8 @@ class IWindows {
     virtual int RunMessageLoop() = 0;
     virtual void PostQuit(int exitCode) = 0;
 
-    // The program's own popup windows: a window of a class of ours, or a modeless dialog.
+    // The program's own popup windows: windows of classes of ours.
     virtual WindowRef CreatePopup(const PopupSpec& spec, IPopupEvents& events) = 0;
-    virtual WindowRef CreateModeless(const DialogTemplate& dialog, WindowRef owner,
-                                     IPopupEvents& events) = 0;
     virtual void ShowWindow(WindowRef window, int command) = 0;
     virtual void DestroyWindow(WindowRef window) = 0;
     virtual void SetWindowPos(WindowRef window, ZOrder z, int x, int y, int cx, int cy,

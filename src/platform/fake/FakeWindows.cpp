@@ -83,22 +83,6 @@ plat::WindowRef FakeWindows::CreatePopup(const plat::PopupSpec& spec, plat::IPop
     return ref;
 }
 
-plat::WindowRef FakeWindows::CreateModeless(const plat::DialogTemplate& dialog,
-                                            plat::WindowRef owner, plat::IPopupEvents& events) {
-    m_log.push_back("Windows.CreateModeless " + std::to_string(dialog.id));
-    const plat::WindowRef ref{m_nextWindow++};
-    FakeWindow w;
-    w.popup = &events;
-    w.dialog = &dialog;
-    w.className = "#" + std::to_string(dialog.id);
-    w.style = dialog.style;
-    w.exStyle = dialog.exStyle;
-    w.owner = owner;
-    w.visible = (dialog.style & plat::ws::kVisible) != 0;
-    windows[ref.value] = w;
-    events.OnCreate(ref);
-    return ref;
-}
 
 std::vector<plat::WindowRef> FakeWindows::WindowsOf(const std::string& className) const {
     std::vector<plat::WindowRef> out;

@@ -16,7 +16,6 @@ struct FakeWindow {
     plat::MainWindowSpec spec;  // the main window's
     plat::IMainWindowEvents* events = nullptr;
     plat::IPopupEvents* popup = nullptr;
-    const plat::DialogTemplate* dialog = nullptr;  // a modeless dialog's template
     std::string className;
     std::string text;
     unsigned style = 0;
@@ -40,8 +39,6 @@ class FakeWindows : public plat::IWindows {
     int RunMessageLoop() override;
     void PostQuit(int exitCode) override;
     plat::WindowRef CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) override;
-    plat::WindowRef CreateModeless(const plat::DialogTemplate& dialog, plat::WindowRef owner,
-                                   plat::IPopupEvents& events) override;
     void ShowWindow(plat::WindowRef window, int command) override;
     void DestroyWindow(plat::WindowRef window) override;
     void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
@@ -61,7 +58,7 @@ class FakeWindows : public plat::IWindows {
     void SetToolTip(plat::WindowRef window, std::string_view text) override;
 
     FakeWindow* Find(plat::WindowRef window);
-    // The live windows of one class (popups) or template ("#131": modeless dialogs), in order.
+    // The live windows of one class, in order.
     std::vector<plat::WindowRef> WindowsOf(const std::string& className) const;
     // A handle for a window of the fake's own, such as a running dialog.
     plat::WindowRef NewRef() { return plat::WindowRef{m_nextWindow++}; }

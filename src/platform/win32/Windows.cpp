@@ -148,14 +148,13 @@ unsigned HeldKeys() {
     return keys;
 }
 
-plat::IPopupEvents* EventsOf(HWND hwnd, bool dialog) {
-    return reinterpret_cast<plat::IPopupEvents*>(
-        GetWindowLongPtrW(hwnd, dialog ? DWLP_USER : GWLP_USERDATA));
+plat::IPopupEvents* EventsOf(HWND hwnd) {
+    return reinterpret_cast<plat::IPopupEvents*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 void RemoveToolTip(HWND hwnd);
 
-// One dispatch for both kinds of popup. Sets `handled` when the events took the message and
+// The popups' dispatch. Sets `handled` when the events took the message and
 // `result` is the answer; otherwise default processing follows.
 LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                  bool& handled) {
@@ -237,7 +236,7 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
-    plat::IPopupEvents* events = EventsOf(hwnd, false);
+    plat::IPopupEvents* events = EventsOf(hwnd);
     if (events == nullptr && msg == WM_GETMINMAXINFO) events = t_creating;
     if (events == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
     if (msg == WM_CREATE) {
@@ -252,21 +251,6 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return handled ? result : DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-INT_PTR CALLBACK ModelessProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        reinterpret_cast<plat::IPopupEvents*>(lParam)->OnCreate(ToRef(hwnd));
-        return FALSE;
-    }
-    plat::IPopupEvents* events = EventsOf(hwnd, true);
-    if (events == nullptr) return FALSE;
-    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, DWLP_USER, 0);
-    bool handled = false;
-    const LRESULT result = Dispatch(*events, hwnd, msg, wParam, lParam, handled);
-    if (!handled) return FALSE;
-    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
-    return TRUE;
-}
 
 HWND InsertAfter(plat::ZOrder z) {
     switch (z) {
@@ -308,14 +292,6 @@ plat::WindowRef Windows::CreatePopup(const plat::PopupSpec& spec, plat::IPopupEv
     return ToRef(hwnd);
 }
 
-plat::WindowRef Windows::CreateModeless(const plat::DialogTemplate& dialog, plat::WindowRef owner,
-                                        plat::IPopupEvents& events) {
-    const std::vector<WORD> words = BuildDialogTemplate(dialog);
-    HWND hwnd = CreateDialogIndirectParamW(
-        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()),
-        ToHwnd(owner), ModelessProc, reinterpret_cast<LPARAM>(&events));
-    return ToRef(hwnd);
-}
 
 void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
                            unsigned flags) {

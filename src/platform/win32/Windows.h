@@ -12,8 +12,6 @@ class Windows : public plat::IWindows {
     int RunMessageLoop() override;
     void PostQuit(int exitCode) override;
     plat::WindowRef CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) override;
-    plat::WindowRef CreateModeless(const plat::DialogTemplate& dialog, plat::WindowRef owner,
-                                   plat::IPopupEvents& events) override;
     void ShowWindow(plat::WindowRef window, int command) override;
     void DestroyWindow(plat::WindowRef window) override;
     void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
