@@ -111,11 +111,18 @@ wine_env_up() {
     wine_env_desktop || return 1
 }
 
+# Waits for a process this script started to end. A killed process ends with a failing status,
+# which must not fail the caller: the test command ends through here, under `set -e`.
+wine_env_reap() {
+    [ -n "$1" ] || return 0
+    wait "$1" 2>/dev/null || true
+}
+
 # From the prefix in use to the one of a screen at `dpi` on the same display: the old prefix's
 # programs end, the new one is made once and its desktop started.
 wine_env_dpi() {
     wineserver -k >/dev/null 2>&1 || true
-    [ -n "$BRISALTO_DESKTOP_PID" ] && wait "$BRISALTO_DESKTOP_PID" 2>/dev/null
+    wine_env_reap "$BRISALTO_DESKTOP_PID"
     export BRISALTO_DPI=$1
     export WINEPREFIX=$BRISALTO_ROOT/build/wineprefix-$1
     wine_env_prefix || return 1
@@ -124,10 +131,10 @@ wine_env_dpi() {
 
 wine_env_down() {
     wineserver -k >/dev/null 2>&1 || true
-    [ -n "$BRISALTO_DESKTOP_PID" ] && wait "$BRISALTO_DESKTOP_PID" 2>/dev/null
+    wine_env_reap "$BRISALTO_DESKTOP_PID"
     if [ -n "$BRISALTO_XVFB_PID" ]; then
-        kill "$BRISALTO_XVFB_PID" 2>/dev/null
-        wait "$BRISALTO_XVFB_PID" 2>/dev/null
+        kill "$BRISALTO_XVFB_PID" 2>/dev/null || true
+        wine_env_reap "$BRISALTO_XVFB_PID"
     fi
     BRISALTO_XVFB_PID=
     BRISALTO_DESKTOP_PID=
