@@ -41,7 +41,9 @@ plat::PopupSpec CLaunchButton::WindowSpec(plat::WindowRef owner) {
 
 void CLaunchButton::OnCreate(plat::WindowRef self) { m_hWnd = self; }
 
-void CLaunchButton::OnDestroy() {
+void CLaunchButton::OnDestroy() { ReleaseWindow(); }
+
+void CLaunchButton::ReleaseWindow() {
     // The object may outlive its window a while (see the main window's retired buttons); its
     // icon goes now.
     m_hWnd = {};

@@ -29,6 +29,9 @@ class CLaunchButton : public plat::IPopupEvents {
     // What that window is: a bare popup that takes dropped files.
     static plat::PopupSpec WindowSpec(plat::WindowRef owner);
     plat::WindowRef Window() const { return m_hWnd; }
+    // The program ends: the window stays up until the process takes it, no longer this object's
+    // (its handlers still on the stack find no window and stop).
+    void ReleaseWindow();
 
     // Shows the record: place, size, z-order, icon, launch data, tip.
     void ApplyInfo(const ButtonInfo& info, int option);

@@ -105,6 +105,8 @@ class IWindows {
     virtual WindowRef CreateMainWindow(const MainWindowSpec& spec, IMainWindowEvents& events) = 0;
     // Runs until the quit message and returns its exit code.
     virtual int RunMessageLoop() = 0;
+    // Ends the loop with `exitCode`. From this call on no window of the program reports an
+    // event: each stays up, bare, until it is destroyed or the process ends and takes them all.
     virtual void PostQuit(int exitCode) = 0;
 
     // The program's own popup windows: windows of classes of ours.

@@ -449,7 +449,20 @@ void CMainWnd::OnClose() {
     // from under it; it is refused as the exit command is.
     if (!ConfirmNoDialogOpen()) return;
     SaveOnExit();
-    m_platform.Windows().DestroyWindow(m_hWnd);
+    Quit();
+}
+
+void CMainWnd::Quit() {
+    // Everything is stored. The windows are left to the end of the process, which takes them
+    // all at once: destroying a thousand buttons one by one keeps the window system busy for
+    // seconds. From here no window reports to its object, and the objects wait for the end of
+    // the loop.
+    for (auto& button : m_buttons) {
+        button->ReleaseWindow();
+        m_retired.push_back(std::move(button));
+    }
+    m_buttons.clear();
+    m_platform.Windows().PostQuit(0);
 }
 
 bool CMainWnd::OnQueryEndSession(bool defaultAnswer) {
@@ -459,11 +472,10 @@ bool CMainWnd::OnQueryEndSession(bool defaultAnswer) {
 }
 
 void CMainWnd::OnDestroyed() {
-    // The button windows went with their owner; their objects wait for the end of the loop.
-    for (auto& button : m_buttons) m_retired.push_back(std::move(button));
-    m_buttons.clear();
+    // Only the end of the process destroys the main window; should anything else, the button
+    // windows went with their owner and the program ends.
     m_hWnd = {};
-    m_platform.Windows().PostQuit(0);
+    Quit();
 }
 
 void CMainWnd::OnDisplayChange() {

@@ -59,6 +59,8 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
 
     // Everything an orderly end writes, in its order.
     void SaveOnExit();
+    // Ends the message loop, leaving the windows to the end of the process.
+    void Quit();
 
     // plat::IMainWindowEvents
     bool OnCreate(plat::WindowRef self) override;

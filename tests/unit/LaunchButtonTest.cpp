@@ -321,9 +321,4 @@ TEST_F(Buttons, EnterEscapeAndCloseNeverEndAButton) {
     EXPECT_FALSE(window(0).destroyed);
 }
 
-TEST_F(Buttons, ShutdownDestroysEveryButtonWindowWithTheMainWindow) {
-    h.main().OnClose();
-    for (const auto& [id, w] : h.platform.windows.windows) EXPECT_TRUE(w.destroyed);
-}
-
 }  // namespace

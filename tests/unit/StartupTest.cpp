@@ -178,12 +178,21 @@ class Shutdown : public testing::Test {
     Harness h;
 };
 
-TEST_F(Shutdown, CloseWritesEveryButtonThenTheClockFlagThenDestroysAndQuits) {
+TEST_F(Shutdown, CloseWritesEveryButtonThenTheClockFlagThenQuitsLeavingTheWindowsToTheProcess) {
+    const auto buttons = h.platform.windows.WindowsOf("BrisaltoButton");
+    ASSERT_EQ(buttons.size(), 2u);
     h.main().OnClose();
     EXPECT_EQ(h.Calls("Store.Write").size(), 2u * 8 + 1);
     EXPECT_LT(h.IndexOf("Store.WriteInt Btn2/Option=0"), h.IndexOf("Store.WriteInt Watch/Show=0"));
-    EXPECT_LT(h.IndexOf("Store.WriteInt Watch/Show=0"), h.IndexOf("Windows.DestroyWindow"));
-    EXPECT_LT(h.IndexOf("Windows.DestroyWindow"), h.IndexOf("Windows.PostQuit 0"));
+    EXPECT_LT(h.IndexOf("Store.WriteInt Watch/Show=0"), h.IndexOf("Windows.PostQuit 0"));
+    // No window is destroyed one by one, and none reports to an object any more.
+    EXPECT_TRUE(h.Calls("Windows.DestroyWindow").empty());
+    for (const auto window : buttons) {
+        EXPECT_FALSE(h.platform.windows.Find(window)->destroyed);
+        EXPECT_EQ(h.platform.windows.Find(window)->popup, nullptr);
+    }
+    EXPECT_EQ(h.platform.windows.Find(h.main().Window())->events, nullptr);
+    EXPECT_EQ(h.main().ButtonCount(), 0);
     // "Num" is always current; it is not written at shutdown.
     EXPECT_TRUE(h.Calls("Store.WriteInt Button/Num").empty());
     // Right and bottom are the window's edges at saving time.

@@ -56,6 +56,10 @@ int FakeWindows::RunMessageLoop() {
 void FakeWindows::PostQuit(int exitCode) {
     m_log.push_back("Windows.PostQuit " + std::to_string(exitCode));
     quitCode = exitCode;
+    for (auto& [id, w] : windows) {
+        w.events = nullptr;
+        w.popup = nullptr;
+    }
 }
 
 plat::Point FakeWindows::CursorPos() { return cursor; }

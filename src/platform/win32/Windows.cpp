@@ -112,8 +112,6 @@ int Windows::RunMessageLoop() {
     return static_cast<int>(msg.wParam);
 }
 
-void Windows::PostQuit(int exitCode) { PostQuitMessage(exitCode); }
-
 plat::Point Windows::CursorPos() {
     POINT p{};
     GetCursorPos(&p);
@@ -290,6 +288,24 @@ plat::WindowRef Windows::CreatePopup(const plat::PopupSpec& spec, plat::IPopupEv
                                 ToHwnd(spec.owner), nullptr, instance, &events);
     t_creating = outer;
     return ToRef(hwnd);
+}
+
+namespace {
+// Unhooks one of the program's windows from its object; the window stays as it is.
+BOOL CALLBACK ReleaseFromObject(HWND hwnd, LPARAM) {
+    const auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
+    if (proc == MainWindowProc) StopForegroundWatch(hwnd);
+    if (proc == MainWindowProc || proc == PopupProc) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    return TRUE;
+}
+}  // namespace
+
+void Windows::PostQuit(int exitCode) {
+    // Destroying a thousand windows one by one keeps the window system busy for seconds; the end
+    // of the process takes them all at once, without a message to any of them. Until then none
+    // reports to its object: the objects go first.
+    EnumThreadWindows(GetCurrentThreadId(), ReleaseFromObject, 0);
+    PostQuitMessage(exitCode);
 }
 
 
