@@ -57,7 +57,7 @@ void CLaunchButton::ApplyInfo(const ButtonInfo& info, int option) {
     m_option = option;
     const plat::Point at = OnScreen(m_info.rect.left, m_info.rect.top);
     m_dpi = m_platform.Monitors().DpiAt({at.x, at.y, at.x + 1, at.y + 1});
-    PlaceWindow(at.x, at.y, Side(), Side());
+    PlaceOnScreen(at, Side(), Side());
     LoadFaceIcon();
 
     m_launcher.SetApp(m_hWnd, m_info.appName, m_info.dir, m_info.parm, m_info.showMode);
@@ -133,7 +133,10 @@ plat::Point CLaunchButton::OnScreen(int x, int y) {
 }
 
 void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
-    const plat::Point at = OnScreen(x, y);
+    PlaceOnScreen(OnScreen(x, y), cx, cy);
+}
+
+void CLaunchButton::PlaceOnScreen(plat::Point at, int cx, int cy) {
     const auto z = (m_option & kOptionTopmost) ? m_host.TopBand({at.x, at.y, at.x + cx, at.y + cy})
                                                : plat::ZOrder::NoTopmost;
     m_platform.Windows().SetWindowPos(m_hWnd, z, at.x, at.y, cx, cy,

@@ -70,6 +70,8 @@ class CLaunchButton : public plat::IPopupEvents {
     int m_moveMode = 0;
 
   private:
+    // PlaceWindow for a place already known to be on a monitor.
+    void PlaceOnScreen(plat::Point at, int cx, int cy);
     bool Inside(plat::Point client);
     void ShowMenu(plat::Point client);
     void ToggleTopmost();

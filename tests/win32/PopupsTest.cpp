@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "button/LaunchButton.h"
 #include "platform/win32/Graphics.h"
@@ -118,21 +119,31 @@ TEST_F(Popups, TheFaceIsPaintedRaisedOrSunkenAtAnySize) {
     ReleaseDC(hwnd, dc);
 }
 
-TEST_F(Popups, TheTipIsOneToolWhoseTextIsReplaced) {
+TEST_F(Popups, TheTipIsOneToolFromThePointersFirstVisitWhoseTextIsReplaced) {
     windows.SetToolTip(events.window, "EDIT.EXE");
     windows.SetToolTip(events.window, "エディタ");
+    // Nothing is registered until the pointer comes over the window.
+    EXPECT_EQ(GetPropW(hwnd, L"BrisaltoToolTip"), nullptr);
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     HWND tip = static_cast<HWND>(GetPropW(hwnd, L"BrisaltoToolTip"));
     ASSERT_NE(tip, nullptr);
     const LRESULT tools = SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0);
     EXPECT_TRUE(GetWindowLongPtrW(tip, GWL_STYLE) & TTS_ALWAYSTIP);
-    wchar_t text[80] = {};
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.hwnd = hwnd;
-    ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
-    ti.lpszText = text;
-    SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
-    EXPECT_STREQ(text, L"エディタ");
+    const auto textOfTool = [&] {
+        wchar_t text[80] = {};
+        TTTOOLINFOW ti{};
+        ti.cbSize = sizeof ti;
+        ti.hwnd = hwnd;
+        ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
+        ti.lpszText = text;
+        SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
+        return std::wstring(text);
+    };
+    EXPECT_EQ(textOfTool(), L"エディタ");
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
+    windows.SetToolTip(events.window, "EDIT.EXE");
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), tools) << "still one tool";
+    EXPECT_EQ(textOfTool(), L"EDIT.EXE");
     // The window's tool goes with the window.
     DestroyWindow(hwnd);
     EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), tools - 1);

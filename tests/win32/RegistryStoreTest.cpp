@@ -98,6 +98,8 @@ TEST_F(Registry, ValuesOfTheWrongTypeReadAsTheDefault) {
     Put(L"ExpandSz", REG_EXPAND_SZ, text, sizeof text);
     Put(L"BigEndian", REG_DWORD_BIG_ENDIAN, &five, sizeof five);
     Put(L"None", REG_NONE, blob, sizeof blob);
+    const std::vector<BYTE> bigBlob(8192, 0x41);
+    Put(L"BigBinary", REG_BINARY, bigBlob.data(), static_cast<DWORD>(bigBlob.size()));
 
     EXPECT_EQ(store.ReadInt(kSection, "StringForInt", 36), 36);
     EXPECT_EQ(store.ReadString(kSection, "IntForString", "dflt"), "dflt");
@@ -110,6 +112,7 @@ TEST_F(Registry, ValuesOfTheWrongTypeReadAsTheDefault) {
     EXPECT_EQ(store.ReadInt(kSection, "BigEndian", 36), 36);
     EXPECT_EQ(store.ReadInt(kSection, "None", 36), 36);
     EXPECT_EQ(store.ReadString(kSection, "None", "dflt"), "dflt");
+    EXPECT_EQ(store.ReadString(kSection, "BigBinary", "dflt"), "dflt");
 }
 
 TEST_F(Registry, StringsWithoutTerminatorOrWithAnOddLengthReadSafely) {

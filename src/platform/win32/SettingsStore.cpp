@@ -8,6 +8,9 @@ namespace win32 {
 
 namespace {
 
+// Room for a long path and its arguments.
+constexpr size_t kFirstReadChars = 520;
+
 HKEY CreateKey(HKEY parent, const std::wstring& path) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -74,17 +77,19 @@ std::string SettingsStore::ReadString(std::string_view section, std::string_view
     const std::wstring name = Widen(key);
     std::string text(fallback);
     InSection(section, [&](HKEY k) -> LONG {
-        // The value may change size between the two queries; ask again until it fits.
-        for (int attempt = 0; attempt < 4; ++attempt) {
+        // One query where the value fits the first buffer, as nearly every one does (each query
+        // is a trip to the registry). A longer one is asked again in a buffer of its size,
+        // until it fits: it may grow between two queries.
+        std::vector<wchar_t> buffer(kFirstReadChars);
+        for (int attempt = 0; attempt < 5; ++attempt) {
             DWORD type = 0;
-            DWORD size = 0;
-            LONG rc = RegQueryValueExW(k, name.c_str(), nullptr, &type, nullptr, &size);
-            if (rc != ERROR_SUCCESS || type != REG_SZ) return rc;
-            std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
             DWORD got = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-            rc = RegQueryValueExW(k, name.c_str(), nullptr, &type,
-                                  reinterpret_cast<BYTE*>(buffer.data()), &got);
-            if (rc == ERROR_MORE_DATA) continue;
+            const LONG rc = RegQueryValueExW(k, name.c_str(), nullptr, &type,
+                                             reinterpret_cast<BYTE*>(buffer.data()), &got);
+            if (rc == ERROR_MORE_DATA && type == REG_SZ) {
+                buffer.assign(got / sizeof(wchar_t) + 1, L'\0');
+                continue;
+            }
             if (rc != ERROR_SUCCESS || type != REG_SZ) return rc;
             // A stored string need not carry its terminator; stop at the first one if it does.
             std::wstring_view stored(buffer.data(), got / sizeof(wchar_t));

@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -150,6 +151,7 @@ plat::IPopupEvents* EventsOf(HWND hwnd) {
     return reinterpret_cast<plat::IPopupEvents*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
+void AddToolOnFirstVisit(HWND hwnd, WPARAM wParam, LPARAM lParam);
 void RemoveToolTip(HWND hwnd);
 
 // The popups' dispatch. Sets `handled` when the events took the message and
@@ -189,6 +191,7 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
             events.OnRButtonDown(at, keys);
             return 0;
         case WM_MOUSEMOVE:
+            AddToolOnFirstVisit(hwnd, wParam, lParam);
             events.OnMouseMove(at, keys);
             return 0;
         case WM_DROPFILES:
@@ -215,7 +218,6 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
             if (events.OnClose()) DestroyWindow(hwnd);
             return 0;
         case WM_DESTROY:
-            RemoveToolTip(hwnd);
             events.OnDestroy();
             break;
         default:
@@ -234,6 +236,8 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
+    // A window's tool goes with the window, whether or not it still reports to an object.
+    if (msg == WM_NCDESTROY) RemoveToolTip(hwnd);
     plat::IPopupEvents* events = EventsOf(hwnd);
     if (events == nullptr && msg == WM_GETMINMAXINFO) events = t_creating;
     if (events == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -368,46 +372,81 @@ void Windows::ReleaseCapture() { ::ReleaseCapture(); }
 
 void Windows::SetFocus(plat::WindowRef window) { ::SetFocus(ToHwnd(window)); }
 
-void Windows::SetToolTip(plat::WindowRef window, std::string_view text) {
-    HWND hwnd = ToHwnd(window);
-    // One tip control serves every window of the program, each window one tool of it: a
-    // thousand buttons then cost a thousand tools, not a thousand more windows.
+namespace {
+
+// One tip control serves every window of the program, each window one tool of it: a thousand
+// buttons then cost a thousand tools, not a thousand more windows. A window becomes a tool
+// when the pointer first comes over it, not when it is made: a thousand tools registered at
+// start-up cost as long as showing a hundred buttons.
+struct Tip {
+    std::wstring text;
+    bool tool = false;  // registered with the tip control
+};
+
+std::unordered_map<HWND, Tip>& Tips() {
+    static std::unordered_map<HWND, Tip> tips;
+    return tips;
+}
+
+HWND TipControl(HWND forWindow) {
     static HWND tip = nullptr;
-    if (tip == nullptr || !IsWindow(tip)) {
-        HWND owner = GetWindow(hwnd, GW_OWNER);
-        tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              owner != nullptr ? owner : hwnd, nullptr, GetModuleHandleW(nullptr),
-                              nullptr);
-        if (tip == nullptr) return;
-        SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
-    }
-    std::wstring wide = Widen(text);
+    if (tip != nullptr && IsWindow(tip)) return tip;
+    HWND owner = GetWindow(forWindow, GW_OWNER);
+    tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                          owner != nullptr ? owner : forWindow, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+    if (tip == nullptr) return nullptr;
+    SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
+    // The tools of a control that went are gone with it.
+    for (auto& [window, entry] : Tips()) entry.tool = false;
+    return tip;
+}
+
+TTTOOLINFOW ToolOf(HWND hwnd, std::wstring* text) {
     TTTOOLINFOW ti{};
     ti.cbSize = sizeof ti;
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.hwnd = hwnd;
     ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
-    ti.lpszText = wide.data();
-    if (GetPropW(hwnd, kTipProperty) == nullptr) {
-        SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-        SetPropW(hwnd, kTipProperty, tip);
-    } else {
-        SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
-    }
+    ti.lpszText = text != nullptr ? text->data() : nullptr;
+    return ti;
 }
 
-namespace {
-// A window's tool goes with the window.
+void AddToolOnFirstVisit(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    auto it = Tips().find(hwnd);
+    if (it == Tips().end() || it->second.tool) return;
+    HWND tip = TipControl(hwnd);
+    if (tip == nullptr) return;
+    TTTOOLINFOW ti = ToolOf(hwnd, &it->second.text);
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    SetPropW(hwnd, kTipProperty, tip);
+    it->second.tool = true;
+    // From the next move on the control watches the window itself; this one it is told of.
+    const DWORD pos = GetMessagePos();
+    MSG move{hwnd, WM_MOUSEMOVE, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+             {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)}};
+    SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+}
+
 void RemoveToolTip(HWND hwnd) {
+    Tips().erase(hwnd);
     auto tip = static_cast<HWND>(RemovePropW(hwnd, kTipProperty));
     if (tip == nullptr || !IsWindow(tip)) return;
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.hwnd = hwnd;
-    ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
+    TTTOOLINFOW ti = ToolOf(hwnd, nullptr);
     SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
+
 }  // namespace
+
+void Windows::SetToolTip(plat::WindowRef window, std::string_view text) {
+    HWND hwnd = ToHwnd(window);
+    Tip& entry = Tips()[hwnd];
+    entry.text = Widen(text);
+    if (!entry.tool) return;
+    TTTOOLINFOW ti = ToolOf(hwnd, &entry.text);
+    if (HWND tip = TipControl(hwnd); tip != nullptr && entry.tool)
+        SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+}
 
 }  // namespace win32
