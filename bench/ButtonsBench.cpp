@@ -89,6 +89,10 @@ class Started {
 
     // Seconds from `start` until the window captioned `caption` shows `count` owned windows.
     double WaitShown(Clock::time_point start, const wchar_t* caption, int count) {
+        // Counting a thousand windows of another process is a thousand trips to the window
+        // server, which then serves the program all the slower; so no count before the program
+        // first waits for input (its message loop has begun), then as few as it takes.
+        WaitForInputIdle(m_info.hProcess, 300000);
         e2e::WaitUntil(
             [&] {
                 if (m_owner == nullptr) m_owner = e2e::FindWindowOf(Id(), nullptr, caption);

@@ -15,7 +15,7 @@ namespace plat {
 class IPopupEvents {
   public:
     virtual ~IPopupEvents() = default;
-    // The window exists (creation, or a modeless dialog's initialisation).
+    // The window exists.
     virtual void OnCreate(WindowRef /*self*/) {}
     // Inside the platform's paint cycle; drawing goes through the graphics port.
     virtual void OnPaint() {}

@@ -1,5 +1,5 @@
-// The windows port: the hidden main window and the message loop, the program's popups and
-// modeless dialogs, their place, size, z-order, timers and input, and tool tips.
+// The windows port: the hidden main window and the message loop, the program's popups (buttons
+// and the clock), their place, size, z-order, timers and input, and tool tips.
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
-// The hidden main window, the program's own popup windows (buttons, clock) and modeless
-// dialogs, and what the logic does with windows.
+// The hidden main window, the program's own popup windows (buttons, clock), and what the logic
+// does with windows.
 #include "platform/win32/Windows.h"
 
 #include <windows.h>

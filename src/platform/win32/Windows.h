@@ -1,4 +1,4 @@
-// Windows on USER32: the hidden main window, the message loop, popups and modeless dialogs.
+// Windows on USER32: the hidden main window, the message loop and the program's popups.
 #pragma once
 
 #include "platform/Platform.h"
