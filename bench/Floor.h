@@ -9,7 +9,7 @@ namespace bench {
 
 // Seconds spent in each step, summed over all entries.
 struct FloorSteps {
-    double store = 0, icon = 0, window = 0, placement = 0;
+    double store = 0, icon = 0, window = 0, placement = 0, paint = 0;
     int shown = 0;
 };
 

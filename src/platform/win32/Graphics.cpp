@@ -41,6 +41,41 @@ HBITMAP Face(bool pressed) {
     return faces[pressed ? 1 : 0];
 }
 
+// The classic face is composed in one canvas kept for the program's life, from the two face
+// pictures kept in DCs of their own: a painting at 96 dpi makes and frees no GDI object.
+// Should the system refuse one of them, the next painting asks again.
+struct ClassicCanvas {
+    HDC faces[2] = {nullptr, nullptr};
+    HDC canvas = nullptr;
+    HBITMAP bitmap = nullptr;
+
+    bool Ready() {
+        if (canvas != nullptr && bitmap != nullptr && faces[0] != nullptr && faces[1] != nullptr)
+            return true;
+        HDC screen = GetDC(nullptr);
+        for (int pressed = 0; pressed < 2; ++pressed) {
+            if (faces[pressed] == nullptr && (faces[pressed] = CreateCompatibleDC(screen)))
+                SelectObject(faces[pressed], Face(pressed != 0));
+        }
+        if (canvas == nullptr) canvas = CreateCompatibleDC(screen);
+        if (canvas != nullptr && bitmap == nullptr &&
+            (bitmap = CreateCompatibleBitmap(screen, kFaceSize, kFaceSize)))
+            SelectObject(canvas, bitmap);
+        ReleaseDC(nullptr, screen);
+        return canvas != nullptr && bitmap != nullptr && faces[0] != nullptr && faces[1] != nullptr;
+    }
+};
+
+// The classic face with the icon over it, stretched to the window's `size`.
+void PaintClassicFace(HDC dc, bool pressed, HICON icon, int size) {
+    static ClassicCanvas c;
+    if (!c.Ready()) return;
+    BitBlt(c.canvas, 0, 0, kFaceSize, kFaceSize, c.faces[pressed ? 1 : 0], 0, 0, SRCCOPY);
+    const int at = pressed ? 2 : 1;
+    if (icon != nullptr) DrawIconEx(c.canvas, at, at, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    StretchBlt(dc, 0, 0, size, size, c.canvas, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
+}
+
 void ReleaseFont(std::uintptr_t font) { DeleteObject(reinterpret_cast<HFONT>(font)); }
 
 }  // namespace
@@ -100,35 +135,25 @@ void Graphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat:
     if (dc.get() == nullptr) return;
     // On a 96-dpi screen the classic pictures, stretched; above it the face is drawn at its own
     // size, so its edges and the icon stay sharp.
-    const bool classic = dpi <= plat::kBaseDpi;
-    const int composedSide = classic ? kFaceSize : size;
-    HDC faceDc = CreateCompatibleDC(dc.get());
+    HICON hicon = icon != nullptr && *icon ? reinterpret_cast<HICON>(icon->Get()) : nullptr;
+    if (dpi <= plat::kBaseDpi) {
+        PaintClassicFace(dc.get(), pressed, hicon, size);
+        return;
+    }
     HDC composed = CreateCompatibleDC(dc.get());
-    HBITMAP canvas = CreateCompatibleBitmap(dc.get(), composedSide, composedSide);
-    HGDIOBJ oldFace = SelectObject(faceDc, Face(pressed));
+    HBITMAP canvas = CreateCompatibleBitmap(dc.get(), size, size);
     HGDIOBJ oldCanvas = SelectObject(composed, canvas);
     const int e = plat::ScaleToDpi(1, dpi);
-    if (classic) {
-        BitBlt(composed, 0, 0, kFaceSize, kFaceSize, faceDc, 0, 0, SRCCOPY);
-    } else {
-        DrawFace(composed, composedSide, e, pressed);
-    }
-    if (icon != nullptr && *icon) {
-        HICON hicon = reinterpret_cast<HICON>(icon->Get());
-        const int at = classic ? (pressed ? 2 : 1) : (pressed ? 2 * e : e);
-        const int side = classic ? 32 : IconSide(hicon);
+    DrawFace(composed, size, e, pressed);
+    if (hicon != nullptr) {
+        const int at = pressed ? 2 * e : e;
+        const int side = IconSide(hicon);
         DrawIconEx(composed, at, at, hicon, side, side, 0, nullptr, DI_NORMAL);
     }
-    if (classic) {
-        StretchBlt(dc.get(), 0, 0, size, size, composed, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
-    } else {
-        BitBlt(dc.get(), 0, 0, size, size, composed, 0, 0, SRCCOPY);
-    }
+    BitBlt(dc.get(), 0, 0, size, size, composed, 0, 0, SRCCOPY);
     SelectObject(composed, oldCanvas);
-    SelectObject(faceDc, oldFace);
     DeleteObject(canvas);
     DeleteDC(composed);
-    DeleteDC(faceDc);
 }
 
 plat::Font Graphics::MakeFont(const plat::LogFont& f) {
