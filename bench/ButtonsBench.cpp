@@ -34,17 +34,15 @@ constexpr int kChangeCount = 1000;
 const std::wstring kEntry = L"C:\\windows\\system32\\notepad.exe";
 
 void StoreButtons(int count) {
-    e2e::ClearStore();
-    e2e::PutInt(L"Button", L"Num", static_cast<DWORD>(count));
-    for (int i = 1; i <= count; ++i) {
-        const std::wstring section = L"Btn" + std::to_wstring(i);
-        const int x = ((i - 1) % 28) * 36, y = ((i - 1) / 28 % 20) * 36;
-        e2e::PutString(section.c_str(), L"AppName", kEntry);
+    std::vector<e2e::StoredButton> buttons;
+    for (int i = 0; i < count; ++i) {
+        const int x = (i % 28) * 36, y = (i / 28 % 20) * 36;
         // As the program writes them: right and bottom are the edges of the 35 x 35 window.
-        e2e::PutString(section.c_str(), L"Data",
-                       L"0,0," + std::to_wstring(x) + L"," + std::to_wstring(y) + L"," +
-                           std::to_wstring(x + 35) + L"," + std::to_wstring(y + 35));
+        buttons.push_back({kEntry, L"0,0," + std::to_wstring(x) + L"," + std::to_wstring(y) +
+                                       L"," + std::to_wstring(x + 35) + L"," +
+                                       std::to_wstring(y + 35)});
     }
+    e2e::StoreButtons(buttons);
 }
 
 struct Owned {

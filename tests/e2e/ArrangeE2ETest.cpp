@@ -15,16 +15,9 @@ using e2e::Process;
 class Arrange : public testing::Test {
   protected:
     void SetUp() override {
-        e2e::ClearStore();
-        e2e::PutInt(L"Button", L"Num", 3);
-        const wchar_t* files[] = {L"C:\\windows\\notepad.exe", L"C:\\windows\\regedit.exe",
-                                  L"C:\\windows\\system32\\winemine.exe"};
-        const wchar_t* places[] = {L"0,0,300,200,0,0", L"0,0,100,500,0,0", L"0,0,600,50,0,0"};
-        for (int i = 0; i < 3; ++i) {
-            const std::wstring section = L"Btn" + std::to_wstring(i + 1);
-            e2e::PutString(section.c_str(), L"AppName", files[i]);
-            e2e::PutString(section.c_str(), L"Data", places[i]);
-        }
+        e2e::StoreButtons({{L"C:\\windows\\notepad.exe", L"0,0,300,200,0,0"},
+                           {L"C:\\windows\\regedit.exe", L"0,0,100,500,0,0"},
+                           {L"C:\\windows\\system32\\winemine.exe", L"0,0,600,50,0,0"}});
         StartProgram();
     }
     void StartProgram() {

@@ -141,6 +141,25 @@ std::wstring MessageBoxText(HWND box) {
 
 void ClearStore() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kestrowave"); }
 
+void StoreButtons(const std::vector<StoredButton>& buttons) {
+    ClearStore();
+    PutInt(L"Button", L"Num", static_cast<DWORD>(buttons.size()));
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const std::wstring section = L"Btn" + std::to_wstring(i + 1);
+        PutString(section.c_str(), L"AppName", buttons[i].appName);
+        PutString(section.c_str(), L"Data", buttons[i].data);
+    }
+}
+
+HWND WaitForDialog(DWORD pid, const wchar_t* caption) {
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+        dialog = FindWindowOf(pid, L"#32770", caption);
+        return dialog != nullptr && IsWindowVisible(dialog);
+    });
+    return dialog;
+}
+
 std::optional<DWORD> StoredInt(const wchar_t* section, const wchar_t* key) {
     DWORD value = 0;
     DWORD size = sizeof value;

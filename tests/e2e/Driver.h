@@ -77,6 +77,8 @@ class Process {
 
 // The top-level window of process `pid` with this class and caption; any process when pid is 0.
 HWND FindWindowOf(DWORD pid, const wchar_t* className, const wchar_t* caption);
+// The first visible dialog of process `pid` captioned `caption`, waited for; null if none came.
+HWND WaitForDialog(DWORD pid, const wchar_t* caption);
 // The text of a message box (its static text control).
 std::wstring MessageBoxText(HWND box);
 
@@ -88,5 +90,11 @@ std::optional<std::wstring> StoredString(const wchar_t* section, const wchar_t* 
 std::optional<std::wstring> UserString(const std::wstring& key, const wchar_t* value);
 void PutInt(const wchar_t* section, const wchar_t* key, DWORD value);
 void PutString(const wchar_t* section, const wchar_t* key, const std::wstring& value);
+// A store of nothing but these buttons, each a program and its "Data", as Btn1, Btn2, ...
+struct StoredButton {
+    std::wstring appName;
+    std::wstring data;
+};
+void StoreButtons(const std::vector<StoredButton>& buttons);
 
 }  // namespace e2e

@@ -56,12 +56,7 @@ HWND ButtonAt(DWORD pid, POINT at) {
 class Editing : public e2e::WithTrayIcon {
   protected:
     HWND WaitForDialog(const wchar_t* caption) {
-        HWND dialog = nullptr;
-        e2e::WaitUntil([&] {
-            dialog = e2e::FindWindowOf(program.Id(), L"#32770", caption);
-            return dialog != nullptr && IsWindowVisible(dialog);
-        });
-        return dialog;
+        return e2e::WaitForDialog(program.Id(), caption);
     }
     // Types into an edit as the keyboard would, after a click has put the focus there.
     void TypeInto(HWND dialog, int id, const std::wstring& text) {

@@ -62,15 +62,10 @@ class Cover {
 class FullScreen : public testing::Test {
   protected:
     void SetUp() override {
-        e2e::ClearStore();
-        e2e::PutInt(L"Button", L"Num", 2);
-        for (int n = 1; n <= 2; ++n) {
-            const std::wstring section = L"Btn" + std::to_wstring(n);
-            e2e::PutString(section.c_str(), L"AppName", L"C:\\windows\\notepad.exe");
-            e2e::PutString(section.c_str(), L"Data",
-                           L"0,0," + std::to_wstring(100 * n) + L",200,0,0");
-            e2e::PutInt(section.c_str(), L"Option", 1);
-        }
+        e2e::StoreButtons({{L"C:\\windows\\notepad.exe", L"0,0,100,200,0,0"},
+                           {L"C:\\windows\\notepad.exe", L"0,0,200,200,0,0"}});
+        e2e::PutInt(L"Btn1", L"Option", 1);
+        e2e::PutInt(L"Btn2", L"Option", 1);
         e2e::PutInt(L"Watch", L"Show", 1);
         ASSERT_TRUE(program.Start());
         ASSERT_TRUE(e2e::WaitUntil([&] {

@@ -41,16 +41,9 @@ class HighDpi : public testing::Test {
   protected:
     void SetUp() override {
         dpi = ScreenDpi();
-        e2e::ClearStore();
-        e2e::PutInt(L"Button", L"Num", 3);
-        const std::wstring files[] = {L"C:\\windows\\notepad.exe", RecorderPath(),
-                                      L"C:\\windows\\regedit.exe"};
-        const wchar_t* data[] = {L"0,0,300,300,0,0", L"0,1,420,300,0,0", L"0,0,540,300,0,0"};
-        for (int i = 0; i < 3; ++i) {
-            const std::wstring section = L"Btn" + std::to_wstring(i + 1);
-            e2e::PutString(section.c_str(), L"AppName", files[i]);
-            e2e::PutString(section.c_str(), L"Data", data[i]);
-        }
+        e2e::StoreButtons({{L"C:\\windows\\notepad.exe", L"0,0,300,300,0,0"},
+                           {RecorderPath(), L"0,1,420,300,0,0"},
+                           {L"C:\\windows\\regedit.exe", L"0,0,540,300,0,0"}});
         e2e::PutInt(L"Btn2", L"Size", 60);
         e2e::PutInt(L"Watch", L"Show", 1);
         ASSERT_TRUE(program.Start());
@@ -75,12 +68,7 @@ class HighDpi : public testing::Test {
         return path;
     }
     HWND WaitForDialog(const wchar_t* caption) {
-        HWND dialog = nullptr;
-        e2e::WaitUntil([&] {
-            dialog = e2e::FindWindowOf(program.Id(), L"#32770", caption);
-            return dialog != nullptr && IsWindowVisible(dialog);
-        });
-        return dialog;
+        return e2e::WaitForDialog(program.Id(), caption);
     }
     void Close(HWND dialog) {
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);

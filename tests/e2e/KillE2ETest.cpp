@@ -29,16 +29,9 @@ void Xdotool(std::vector<std::string> args) {
 class HardKill : public testing::Test {
   protected:
     void SetUp() override {
-        e2e::ClearStore();
-        e2e::PutInt(L"Button", L"Num", 3);
-        const wchar_t* files[] = {L"C:\\windows\\notepad.exe", L"C:\\windows\\regedit.exe",
-                                  L"C:\\windows\\system32\\winemine.exe"};
-        const wchar_t* places[] = {L"0,0,100,100,0,0", L"0,0,300,100,0,0", L"0,0,500,100,0,0"};
-        for (int i = 0; i < 3; ++i) {
-            const std::wstring section = L"Btn" + std::to_wstring(i + 1);
-            e2e::PutString(section.c_str(), L"AppName", files[i]);
-            e2e::PutString(section.c_str(), L"Data", places[i]);
-        }
+        e2e::StoreButtons({{L"C:\\windows\\notepad.exe", L"0,0,100,100,0,0"},
+                           {L"C:\\windows\\regedit.exe", L"0,0,300,100,0,0"},
+                           {L"C:\\windows\\system32\\winemine.exe", L"0,0,500,100,0,0"}});
     }
     void TearDown() override {
         if (program && program->Running()) {
@@ -84,14 +77,7 @@ class HardKill : public testing::Test {
         return nullptr;
     }
     HWND Clock() { return e2e::FindWindowOf(program->Id(), nullptr, L"Brisalto"); }
-    HWND Dialog(const wchar_t* caption) {
-        HWND dialog = nullptr;
-        e2e::WaitUntil([&] {
-            dialog = e2e::FindWindowOf(program->Id(), L"#32770", caption);
-            return dialog != nullptr && IsWindowVisible(dialog);
-        });
-        return dialog;
-    }
+    HWND Dialog(const wchar_t* caption) { return e2e::WaitForDialog(program->Id(), caption); }
     void Choose(const std::string& keys) { ASSERT_TRUE(e2e::ChooseFromTrayMenu(icon, keys)); }
 
     std::unique_ptr<Process> program;
