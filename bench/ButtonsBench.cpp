@@ -38,9 +38,8 @@ void StoreButtons(int count) {
     for (int i = 0; i < count; ++i) {
         const int x = (i % 28) * 36, y = (i / 28 % 20) * 36;
         // As the program writes them: right and bottom are the edges of the 35 x 35 window.
-        buttons.push_back({kEntry, L"0,0," + std::to_wstring(x) + L"," + std::to_wstring(y) +
-                                       L"," + std::to_wstring(x + 35) + L"," +
-                                       std::to_wstring(y + 35)});
+        buttons.push_back({kEntry, L"0,0," + std::to_wstring(x) + L"," + std::to_wstring(y) + L"," +
+                                       std::to_wstring(x + 35) + L"," + std::to_wstring(y + 35)});
     }
     e2e::StoreButtons(buttons);
 }
@@ -317,10 +316,9 @@ int main() {
     std::printf("  %-22s", "");
     for (const char* name : bench::kStepNames) std::printf(" %8s", name);
     std::printf(" %8s %8s\n", "rest", "total");
-    std::printf("  %-22s %8.0f %8.0f %8.0f %8s %8.0f %8.0f %8s %8.0f %8.0f\n",
-                "floor: start-up", Micro(best.floor.store, n), Micro(best.floor.icon, n),
-                Micro(best.floor.window, n), "-", Micro(best.floor.placement, n),
-                Micro(best.floor.paint, n), "-",
+    std::printf("  %-22s %8.0f %8.0f %8.0f %8s %8.0f %8.0f %8s %8.0f %8.0f\n", "floor: start-up",
+                Micro(best.floor.store, n), Micro(best.floor.icon, n), Micro(best.floor.window, n),
+                "-", Micro(best.floor.placement, n), Micro(best.floor.paint, n), "-",
                 Micro(best.floorTotal - best.floor.store - best.floor.icon - best.floor.window -
                           best.floor.placement - best.floor.paint,
                       n),

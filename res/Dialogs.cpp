@@ -56,7 +56,6 @@ const plat::DialogTemplate& About() {
     return t;
 }
 
-
 const plat::DialogTemplate& ButtonSize() {
     static const plat::DialogTemplate t{
         IDD_BUTTONSIZE,

@@ -36,8 +36,7 @@ struct Rect {
     }
     // At least one pixel lies in both.
     bool Overlaps(const Rect& other) const {
-        return left < other.right && other.left < right && top < other.bottom &&
-               other.top < bottom;
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
     friend bool operator==(const Rect&, const Rect&) = default;
 };

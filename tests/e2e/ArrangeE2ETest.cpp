@@ -115,12 +115,14 @@ TEST_F(Arrange, TheOrderDialogMovesThreeToTheFrontAndTheNextAlignmentFollowsIt) 
     SetDlgItemTextW(size, 1000, L"48");
     SendMessageW(GetDlgItem(size, IDOK), BM_CLICK, 0, 0);
     // The buttons take their new size one after another.
-    ASSERT_TRUE(e2e::WaitUntil([&] {
-        for (int i = 0; i < 3; ++i) {
-            if (RectAt(i).right - RectAt(i).left != 47) return false;
-        }
-        return true;
-    }, 3s));
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] {
+            for (int i = 0; i < 3; ++i) {
+                if (RectAt(i).right - RectAt(i).left != 47) return false;
+            }
+            return true;
+        },
+        3s));
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(RectAt(i).right - RectAt(i).left, 47);
         EXPECT_EQ(RectAt(i).bottom - RectAt(i).top, 47);

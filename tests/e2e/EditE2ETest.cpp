@@ -55,9 +55,7 @@ HWND ButtonAt(DWORD pid, POINT at) {
 
 class Editing : public e2e::WithTrayIcon {
   protected:
-    HWND WaitForDialog(const wchar_t* caption) {
-        return e2e::WaitForDialog(program.Id(), caption);
-    }
+    HWND WaitForDialog(const wchar_t* caption) { return e2e::WaitForDialog(program.Id(), caption); }
     // Types into an edit as the keyboard would, after a click has put the focus there.
     void TypeInto(HWND dialog, int id, const std::wstring& text) {
         e2e::ClickItem(dialog, id);

@@ -80,7 +80,8 @@ class FullScreen : public testing::Test {
         RECT r{};
         GetWindowRect(clock, &r);
         e2e::Click((r.left + r.right) / 2, (r.top + r.bottom) / 2, 1);
-        ASSERT_TRUE(e2e::WaitUntil([&] { return ProcessOf(GetForegroundWindow()) == program.Id(); }));
+        ASSERT_TRUE(
+            e2e::WaitUntil([&] { return ProcessOf(GetForegroundWindow()) == program.Id(); }));
     }
     void TearDown() override {
         if (program.Running()) {

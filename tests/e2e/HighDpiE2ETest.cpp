@@ -67,9 +67,7 @@ class HighDpi : public testing::Test {
         std::printf("screenshot: %s\n", path.c_str());
         return path;
     }
-    HWND WaitForDialog(const wchar_t* caption) {
-        return e2e::WaitForDialog(program.Id(), caption);
-    }
+    HWND WaitForDialog(const wchar_t* caption) { return e2e::WaitForDialog(program.Id(), caption); }
     void Close(HWND dialog) {
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         e2e::WaitUntil([&] { return !IsWindow(dialog); }, 5s);

@@ -46,7 +46,8 @@ class HardKill : public testing::Test {
         ASSERT_TRUE(e2e::WaitUntil([&] {
             main = e2e::FindWindowOf(program->Id(), nullptr, L"Brisalt");
             return main != nullptr && e2e::ButtonWindows(program->Id()).size() == buttons;
-        })) << "the start does not show " << buttons << " buttons";
+        })) << "the start does not show "
+            << buttons << " buttons";
         ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TrayIconPoint(icon); }));
     }
     // Once the change has shown, the program has finished with it when its thread holds no
@@ -90,9 +91,10 @@ TEST_F(HardKill, EveryFinishedChangeSurvivesAnEndTaskRightAfterIt) {
     Start(3);
     // Each event given time to arrive, as a hand would: the right press must find the left one
     // already taken.
-    Xdotool({"mousemove", "117", "117", "sleep", "0.3", "mousedown", "1", "sleep", "0.3",
-             "mousedown", "3", "sleep", "0.3", "mousemove", "420", "330", "sleep", "0.1",
-             "mousemove", "421", "331", "sleep", "0.3", "mouseup", "1", "mouseup", "3"});
+    Xdotool({"mousemove", "117", "117",       "sleep", "0.3",       "mousedown", "1",
+             "sleep",     "0.3", "mousedown", "3",     "sleep",     "0.3",       "mousemove",
+             "420",       "330", "sleep",     "0.1",   "mousemove", "421",       "331",
+             "sleep",     "0.3", "mouseup",   "1",     "mouseup",   "3"});
     ASSERT_TRUE(e2e::WaitUntil([&] { return ButtonAt(403, 313) != nullptr; }, 5s));
     KillWhenSettled();
 
@@ -139,10 +141,12 @@ TEST_F(HardKill, EveryFinishedChangeSurvivesAnEndTaskRightAfterIt) {
     ASSERT_NE(size, nullptr);
     SetDlgItemTextW(size, 1000, L"48");
     SendMessageW(GetDlgItem(size, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(e2e::WaitUntil([&] {
-        const RECT r = RectOf(Buttons().back());
-        return r.right - r.left == 47;
-    }, 5s));
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] {
+            const RECT r = RectOf(Buttons().back());
+            return r.right - r.left == 47;
+        },
+        5s));
     KillWhenSettled();
 
     // A new order: the last button goes to the front.

@@ -57,8 +57,8 @@ void FillStore(FuzzedDataProvider& in, fake::FakeSettingsStore& store) {
             Put(store, section, key, AnyValue(in));
         }
     }
-    for (const char* key : {"Show", "Positon", "TopMost", "BkColor", "TextColor", "WatchFont",
-                            "WatchFontName"}) {
+    for (const char* key :
+         {"Show", "Positon", "TopMost", "BkColor", "TextColor", "WatchFont", "WatchFontName"}) {
         Put(store, "Watch", key, AnyValue(in));
     }
 }
@@ -137,8 +137,7 @@ void EveryCommandOnce(fake::FakePlatform& platform, CMainWnd& main) {
 }
 
 int LiveHandles() {
-    return fake::FakeIcons::LiveIcons() + fake::FakeIcons::LiveImageLists() +
-           fake::LiveHandles();
+    return fake::FakeIcons::LiveIcons() + fake::FakeIcons::LiveImageLists() + fake::LiveHandles();
 }
 
 }  // namespace

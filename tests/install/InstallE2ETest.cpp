@@ -43,7 +43,8 @@ bool Exists(const std::wstring& path) {
 
 bool UserKeyExists(const std::wstring& key) {
     HKEY h = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
+        return false;
     RegCloseKey(h);
     return true;
 }
@@ -193,7 +194,8 @@ TEST_F(Installer, ThePagesAskInJapaneseAndTheUninstallerAsksAboutTheButtons) {
         [&] { return (box = FindControl(wizard, L"Windowsの起動時に実行する")) != nullptr; }));
     EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
     ClickCentre(box);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    ASSERT_TRUE(
+        e2e::WaitUntil([&] { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
     e2e::Screenshot("installer-3-options");
 
     e2e::ClickItem(wizard, IDOK);
@@ -213,10 +215,10 @@ TEST_F(Installer, ThePagesAskInJapaneseAndTheUninstallerAsksAboutTheButtons) {
     std::this_thread::sleep_for(1s);
     e2e::Screenshot("uninstaller-1-confirm");
     e2e::ClickItem(confirm, IDOK);
-    HWND question = WaitForDialog(
-        kUninstallCaption,
-        L"ボタンと時計の設定を残しますか？\r\n"
-        L"残しておくと、もう一度インストールしたときに元どおりに並びます。");
+    HWND question =
+        WaitForDialog(kUninstallCaption,
+                      L"ボタンと時計の設定を残しますか？\r\n"
+                      L"残しておくと、もう一度インストールしたときに元どおりに並びます。");
     ASSERT_NE(question, nullptr);
     e2e::Screenshot("uninstaller-2-keep-settings");
     EXPECT_EQ(e2e::FindWindowOf(0, nullptr, L"Brisalt"), nullptr) << "still running";

@@ -19,22 +19,19 @@ TEST_P(Numbers, ReadTheWholeTextOrNothing) {
         << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, Numbers,
-                         testing::Values(NumberCase{"36", NumberKind::Signed, 36},
-                                         NumberCase{"  15", NumberKind::Signed, 15},
-                                         NumberCase{"-4", NumberKind::Signed, -4},
-                                         NumberCase{"", NumberKind::Signed, std::nullopt},
-                                         NumberCase{"abc", NumberKind::Signed, std::nullopt},
-                                         NumberCase{"12x", NumberKind::Signed, std::nullopt},
-                                         NumberCase{"12 ", NumberKind::Signed, std::nullopt},
-                                         NumberCase{"-", NumberKind::Signed, std::nullopt},
-                                         NumberCase{"99999999999999999999", NumberKind::Signed,
-                                                    10'000'000'000LL},
-                                         NumberCase{"-1", NumberKind::Unsigned, std::nullopt},
-                                         NumberCase{"-4294967196", NumberKind::Unsigned,
-                                                    std::nullopt},
-                                         NumberCase{"+20", NumberKind::Unsigned, 20},
-                                         NumberCase{"200", NumberKind::Unsigned, 200}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Numbers,
+    testing::Values(
+        NumberCase{"36", NumberKind::Signed, 36}, NumberCase{"  15", NumberKind::Signed, 15},
+        NumberCase{"-4", NumberKind::Signed, -4}, NumberCase{"", NumberKind::Signed, std::nullopt},
+        NumberCase{"abc", NumberKind::Signed, std::nullopt},
+        NumberCase{"12x", NumberKind::Signed, std::nullopt},
+        NumberCase{"12 ", NumberKind::Signed, std::nullopt},
+        NumberCase{"-", NumberKind::Signed, std::nullopt},
+        NumberCase{"99999999999999999999", NumberKind::Signed, 10'000'000'000LL},
+        NumberCase{"-1", NumberKind::Unsigned, std::nullopt},
+        NumberCase{"-4294967196", NumberKind::Unsigned, std::nullopt},
+        NumberCase{"+20", NumberKind::Unsigned, 20}, NumberCase{"200", NumberKind::Unsigned, 200}));
 
 // The size dialog, run with what the user types and then OK.
 class SizeDialog : public testing::Test {

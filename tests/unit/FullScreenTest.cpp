@@ -36,12 +36,8 @@ class FullScreen : public testing::Test {
     std::vector<bool> Topmost() {
         return {button(0).topmost, button(1).topmost, button(2).topmost, clock().topmost};
     }
-    void ExpectAllInPlace() {
-        EXPECT_EQ(Topmost(), (std::vector<bool>{true, false, true, true}));
-    }
-    void ExpectLeftAside() {
-        EXPECT_EQ(Topmost(), (std::vector<bool>{false, false, true, false}));
-    }
+    void ExpectAllInPlace() { EXPECT_EQ(Topmost(), (std::vector<bool>{true, false, true, true})); }
+    void ExpectLeftAside() { EXPECT_EQ(Topmost(), (std::vector<bool>{false, false, true, false})); }
 
     Harness h;
 };
@@ -91,7 +87,7 @@ TEST_P(Leaving, PutsEveryWindowBackOnTop) {
 
 INSTANTIATE_TEST_SUITE_P(
     Next, Leaving,
-    testing::Values(plat::ForegroundWindow{},                                 // it ended
+    testing::Values(plat::ForegroundWindow{},                                    // it ended
                     plat::ForegroundWindow{Kind::Program, false, kLeft, kLeft},  // hidden
                     plat::ForegroundWindow{Kind::Program, true, {0, 0, 1024, 740}, kLeft},
                     plat::ForegroundWindow{Kind::Ours, true, kLeft, kLeft},
@@ -144,7 +140,7 @@ TEST_F(FullScreen, RefreshingAndTheClocksSettingsRespectTheProgramAndShowNothing
     ExpectLeftAside();
     EXPECT_FALSE(button(0).visible);
     for (const std::string& call : h.Calls("Windows.SetWindowPos")) {
-        if (call.find(" topmost ") != std::string::npos) continue;  // the right monitor's
+        if (call.find(" topmost ") != std::string::npos) continue;    // the right monitor's
         EXPECT_EQ(call.find("flags 80"), std::string::npos) << call;  // never shown
     }
     // The way back does not show what the tray hid, either.

@@ -5,9 +5,9 @@
 
 namespace {
 
+using plat::mk::kControl;
 using plat::mk::kLButton;
 using plat::mk::kRButton;
-using plat::mk::kControl;
 using plat::mk::kShift;
 
 // Three stored buttons on the fake platform; the first is a program with an icon.

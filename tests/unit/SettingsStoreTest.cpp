@@ -138,9 +138,12 @@ TEST(ButtonEntry, CoordinatesBeyondAnyDesktopAreHeldWhereNoSumOverflows) {
 TEST(HandEditedStore, ExtremeSizesAndPlacesStartArrangeAndEndCleanly) {
     Harness h;
     const int sizes[] = {INT_MIN, -1, 0, 1, INT_MAX, 200};
-    const char* places[] = {"0,0,-2147483648,-2147483648,0,0", "0,0,2147483647,2147483647,0,0",
-                            "0,0,2147483647,-2147483648,0,0", "0,0,0,0,0,0",
-                            "0,0,1000,700,0,0", "0,0,-1,-1,0,0"};
+    const char* places[] = {"0,0,-2147483648,-2147483648,0,0",
+                            "0,0,2147483647,2147483647,0,0",
+                            "0,0,2147483647,-2147483648,0,0",
+                            "0,0,0,0,0,0",
+                            "0,0,1000,700,0,0",
+                            "0,0,-1,-1,0,0"};
     h.store().Put("Button", "Num", 6);
     for (int n = 1; n <= 6; ++n) {
         h.StoreButton(n, "C:\\A.EXE", 0, 0);

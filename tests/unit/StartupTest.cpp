@@ -146,7 +146,8 @@ TEST(ButtonBound, AnAdditionAtTheBoundIsRefusedWithABoxBeforeAnythingIsTyped) {
     h.main().OnCommand(ID_ADD_BUTTON);
     ASSERT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
     const auto& box = h.platform.dialogs.messageBoxes[0];
-    EXPECT_EQ(box.text, "ﾎﾞﾀﾝは 1500 個までしか置けません。ほかのﾎﾞﾀﾝを削除してから追加してください。");
+    EXPECT_EQ(box.text,
+              "ﾎﾞﾀﾝは 1500 個までしか置けません。ほかのﾎﾞﾀﾝを削除してから追加してください。");
     EXPECT_EQ(box.caption, "Vopdrant");
     EXPECT_EQ(box.type, plat::mb::kOk | plat::mb::kIconExclamation);
     EXPECT_TRUE(counted) << "the box holds the other commands back like any dialog";

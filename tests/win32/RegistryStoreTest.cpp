@@ -127,7 +127,9 @@ TEST_F(Registry, StringsWithoutTerminatorOrWithAnOddLengthReadSafely) {
     // Half of a surrogate pair is no character; it reads as the replacement character.
     const wchar_t lone[] = {L'a', 0xD800, L'b', 0};
     Put(L"Lone", REG_SZ, lone, sizeof lone);
-    EXPECT_EQ(store.ReadString(kSection, "Lone", ""), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(store.ReadString(kSection, "Lone", ""),
+              "a\xEF\xBF\xBD"
+              "b");
 }
 
 TEST_F(Registry, LongStringsReadBackWhole) {

@@ -72,7 +72,7 @@ plat::Icon FakeIcons::ShellIcon(std::string_view path, int size) {
     m_log.push_back("Icons.Shell " + std::string(path) + "," + SizeName(size));
     const FakeFile* f = Find(path);
     if (f == nullptr || !f->shellIcon) return {};
-    const int made = size <= kSmallSide ? smallSize
+    const int made = size <= kSmallSide   ? smallSize
                      : size <= kLargeSide ? largeSize
                                           : std::min(size, shellLargest);
     return MakeIcon({"shell:" + std::string(path), made});

@@ -25,8 +25,6 @@ int FakeMonitors::DpiAt(plat::Rect rect) {
     return DpiOf(0);
 }
 
-int FakeMonitors::WindowDpi(plat::WindowRef window) {
-    return DpiAt(m_windows.WindowRect(window));
-}
+int FakeMonitors::WindowDpi(plat::WindowRef window) { return DpiAt(m_windows.WindowRect(window)); }
 
 }  // namespace fake

@@ -87,7 +87,6 @@ plat::WindowRef FakeWindows::CreatePopup(const plat::PopupSpec& spec, plat::IPop
     return ref;
 }
 
-
 std::vector<plat::WindowRef> FakeWindows::WindowsOf(const std::string& className) const {
     std::vector<plat::WindowRef> out;
     for (const auto& [id, w] : windows) {

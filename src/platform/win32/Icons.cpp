@@ -4,8 +4,8 @@
 
 #include <commctrl.h>
 // The image list interface's identifier is defined here: the import libraries lack it.
-#include <initguid.h>
 #include <commoncontrols.h>
+#include <initguid.h>
 #include <shellapi.h>
 
 #include <climits>
@@ -147,8 +147,8 @@ plat::Icon Icons::ShellIcon(std::string_view path, int size) {
         // The shell keeps its extra-large pictures in a list of their own.
         IImageList* list = nullptr;
         if (SHGetFileInfoW(wPath.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX) != 0 &&
-            SUCCEEDED(SHGetImageList(SHIL_EXTRALARGE, IID_IImageList,
-                                     reinterpret_cast<void**>(&list))) &&
+            SUCCEEDED(
+                SHGetImageList(SHIL_EXTRALARGE, IID_IImageList, reinterpret_cast<void**>(&list))) &&
             list != nullptr) {
             HICON icon = nullptr;
             list->GetIcon(info.iIcon, ILD_TRANSPARENT, &icon);

@@ -253,7 +253,6 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return handled ? result : DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-
 HWND InsertAfter(plat::ZOrder z) {
     switch (z) {
         case plat::ZOrder::Topmost:
@@ -311,7 +310,6 @@ void Windows::PostQuit(int exitCode) {
     EnumThreadWindows(GetCurrentThreadId(), ReleaseFromObject, 0);
     PostQuitMessage(exitCode);
 }
-
 
 void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
                            unsigned flags) {
@@ -394,8 +392,8 @@ HWND TipControl(HWND forWindow) {
     HWND owner = GetWindow(forWindow, GW_OWNER);
     tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                          owner != nullptr ? owner : forWindow, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
+                          owner != nullptr ? owner : forWindow, nullptr, GetModuleHandleW(nullptr),
+                          nullptr);
     if (tip == nullptr) return nullptr;
     SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
     // The tools of a control that went are gone with it.
@@ -424,7 +422,11 @@ void AddToolOnFirstVisit(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     it->second.tool = true;
     // From the next move on the control watches the window itself; this one it is told of.
     const DWORD pos = GetMessagePos();
-    MSG move{hwnd, WM_MOUSEMOVE, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+    MSG move{hwnd,
+             WM_MOUSEMOVE,
+             wParam,
+             lParam,
+             static_cast<DWORD>(GetMessageTime()),
              {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)}};
     SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
