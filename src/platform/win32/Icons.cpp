@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
-// The image list interface's identifier is defined here: the import libraries lack it.
-#include <commoncontrols.h>
-#include <initguid.h>
 #include <shellapi.h>
+
+// The image list interface's identifier is defined here: the import libraries lack it.
+#include <initguid.h>
+
+#include <commoncontrols.h>
 
 #include <climits>
 
