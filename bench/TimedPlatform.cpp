@@ -61,6 +61,11 @@ class TimedStore : public plat::ISettingsStore {
         Stopwatch w(m_times, kStore);
         m_real.WriteString(section, key, value);
     }
+    void BeginChange() override { m_real.BeginChange(); }
+    void CommitChange() override {
+        Stopwatch w(m_times, kStore);
+        m_real.CommitChange();
+    }
 
   private:
     plat::ISettingsStore& m_real;

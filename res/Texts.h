@@ -23,7 +23,11 @@ inline constexpr const char* kPositiveInteger = "正の整数を入力してく�
 inline constexpr const char* kInteger = "整数を入力してください。";
 inline constexpr const char* kIntegerRange = "%1 から %2 までの整数を入力してください。";
 inline constexpr const char* kTooManyButtons =
-    "ﾎﾞﾀﾝは 1500 個までしか置けません。ほかのﾎﾞﾀﾝを削除してから追加してください。";
+    "ﾎﾞﾀﾝは 2000 個までしか置けません。ほかのﾎﾞﾀﾝを削除してから追加してください。";
+// At start-up, when the store holds more buttons than are shown: the bound and how many are left.
+inline constexpr const char* kButtonsNotShown =
+    "ﾎﾞﾀﾝは %1 個までしか表示できません。残りの %2 "
+    "個は表示していませんが、消さずに残してあります。";
 
 // The entry editing dialogs: the show modes in the order of their numbers, and the open-file
 // filters as label and pattern pairs.

@@ -5,7 +5,9 @@
 
 namespace {
 constexpr int kMinimumMajorVersion = 4;
-}
+// Held by the running program from its first step, before any window of it exists.
+constexpr const char* kInstanceLock = "Kestrowave.Vopdrant.Brisalto";
+}  // namespace
 
 CMainApp::CMainApp(plat::IPlatform& platform) : m_platform(platform) {}
 
@@ -17,7 +19,9 @@ bool CMainApp::InitInstance() {
     auto& system = m_platform.System();
     auto& dialogs = m_platform.Dialogs();
     const unsigned warning = plat::mb::kOk | plat::mb::kIconExclamation;
-    if (system.FindTopLevelWindow(text::kMainCaption)) {
+    // Two starts close together (the sign-in start and a click) both find no window yet; only one
+    // of them gets the lock. The window still counts, for a copy that takes no lock.
+    if (!system.TakeInstanceLock(kInstanceLock) || system.FindTopLevelWindow(text::kMainCaption)) {
         dialogs.ShowMessageBox({}, text::kAlreadyRunning, text::kAppName, warning);
         return false;
     }
@@ -30,6 +34,7 @@ bool CMainApp::InitInstance() {
     if (!mainWnd->Create()) return false;
     m_pMainWnd = std::move(mainWnd);
     m_pMainWnd->LoadAllButtons();
+    system.RegisterRestart();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/StoreChange.h"
 #include "button/GetComma.h"
 #include "clock/WatchSetDlg.h"
 #include "res/Texts.h"
@@ -293,6 +294,7 @@ void CWatchWnd::OnNcLButtonDblClk() {
     ApplyTopmost();
     m_host.RefreshTopmost();
     // Kept at once, so that the new look survives even an end the program never hears of.
+    const StoreChange change(m_platform.Store());
     SaveFont();
     SaveLook();
 }

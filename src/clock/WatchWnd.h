@@ -35,6 +35,9 @@ class CWatchWnd : public plat::IPopupEvents {
     void SaveLook();
     // Its WM_DESTROY writes the font.
     void DestroyWindow();
+    // The program ends: the window stays up until the process takes it, and nothing of the
+    // clock is written any more from it.
+    void ReleaseWindow() { m_hWnd = {}; }
     // Brings a clock whose monitor went back onto the primary screen.
     void KeepOnScreen();
 

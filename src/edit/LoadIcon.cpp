@@ -33,7 +33,8 @@ void CLoadIcon::CreateAt(int size) {
 }
 
 int CLoadIcon::FittingSize(int index, int room) {
-    const int largest = IsModule() ? m_icons.LargestImage(m_file, index) : kShellLargest;
+    int largest = kShellLargest;
+    if (IsModule()) largest = UsableIconIndex(index) ? m_icons.LargestImage(m_file, index) : 0;
     return FittingIconSize(room, largest);
 }
 
@@ -57,7 +58,7 @@ plat::Icon CLoadIcon::ShellIcon() {
 
 plat::Icon CLoadIcon::GetIcon(int index) {
     plat::Icon icon;
-    if (IsModule()) icon = m_icons.ModuleIcon(m_file, index, m_size);
+    if (IsModule() && UsableIconIndex(index)) icon = m_icons.ModuleIcon(m_file, index, m_size);
     if (!icon) icon = ShellIcon();
     // The platform's sizes follow the display; the list brings every icon to ours.
     return m_icons.Normalize(m_imageList, icon);

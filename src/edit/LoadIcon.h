@@ -38,6 +38,10 @@ class CLoadIcon {
 inline constexpr int kLargeIconSize = 32;
 inline constexpr int kSmallIconSize = 16;
 
+// Whether the icon calls can take `index`: a position from 0, or below -1 the identifier of an
+// icon resource, which has 16 bits. -1 only counts the icons; below -65535 no resource is named.
+inline bool UsableIconIndex(int index) { return index >= 0 || (index < -1 && index >= -0xFFFF); }
+
 // The largest of the sizes icons are drawn in that fits `room` and that the file's largest picture
 // (`largest`; 0 when not known) reaches, so a picture is only ever made smaller, never blown up;
 // a file of small pictures still gives the large size, as on a 96-dpi screen.

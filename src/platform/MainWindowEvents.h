@@ -25,6 +25,8 @@ class IMainWindowEvents {
     virtual void OnClose() = 0;
     // `defaultAnswer` is what default processing said; the result is the window's answer.
     virtual bool OnQueryEndSession(bool defaultAnswer) = 0;
+    // Whether the session ends after all: it may go on when another program refused.
+    virtual void OnEndSession(bool ending) = 0;
     virtual void OnCommand(int id) = 0;
     // The notification icon's callback, with the mouse event it carries.
     virtual void OnTrayEvent(int mouseEvent) = 0;

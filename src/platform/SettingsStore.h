@@ -21,6 +21,11 @@ class ISettingsStore {
     virtual void WriteInt(std::string_view section, std::string_view key, int value) = 0;
     virtual void WriteString(std::string_view section, std::string_view key,
                              std::string_view value) = 0;
+    // The writes between these two are one finished change: it reaches the store whole or not
+    // at all. Calls nest, and only the outermost CommitChange commits; a write outside any
+    // change is a change of its own. Reads in between see the change's writes.
+    virtual void BeginChange() = 0;
+    virtual void CommitChange() = 0;
 };
 
 }  // namespace plat

@@ -26,6 +26,11 @@ class ISystem {
     virtual Icon LoadResourceIcon(int id, int cx, int cy) = 0;
     // A top-level window whose caption is exactly `caption`, of any program; none when absent.
     virtual WindowRef FindTopLevelWindow(std::string_view caption) = 0;
+    // Takes the one lock of this name in the user's session, held until the process ends;
+    // false when another process holds it already.
+    virtual bool TakeInstanceLock(std::string_view name) = 0;
+    // Asks the platform to start the program again after an update's restart of the system.
+    virtual void RegisterRestart() = 0;
     virtual void Beep(int frequency, int milliseconds) = 0;
 };
 

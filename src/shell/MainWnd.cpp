@@ -1,9 +1,11 @@
 #include "shell/MainWnd.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "app/ButtonStore.h"
+#include "app/StoreChange.h"
 #include "arrange/Arrange.h"
 #include "arrange/ButtonSizeDlg.h"
 #include "button/PathSplit.h"
@@ -27,6 +29,7 @@ CMainWnd::CMainWnd(plat::IPlatform& platform) : m_platform(platform) {
     const int stored = m_platform.Store().ReadInt("Button", "Num", 0);
     m_nButtons = std::clamp(stored, 0, kMaxButtons);
     m_nStoredNum = stored;
+    m_nHidden = stored - m_nButtons > 0 ? stored - m_nButtons : 0;
 }
 
 CMainWnd::~CMainWnd() = default;
@@ -71,6 +74,28 @@ void CMainWnd::LoadAllButtons() {
     m_icons.clear();
     RefreshTopmost();
     if (m_platform.Store().ReadInt("Watch", "Show", 0) == 1) CreateClock();
+    if (m_nHidden > 0) TellHiddenButtons();
+}
+
+void CMainWnd::TellHiddenButtons() {
+    DialogScope open(*this);
+    std::string message = text::kButtonsNotShown;
+    message.replace(message.find("%1"), 2, std::to_string(kMaxButtons));
+    message.replace(message.find("%2"), 2, std::to_string(m_nHidden));
+    m_platform.Dialogs().ShowMessageBox({}, message, text::kAppName,
+                                        plat::mb::kOk | plat::mb::kIconExclamation);
+}
+
+void CMainWnd::ShowLastHiddenButton() {
+    // The last stored one takes the freed place, so every other section past the shown ones
+    // keeps its number and its contents.
+    ButtonInfo info;
+    int option = 0;
+    LoadButtonInfo(m_platform.Store(), kMaxButtons + m_nHidden, info, option);
+    --m_nHidden;
+    CreateButton(info, option);
+    if (!m_bButtonsShown)
+        m_platform.Windows().ShowWindow(m_buttons.back()->Window(), plat::sw::kHide);
 }
 
 void CMainWnd::CreateButton(const ButtonInfo& info, int option) {
@@ -88,16 +113,22 @@ void CMainWnd::RemoveButton(CLaunchButton* button) {
     // The button asked for this from one of its own handlers, which is still running.
     m_retired.push_back(std::move(*it));
     m_buttons.erase(it);
+    const StoreChange change(m_platform.Store());
+    if (m_nHidden > 0) ShowLastHiddenButton();
     SaveButtonList();
 }
 
 void CMainWnd::SaveButtonList() {
+    const StoreChange change(m_platform.Store());
     SaveAllButtons();
     // The count goes last: a kill before it leaves a section written twice (a deletion's shifted
     // sections) or one not yet counted (an addition), never a counted section that is stale.
-    if (ButtonCount() == m_nStoredNum) return;
-    m_platform.Store().WriteInt("Button", "Num", ButtonCount());
-    m_nStoredNum = ButtonCount();
+    // Those past the bound are counted behind the shown ones.
+    const long long count = static_cast<long long>(ButtonCount()) + m_nHidden;
+    const int num = static_cast<int>(std::min<long long>(count, INT_MAX));
+    if (num == m_nStoredNum) return;
+    m_platform.Store().WriteInt("Button", "Num", num);
+    m_nStoredNum = num;
 }
 
 void CMainWnd::SaveAllButtons() {
@@ -330,7 +361,7 @@ void CMainWnd::AddButton() {
     if (ButtonCount() >= kMaxButtons) {
         // Start-up would not load one more, and the next save would write over it: better
         // said now than lost later.
-        static_assert(kMaxButtons == 1500, "the box names the bound");
+        static_assert(kMaxButtons == 2000, "the box names the bound");
         m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kTooManyButtons, text::kAppName,
                                             plat::mb::kOk | plat::mb::kIconExclamation);
         return;
@@ -405,6 +436,7 @@ void CMainWnd::MakeButtonsSameSize() {
 }
 
 void CMainWnd::ToggleClock() {
+    const StoreChange change(m_platform.Store());
     if (m_pWatch) {
         DestroyClock();
     } else {
@@ -439,6 +471,7 @@ bool CMainWnd::ConfirmNoDialogOpen() {
 
 void CMainWnd::SaveOnExit() {
     RemoveTrayIcon();
+    const StoreChange change(m_platform.Store());
     SaveAllButtons();
     m_platform.Store().WriteInt("Watch", "Show", m_pWatch ? 1 : 0);
     DestroyClock();
@@ -467,8 +500,30 @@ void CMainWnd::Quit() {
 
 bool CMainWnd::OnQueryEndSession(bool defaultAnswer) {
     if (!defaultAnswer) return false;
-    SaveOnExit();
+    // Another program may still refuse and the session go on, so the tray icon and the clock
+    // stay; a close by the restart manager asks the same way.
+    SaveForEndOfSession();
     return true;
+}
+
+void CMainWnd::SaveForEndOfSession() {
+    const StoreChange change(m_platform.Store());
+    SaveAllButtons();
+    m_platform.Store().WriteInt("Watch", "Show", m_pWatch ? 1 : 0);
+    if (!m_pWatch) return;
+    m_pWatch->SavePosition();
+    m_pWatch->SaveFont();
+    m_pWatch->SaveLook();
+}
+
+void CMainWnd::OnEndSession(bool ending) {
+    if (!ending) return;
+    // All was stored when the end was asked for. The icon goes, for the session may go on
+    // without us (the restart manager closes single programs); a dialog of ours still open
+    // finds the clock's window gone and keeps nothing more.
+    RemoveTrayIcon();
+    if (m_pWatch) m_pWatch->ReleaseWindow();
+    Quit();
 }
 
 void CMainWnd::OnDestroyed() {

@@ -18,11 +18,13 @@
 
 class CWatchWnd;
 
-// At most this many buttons are made from the store, whatever "Num" says. A button costs four
-// USER objects (its window, the two hidden push buttons of its template, its icon; the tip
-// control is shared) and three GDI objects; a process may hold 10,000 of each, and 1,500
-// buttons leave 4,000 USER objects for menus, dialogs and the clock.
-inline constexpr int kMaxButtons = 1500;
+// At most this many buttons are shown, whatever "Num" says; the sections past them stay in the
+// store as they are. A button is one window and one icon: two USER objects, and the icon's two
+// bitmaps are GDI objects (the tip control is shared). While the order dialog is open each row
+// holds a small icon of its own besides: three USER and four GDI objects a button. A process may
+// hold 10,000 of each, so 2,000 buttons leave 2,000 GDI objects for the clock, fonts, image lists
+// and the dialogs, with the order dialog open.
+inline constexpr int kMaxButtons = 2000;
 
 class CMainWnd : public plat::IMainWindowEvents, public IHost {
   public:
@@ -59,6 +61,8 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
 
     // Everything an orderly end writes, in its order.
     void SaveOnExit();
+    // Writes all that an end would, taking nothing down: the session may yet go on.
+    void SaveForEndOfSession();
     // Ends the message loop, leaving the windows to the end of the process.
     void Quit();
 
@@ -66,6 +70,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     bool OnCreate(plat::WindowRef self) override;
     void OnClose() override;
     bool OnQueryEndSession(bool defaultAnswer) override;
+    void OnEndSession(bool ending) override;
     void OnCommand(int id) override;
     void OnTrayEvent(int mouseEvent) override;
     void OnTaskbarCreated() override;
@@ -81,6 +86,10 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     int m_nButtons = 0;
 
   private:
+    // Says at start-up how many stored buttons are past the bound.
+    void TellHiddenButtons();
+    // After a deletion: the last stored button past the bound takes the freed place.
+    void ShowLastHiddenButton();
     void AddTrayIcon();
     void RemoveTrayIcon();
     plat::TrayIconData TrayRecord(const plat::Icon* icon) const;
@@ -116,6 +125,8 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     bool m_bLoading = false;
     std::map<std::tuple<std::string, int, int>, std::shared_ptr<const plat::Icon>> m_icons;
     int m_nStoredNum = 0;  // "Button"/"Num" as the store holds it
+    // Stored buttons past the bound: not shown, their sections (after the shown ones') kept.
+    int m_nHidden = 0;
     // Buttons whose windows are gone: a handler of theirs may still be running (a box or a menu
     // of theirs let the message that ended them in), so the objects live until this window's
     // object goes, after the message loop has ended.

@@ -65,6 +65,42 @@ TEST_F(Startup, ASecondInstanceIsRefusedAndLeavesTheFirstAndTheStoreAlone) {
     EXPECT_EQ(first.WaitForExit(), std::optional<DWORD>(0));
 }
 
+// The sign-in start and a click close together: neither finds the other's window yet, and only
+// one may run.
+TEST_F(Startup, TwoStartsAtOnceLeaveOneRunningAndTheOtherRefused) {
+    for (int round = 0; round < 5; ++round) {
+        Process a, b;
+        ASSERT_TRUE(a.Start());
+        ASSERT_TRUE(b.Start());
+        HWND boxA = nullptr, boxB = nullptr, mainA = nullptr, mainB = nullptr;
+        ASSERT_TRUE(e2e::WaitUntil([&] {
+            mainA = e2e::FindWindowOf(a.Id(), nullptr, L"Brisalt");
+            mainB = e2e::FindWindowOf(b.Id(), nullptr, L"Brisalt");
+            boxA = e2e::FindWindowOf(a.Id(), L"#32770", L"Vopdrant");
+            boxB = e2e::FindWindowOf(b.Id(), L"#32770", L"Vopdrant");
+            return (mainA != nullptr || boxA != nullptr) && (mainB != nullptr || boxB != nullptr);
+        })) << "round "
+            << round;
+        std::this_thread::sleep_for(500ms);
+        mainA = e2e::FindWindowOf(a.Id(), nullptr, L"Brisalt");
+        mainB = e2e::FindWindowOf(b.Id(), nullptr, L"Brisalt");
+        EXPECT_TRUE((mainA != nullptr) != (mainB != nullptr)) << "round " << round;
+        HWND box = boxA != nullptr ? boxA : boxB;
+        ASSERT_NE(box, nullptr) << "round " << round;
+        EXPECT_EQ(e2e::MessageBoxText(box), L"すでに起動しています。");
+        Process& refused = boxA != nullptr ? a : b;
+        Process& running = boxA != nullptr ? b : a;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(refused.WaitForExit(), std::optional<DWORD>(0));
+        for (HWND m : {mainA, mainB}) {
+            if (m != nullptr) PostMessageW(m, WM_CLOSE, 0, 0);
+        }
+        EXPECT_EQ(running.WaitForExit(), std::optional<DWORD>(0));
+        if (a.Running()) a.Kill();
+        if (b.Running()) b.Kill();
+    }
+}
+
 // Any program's top-level window with the exact caption blocks a start; a longer one does not.
 TEST_F(Startup, AForeignWindowCaptionedBrisaltBlocksAndOneCaptionedBrisaltoDoesNot) {
     HWND blocker = CreateWindowExW(0, L"STATIC", L"Brisalt", WS_POPUP, 0, 0, 10, 10, nullptr,

@@ -1,12 +1,14 @@
 // Start-up, one of each thing a user can do, and the exit, on a store in which every value the
 // program reads is whatever the fuzzer makes of it: missing, a DWORD, a string of any bytes, or
-// any other registry type with any bytes, which the store reads as missing. Whatever it holds,
-// nothing may crash, overflow, leak a handle or be left half made.
+// any other registry type with any bytes, which the store reads as missing; and the journal of a
+// change cut short, whole, cut anywhere or any bytes. Whatever it holds, nothing may crash,
+// overflow, leak a handle or be left half made.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
 #include <optional>
 
+#include "app/JournalStore.h"
 #include "app/MainApp.h"
 #include "clock/WatchWnd.h"
 #include "platform/fake/FakePlatform.h"
@@ -37,6 +39,36 @@ std::optional<fake::Value> AnyValue(FuzzedDataProvider& in) {
     }
 }
 
+// A journal as a change writes it, over the values the program reads, at times cut short.
+std::optional<fake::Value> AnyJournal(FuzzedDataProvider& in) {
+    if (in.ConsumeBool()) return AnyValue(in);
+    static constexpr const char* kSectionNames[] = {"Button", "Btn1", "Btn2", "Btn4", "Watch"};
+    static constexpr const char* kKeys[] = {"Num",     "Title",   "AppName",   "Size",
+                                            "Data",    "Option",  "Show",      "Positon",
+                                            "TopMost", "BkColor", "WatchFont", "WatchFontName"};
+    std::vector<JournalStore::Write> writes;
+    const int count = in.ConsumeIntegralInRange(0, 8);
+    for (int i = 0; i < count; ++i) {
+        JournalStore::Write w{in.PickValueInArray(kSectionNames), in.PickValueInArray(kKeys), 0};
+        // Small numbers, so a count stays small as above.
+        if (in.ConsumeBool()) {
+            w.value = in.ConsumeIntegralInRange(-2, kSections + 2);
+        } else {
+            w.value = in.ConsumeRandomLengthString(kLongestValue);
+        }
+        writes.push_back(std::move(w));
+    }
+    std::string text = JournalStore::Encode(writes);
+    if (in.ConsumeBool()) text.resize(in.ConsumeIntegralInRange<std::size_t>(0, text.size()));
+    return text;
+}
+
+// The store as the program has the registry: behind the journal that makes each change whole.
+struct JournalledPlatform : fake::FakePlatform {
+    plat::ISettingsStore& Store() override { return journal; }
+    JournalStore journal{store};
+};
+
 void Put(fake::FakeSettingsStore& store, const std::string& section, const char* key,
          const std::optional<fake::Value>& value) {
     if (value) store.Put(section, key, *value);
@@ -61,6 +93,7 @@ void FillStore(FuzzedDataProvider& in, fake::FakeSettingsStore& store) {
          {"Show", "Positon", "TopMost", "BkColor", "TextColor", "WatchFont", "WatchFontName"}) {
         Put(store, "Watch", key, AnyValue(in));
     }
+    Put(store, kJournalSection, kJournalKey, AnyJournal(in));
 }
 
 void Ok(fake::FakeDialog& d) { d.Click(plat::mb::kIdOk); }
@@ -146,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     const int liveBefore = LiveHandles();
     {
-        fake::FakePlatform platform;
+        JournalledPlatform platform;
         FillStore(in, platform.store);
         CMainApp app(platform);
         if (app.InitInstance()) {
@@ -154,6 +187,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // The exit ends the loop, and no window the program made reports to an object any
             // more: the end of the process takes those still up.
             if (!platform.windows.quitCode) std::abort();
+            // Every change was finished, and no journal is left to write again.
+            if (platform.store.changesBegun != platform.store.changesCommitted) std::abort();
+            const auto journal = platform.store.Get(kJournalSection, kJournalKey);
+            if (journal && std::holds_alternative<std::string>(*journal) &&
+                !std::get<std::string>(*journal).empty()) {
+                std::abort();
+            }
             for (const auto& [id, w] : platform.windows.windows) {
                 if (w.events != nullptr || w.popup != nullptr) std::abort();
             }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 #include "edit/LoadIcon.h"
@@ -135,6 +136,27 @@ TEST_F(Loader, IndexGoesToThePlatformUnchangedAndNothingIsCached) {
               2);
     EXPECT_EQ(platform.log.back(), "Icons.Normalize");
     EXPECT_EQ(platform.log[platform.log.size() - 3], "Icons.Extract C:\\TOOLS\\EDIT.EXE,-3,large");
+}
+
+// An identifier has 16 bits: an index below -65535 names none, and the lowest integer has no
+// negation at all. Such a stored index never reaches the module's icon calls.
+TEST_F(Loader, AnIndexThatNamesNoResourceGivesTheShellsIconWithoutAskingTheModule) {
+    for (int index : {INT_MIN, INT_MIN + 1, -65536}) {
+        platform.log.clear();
+        CLoadIcon loader(platform);
+        loader.SetFile("C:\\TOOLS\\EDIT.EXE");
+        loader.CreateAt(loader.FittingSize(index, 60));
+        EXPECT_EQ(FakeIcons::Describe(loader.GetIcon(index)),
+                  (IconInfo{"shell:C:\\TOOLS\\EDIT.EXE", 32}))
+            << index;
+        for (const auto& call : platform.log) EXPECT_NE(call.rfind("Icons.Extract", 0), 0u) << call;
+    }
+    platform.log.clear();
+    Load("C:\\TOOLS\\EDIT.EXE", -65535);
+    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(),
+                         "Icons.Extract C:\\TOOLS\\EDIT.EXE,-65535,large"),
+              1)
+        << "the last identifier is still asked for";
 }
 
 TEST_F(Loader, SecondFileReplacesTheFirstAndItsCount) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct Other {
     friend bool operator==(const Other&, const Other&) = default;
 };
 using Value = std::variant<int, std::string, Other>;
+using Values = std::map<std::string, std::map<std::string, Value>, std::less<>>;
 
 class FakeSettingsStore : public plat::ISettingsStore {
   public:
@@ -32,22 +34,30 @@ class FakeSettingsStore : public plat::ISettingsStore {
     void WriteInt(std::string_view section, std::string_view key, int value) override;
     void WriteString(std::string_view section, std::string_view key,
                      std::string_view value) override;
+    // A store in memory loses nothing to a kill: the bounds of a change are only counted.
+    void BeginChange() override { ++changesBegun; }
+    void CommitChange() override { ++changesCommitted; }
 
     // Direct access for arranging and checking, without a log entry.
     void Put(const std::string& section, const std::string& key, Value value);
     std::optional<Value> Get(const std::string& section, const std::string& key) const;
     bool HasSection(const std::string& section) const { return m_values.count(section) != 0; }
+    // Everything stored, to carry over to the next start of a test.
+    const Values& All() const { return m_values; }
+    void Replace(Values values) { m_values = std::move(values); }
 
     std::string location;
     // A read or write came before the location was set.
     bool touchedBeforeLocation = false;
+    int changesBegun = 0;
+    int changesCommitted = 0;
 
   private:
     const Value* Find(std::string_view section, std::string_view key);
     void Touch();
 
     std::vector<std::string>& m_log;
-    std::map<std::string, std::map<std::string, Value>, std::less<>> m_values;
+    Values m_values;
 };
 
 }  // namespace fake

@@ -44,6 +44,17 @@ plat::WindowRef FakeSystem::FindTopLevelWindow(std::string_view caption) {
     return {};
 }
 
+bool FakeSystem::TakeInstanceLock(std::string_view name) {
+    m_log.push_back("System.TakeInstanceLock " + std::string(name));
+    for (const auto& held : heldLocks) {
+        if (held == name) return false;
+    }
+    heldLocks.emplace_back(name);
+    return true;
+}
+
+void FakeSystem::RegisterRestart() { m_log.push_back("System.RegisterRestart"); }
+
 void FakeSystem::Beep(int frequency, int milliseconds) {
     m_log.push_back("System.Beep " + std::to_string(frequency) + "," +
                     std::to_string(milliseconds));

@@ -23,10 +23,14 @@ class FakeSystem : public plat::ISystem {
                      std::uintptr_t data) override;
     plat::Icon LoadResourceIcon(int id, int cx, int cy) override;
     plat::WindowRef FindTopLevelWindow(std::string_view caption) override;
+    bool TakeInstanceLock(std::string_view name) override;
+    void RegisterRestart() override;
     void Beep(int frequency, int milliseconds) override;
 
     // Scripted: captions of other programs' top-level windows, the version, files and help.
     std::vector<std::string> foreignCaptions;
+    // Names of locks another process holds; a lock taken here joins them.
+    std::vector<std::string> heldLocks;
     int majorVersion = 10;
     std::string programPath = "C:\\Program Files\\Brisalto\\Brisalto.exe";
     std::string programVersion = "1.0.0";

@@ -52,7 +52,8 @@ int Icons::CountIcons(std::string_view module) {
 }
 
 plat::Icon Icons::ModuleIcon(std::string_view module, int index, int size) {
-    if (index == -1) return {};  // that index counts instead of extracting
+    // -1 counts instead of extracting; below -65535 no identifier is named.
+    if (index == -1 || index < -0xFFFF) return {};
     const std::wstring path = ShellPath(module);
     HICON icon = nullptr;
     if (size == kLargeSide || size == kSmallSide) {
@@ -110,7 +111,8 @@ struct GroupHeader {
 }  // namespace
 
 int Icons::LargestImage(std::string_view module, int index) {
-    if (index == -1) return 0;
+    // -1 counts; below -65535 no identifier is named (and -INT_MIN would overflow).
+    if (index == -1 || index < -0xFFFF) return 0;
     const std::wstring path = ShellPath(module);
     HMODULE file = LoadLibraryExW(path.c_str(), nullptr,
                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);

@@ -23,6 +23,10 @@ class SettingsStore : public plat::ISettingsStore {
     void WriteInt(std::string_view section, std::string_view key, int value) override;
     void WriteString(std::string_view section, std::string_view key,
                      std::string_view value) override;
+    // One value is written whole or not at all, a sequence is not: the journal that wraps this
+    // store makes a change whole, so here a change has no bounds of its own.
+    void BeginChange() override {}
+    void CommitChange() override {}
 
   private:
     // The section's key, opened (and so created) on first use. Values are read and written

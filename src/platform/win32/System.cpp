@@ -14,6 +14,30 @@ plat::WindowRef System::FindTopLevelWindow(std::string_view caption) {
     return ToRef(FindWindowW(nullptr, Widen(caption).c_str()));
 }
 
+System::~System() {
+    if (m_instanceLock != nullptr) CloseHandle(m_instanceLock);
+}
+
+bool System::TakeInstanceLock(std::string_view name) {
+    if (m_instanceLock != nullptr) return true;
+    // In the session's own namespace: another user signed in on the same machine runs their own.
+    const std::wstring full = L"Local\\" + Widen(name);
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, full.c_str());
+    if (mutex == nullptr) return true;  // no lock to be had: the window check still stands
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
+    }
+    m_instanceLock = mutex;
+    return true;
+}
+
+void System::RegisterRestart() {
+    // Only after an update's restart, never after a crash or a hang: a program that fails at
+    // start-up would otherwise be started again and again.
+    RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG);
+}
+
 int System::MajorVersion() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;

@@ -7,6 +7,10 @@ namespace win32 {
 
 class System : public plat::ISystem {
   public:
+    System() = default;
+    System(const System&) = delete;
+    System& operator=(const System&) = delete;
+    ~System() override;
     std::string ProgramPath() override;
     std::string ProgramVersion() override;
     int MajorVersion() override;
@@ -15,7 +19,12 @@ class System : public plat::ISystem {
                      std::uintptr_t data) override;
     plat::Icon LoadResourceIcon(int id, int cx, int cy) override;
     plat::WindowRef FindTopLevelWindow(std::string_view caption) override;
+    bool TakeInstanceLock(std::string_view name) override;
+    void RegisterRestart() override;
     void Beep(int frequency, int milliseconds) override;
+
+  private:
+    void* m_instanceLock = nullptr;  // the named mutex, a HANDLE
 };
 
 }  // namespace win32

@@ -1,6 +1,7 @@
 // The real platform: every port on its Win32 adapter.
 #pragma once
 
+#include "app/JournalStore.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Dialogs.h"
 #include "platform/win32/Graphics.h"
@@ -28,7 +29,9 @@ class Win32Platform : public plat::IPlatform {
     plat::IIcons& Icons() override { return m_icons; }
 
   private:
-    win32::SettingsStore m_store;
+    // The registry writes one value at a time; the journal makes each change whole.
+    win32::SettingsStore m_registry;
+    JournalStore m_store{m_registry};
     win32::Windows m_windows;
     win32::Monitors m_monitors;
     win32::Dialogs m_dialogs;

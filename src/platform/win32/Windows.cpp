@@ -56,6 +56,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         case WM_QUERYENDSESSION:
             return events->OnQueryEndSession(DefWindowProcW(hwnd, msg, wParam, lParam) != 0) ? 1
                                                                                              : 0;
+        case WM_ENDSESSION:
+            events->OnEndSession(wParam != FALSE);
+            return 0;
         case WM_COMMAND:
             events->OnCommand(LOWORD(wParam));
             return 0;
