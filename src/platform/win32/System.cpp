@@ -14,6 +14,12 @@ plat::WindowRef System::FindTopLevelWindow(std::string_view caption) {
     return ToRef(FindWindowW(nullptr, Widen(caption).c_str()));
 }
 
+std::string System::SystemFolder() {
+    wchar_t path[MAX_PATH] = {};
+    const UINT n = GetSystemDirectoryW(path, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? Narrow(std::wstring_view(path, n)) : std::string();
+}
+
 int System::MajorVersion() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
