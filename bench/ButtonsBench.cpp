@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <set>
 #include <string>
 #include <thread>
@@ -169,6 +170,76 @@ ChangeRun ChangeAndExit(const std::wstring& program) {
     return run;
 }
 
+// Seconds `send` keeps the caller waiting until the program's main window answers again, less
+// what a bare answer costs: what the user sees as a frozen program.
+double Frozen(HWND owner, const std::function<void()>& send, double bare) {
+    const auto start = Clock::now();
+    send();
+    SendMessageW(owner, WM_NULL, 0, 0);
+    return std::max(0.0, Since(start) - bare);
+}
+
+double BareAnswer(HWND owner) {
+    double best = 1e9;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = Clock::now();
+        SendMessageW(owner, WM_NULL, 0, 0);
+        best = std::min(best, Since(start));
+    }
+    return best;
+}
+
+struct ToggleRun {
+    double bare = 0, toggle = 0;
+};
+
+// The always-on-top command sent to a button in the middle from outside, on and off again (so
+// the store ends as it began), best of kRuns pairs.
+ToggleRun ToggleFromOutside(const std::wstring& program) {
+    ToggleRun run;
+    Started p(program, L"");
+    p.WaitShown(Clock::now(), L"Brisalt", kChangeCount);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::vector<HWND> buttons = VisibleOwnedBy(p.Owner());
+    HWND button = buttons[buttons.size() / 2];
+    run.bare = BareAnswer(p.Owner());
+    run.toggle = 1e9;
+    for (int i = 0; i < 2 * kRuns; ++i) {
+        run.toggle =
+            std::min(run.toggle,
+                     Frozen(
+                         p.Owner(), [&] { SendMessageW(button, WM_COMMAND, ID_BUTTON_TOPMOST, 0); },
+                         run.bare));
+    }
+    return run;
+}
+
+// The same toggle inside this process, each port call on the stopwatch.
+double ToggleInProcess(int n) {
+    bench::TimedPlatform platform;
+    platform.Store().SetLocation(text::kMaker, text::kAppName);
+    double best = 1e9;
+    {
+        CMainWnd wnd(platform);
+        wnd.Create();
+        wnd.LoadAllButtons();
+        for (const auto& button : wnd.m_buttons)
+            UpdateWindow(reinterpret_cast<HWND>(button->Window().value));
+        CLaunchButton& button = *wnd.m_buttons[static_cast<std::size_t>(n) / 2];
+        for (int i = 0; i < 2 * kRuns; ++i) {
+            const auto start = Clock::now();
+            button.OnCommand(ID_BUTTON_TOPMOST);
+            best = std::min(best, Since(start));
+        }
+        wnd.OnClose();
+        DestroyWindow(reinterpret_cast<HWND>(wnd.Window().value));
+    }
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    return best;
+}
+
 struct InProcess {
     bench::StepTimes load, change, exit;
     double loadTotal = 0, changeTotal = 0, exitTotal = 0;
@@ -252,7 +323,7 @@ void PrintSteps(const char* what, const bench::StepTimes& t, double total, int n
 int main() {
     const std::wstring program = e2e::WindowsPath(e2e::Variable(L"BRISALTO_EXE"));
     const std::wstring floor = e2e::WindowsPath(e2e::Variable(L"BRISALTO_FLOOR"));
-    // BENCH_PART=startup, change or steps runs that part alone, for a quick look.
+    // BENCH_PART=startup, change, toggle or steps runs that part alone, for a quick look.
     const std::wstring part = e2e::Variable(L"BENCH_PART");
     const auto runs = [&](const wchar_t* name) { return part.empty() || part == name; };
     double kbPerButton = 0;
@@ -297,6 +368,28 @@ int main() {
     }
     if (runs(L"startup"))
         std::printf("  working set per button       %8.1f KB   goal <= 64 KB\n", kbPerButton);
+
+    if (runs(L"toggle")) {
+        // BRISALTO_BEFORE names an earlier build to measure beside this one in the same run.
+        const std::wstring before = e2e::Variable(L"BRISALTO_BEFORE");
+        StoreButtons(kChangeCount);
+        std::printf(
+            "\nAlways-on-top toggle at N = %d, best of %d: WM_COMMAND %d to a button, "
+            "then until the main window answers, less a bare answer\n",
+            kChangeCount, 2 * kRuns, ID_BUTTON_TOPMOST);
+        std::printf("  %-8s %10s %12s %12s   %s\n", "program", "bare ms", "outside ms",
+                    "in-process", "goal < 50 ms");
+        const auto row = [&](const char* label, const std::wstring& exe, bool inProcess) {
+            const ToggleRun r = ToggleFromOutside(exe);
+            char inside[32] = "-";
+            if (inProcess)
+                std::snprintf(inside, sizeof inside, "%.1f", ToggleInProcess(kChangeCount) * 1e3);
+            std::printf("  %-8s %10.2f %12.1f %12s\n", label, r.bare * 1e3, r.toggle * 1e3, inside);
+            std::fflush(stdout);
+        };
+        if (!before.empty()) row("before", e2e::WindowsPath(before), false);
+        row("after", program, true);
+    }
     std::fflush(stdout);
     if (!runs(L"steps")) return 0;
 

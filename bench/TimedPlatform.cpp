@@ -159,6 +159,10 @@ class TimedWindows : public plat::IWindows {
         Stopwatch w(m_times, kPlacement);
         m_real.SetWindowPos(window, z, x, y, cx, cy, flags);
     }
+    bool InTopBand(plat::WindowRef window) override {
+        Stopwatch w(m_times, kPlacement);
+        return m_real.InTopBand(window);
+    }
     void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) override {
         Stopwatch w(m_times, kPlacement);
         m_real.MoveWindow(window, x, y, cx, cy, repaint);
@@ -185,7 +189,6 @@ class TimedWindows : public plat::IWindows {
     void KillTimer(plat::WindowRef window, int id) override { m_real.KillTimer(window, id); }
     plat::Point CursorPos() override { return m_real.CursorPos(); }
     void SetCapture(plat::WindowRef window) override { m_real.SetCapture(window); }
-    void ReleaseCapture() override { m_real.ReleaseCapture(); }
     void SetFocus(plat::WindowRef window) override { m_real.SetFocus(window); }
     void SetForegroundWindow(plat::WindowRef window) override {
         m_real.SetForegroundWindow(window);

@@ -1,12 +1,37 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine; prints their figures as ratios against a floor.
+#   BENCH_PART=startup|change|toggle|steps|idle   one part alone (all of them without it)
+#   BENCH_BEFORE=<commit>   that commit's Brisalto.exe (built once in build/before-<commit>) is
+#                           measured beside this one where a part compares them (toggle, idle)
+#   BENCH_IDLE_SECONDS=30   the quiet spell of the idle part
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/deps.sh
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target Brisalto bench_buttons bench_floor
+before=
+if [ -n "${BENCH_BEFORE:-}" ]; then
+    commit=$(git rev-parse --short "$BENCH_BEFORE")
+    tree=$PWD/build/before-$commit
+    if [ ! -f "$tree/build/mingw/Brisalto.exe" ]; then
+        rm -rf "$tree"
+        mkdir -p "$tree"
+        git archive "$commit" | tar -x -C "$tree"
+        (cd "$tree" && cmake --preset mingw >/dev/null && cmake --build --preset mingw --target Brisalto)
+    fi
+    before=$tree/build/mingw/Brisalto.exe
+fi
 source scripts/wine-env.sh
 trap wine_env_down EXIT
 wine_env_up
-BRISALTO_EXE=$PWD/build/mingw/Brisalto.exe BRISALTO_FLOOR=$PWD/build/mingw/bench_floor.exe \
-    wine build/mingw/bench_buttons.exe
+part=${BENCH_PART:-}
+if [ "$part" != idle ]; then
+    BRISALTO_EXE=$PWD/build/mingw/Brisalto.exe BRISALTO_FLOOR=$PWD/build/mingw/bench_floor.exe \
+        BRISALTO_BEFORE=$before wine build/mingw/bench_buttons.exe
+fi
+if [ -z "$part" ] || [ "$part" = idle ]; then
+    echo
+    echo "Idle, nothing happening (no clock, no pointer, no change), over ${BENCH_IDLE_SECONDS:-30} s"
+    bench/idle.sh "${BENCH_IDLE_SECONDS:-30}" 0,100,1000 ${before:+before=$before} \
+        after=$PWD/build/mingw/Brisalto.exe
+fi

@@ -18,6 +18,7 @@ add_library(brisalto_win32 STATIC
     src/platform/win32/System.cpp
     src/platform/win32/Tray.cpp
     src/platform/win32/Utf.cpp
+    src/platform/win32/Win32Platform.cpp
     src/platform/win32/Windows.cpp
 )
 target_compile_definitions(brisalto_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)

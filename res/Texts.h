@@ -18,6 +18,8 @@ inline constexpr const char* kHelpFailed = "ﾍﾙﾌﾟの起動に失敗しま
 inline constexpr const char* kStartFailed = "%sの起動に失敗しました。";
 inline constexpr const char* kControlPanelError = "Error ";
 inline constexpr const char* kConfirmDelete = "削除してもよろしいですか？";
+inline constexpr const char* kConfirmManyDrops =
+    "ﾄﾞﾛｯﾌﾟされた %d 個のﾌｧｲﾙを 1 個ずつ起動します。よろしいですか？";
 inline constexpr const char* kNoApplication = "ｱﾌﾟﾘｹｰｼｮﾝが指定されていません。";
 inline constexpr const char* kPositiveInteger = "正の整数を入力してください。";
 inline constexpr const char* kInteger = "整数を入力してください。";

@@ -25,6 +25,43 @@ bool ShellFailed(int result) {
 
 }  // namespace
 
+std::string QuoteArgument(std::string_view argument) {
+    // Backslashes are plain text except in a run that ends at a quote, where each pair stands
+    // for one: such a run is doubled, and so is the run before the closing quote, so that a
+    // dropped "D:\" arrives as D:\ and not as D:".
+    std::string out(1, '"');
+    std::size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        out += c;
+        backslashes = 0;
+    }
+    out.append(2 * backslashes, '\\');
+    out += '"';
+    return out;
+}
+
+std::string QuoteBatchArgument(std::string_view argument) {
+    // Between quotes cmd leaves every character alone but the percent sign, which it reads as
+    // the start of a variable's name even there. "%%cd:~,%" shows one percent sign: the first
+    // stands alone, the rest is an empty piece of the current folder's name, and the sign is
+    // spent so that it cannot pair with the next into %NAME%. Backslashes mean nothing to cmd.
+    std::string out(1, '"');
+    for (const char c : argument) {
+        if (c == '%') {
+            out += "%%cd:~,%";
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
 void CAppStart::SetApp(plat::WindowRef owner, std::string appName, std::string dir,
                        std::string parm, int showMode) {
     m_owner = owner;
@@ -59,9 +96,17 @@ void CAppStart::Start(Rights rights) {
         // The path goes in as it is, blanks and all: that is what the control panel's entry
         // point parses.
         const std::string arguments = Format("shell32.dll,Control_RunDLL %s,,0", m_appName);
+        // By its full name: a bare one is looked for in our own folder and the current one
+        // first, where anybody may have put a program of that name.
+        const std::string folder = m_platform.System().SystemFolder();
+        if (folder.empty()) {
+            Fail(text::kControlPanelError);
+            return;
+        }
+        const std::string rundll32 = folder + "\\rundll32.exe";
         auto& shell = m_platform.Shell();
         if (rights == Rights::kUser) {
-            if (shell.RunCommandLine("rundll32 " + arguments, plat::sw::kShow) <
+            if (shell.RunCommandLine(QuoteArgument(rundll32) + " " + arguments, plat::sw::kShow) <
                 kCommandLineSuccessFrom) {
                 Fail(text::kControlPanelError);
             }
@@ -69,7 +114,7 @@ void CAppStart::Start(Rights rights) {
         }
         // Only the shell elevates: the same line through it.
         const int result =
-            shell.Execute(m_owner, Verb(rights), "rundll32", arguments, "", plat::sw::kShow);
+            shell.Execute(m_owner, Verb(rights), rundll32, arguments, "", plat::sw::kShow);
         if (ShellFailed(result)) Fail(text::kControlPanelError);
     } else {
         // A document is opened by the program of its type; our parameters mean nothing to it.
@@ -77,14 +122,17 @@ void CAppStart::Start(Rights rights) {
     }
 }
 
-void CAppStart::StartWithFile(const std::string& file, Rights rights) {
-    ShellStart('"' + file + '"', rights);
+bool CAppStart::StartWithFile(const std::string& file, Rights rights) {
+    // A batch file is run by cmd, which reads its line by rules of its own.
+    const bool batch = EqualsNoCase(m_ext, ".bat") || EqualsNoCase(m_ext, ".cmd");
+    return ShellStart(batch ? QuoteBatchArgument(file) : QuoteArgument(file), rights);
 }
 
-void CAppStart::ShellStart(const std::string& parameters, Rights rights) {
+bool CAppStart::ShellStart(const std::string& parameters, Rights rights) {
     const int result = m_platform.Shell().Execute(m_owner, Verb(rights), m_appName, parameters,
                                                   StartDirectory(), ShowCommand());
     if (ShellFailed(result)) Fail(Format(text::kStartFailed, m_appName));
+    return result > kShellSuccessAbove;
 }
 
 void CAppStart::Fail(const std::string& message) {

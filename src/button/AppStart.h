@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/Platform.h"
 
@@ -17,8 +18,9 @@ class CAppStart {
     void SetApp(plat::WindowRef owner, std::string appName, std::string dir, std::string parm,
                 int showMode);
     void Start(Rights rights = Rights::kUser);
-    // The entry's program with `file` as its only parameter, whatever kind the entry is.
-    void StartWithFile(const std::string& file, Rights rights = Rights::kUser);
+    // The entry's program with `file` as its only parameter, whatever kind the entry is. False
+    // when it did not start: it failed (and said so) or the user refused the elevation.
+    bool StartWithFile(const std::string& file, Rights rights = Rights::kUser);
 
     // What the starts use; open for the button tip and the tests.
     std::string StartDirectory() const;
@@ -26,7 +28,7 @@ class CAppStart {
     const std::string& Extension() const { return m_ext; }
 
   private:
-    void ShellStart(const std::string& parameters, Rights rights);
+    bool ShellStart(const std::string& parameters, Rights rights);
     void Fail(const std::string& message);
 
     plat::IPlatform& m_platform;
@@ -37,6 +39,13 @@ class CAppStart {
     std::string m_parm;
     std::string m_ext;
 };
+
+// `argument` as one argument of a command line that a program splits by the C run-time's rules:
+// between quotes, a backslash run before a quote doubled, a quote escaped.
+std::string QuoteArgument(std::string_view argument);
+// `argument` as one argument of a batch file: cmd takes the quotes and nothing else, but expands
+// %NAME% even between them, so each percent sign is kept from starting a name.
+std::string QuoteBatchArgument(std::string_view argument);
 
 // Show modes as stored in an entry.
 inline constexpr int kShowNormal = 0;

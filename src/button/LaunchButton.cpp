@@ -14,6 +14,14 @@ Rights RightsFor(unsigned keys) {
     return (keys & both) == both ? Rights::kAdministrator : Rights::kUser;
 }
 
+// `pattern` with `count` in place of its "%d".
+std::string FormatCount(std::string_view pattern, std::size_t count) {
+    std::string out(pattern);
+    if (const std::size_t at = out.find("%d"); at != std::string::npos)
+        out.replace(at, 2, std::to_string(count));
+    return out;
+}
+
 }  // namespace
 
 CLaunchButton::CLaunchButton(IHost& host, plat::IPlatform& platform)
@@ -111,10 +119,15 @@ void CLaunchButton::SetButtonSize(int size) {
     m_platform.Windows().Invalidate(m_hWnd, true);
 }
 
-void CLaunchButton::OnDpiChanged(int dpi) {
+void CLaunchButton::OnDpiChanged(int dpi, plat::Rect suggested) {
     if (!m_hWnd || dpi <= 0) return;
     m_dpi = dpi;
-    const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+    // On the move, the new size around a kept corner can put most of the button back on the
+    // monitor it left, which would change its scale back, and so on at every step: there it
+    // goes where the platform suggests, which keeps it on its new monitor. Otherwise (a change
+    // of scale, an arrangement) its corner stays.
+    if (m_moveMode == 1 || m_bSizeMove) r = suggested.Centred(Side(), Side());
     m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
                                       plat::swp::kNoZOrder | plat::swp::kNoActivate);
     LoadFaceIcon();
@@ -154,6 +167,13 @@ void CLaunchButton::ReassertTopmost() {
                                       show | plat::swp::kNoActivate);
 }
 
+void CLaunchButton::RestoreBand() {
+    if (!(m_option & kOptionTopmost) || !m_hWnd) return;
+    auto& windows = m_platform.Windows();
+    const bool top = m_host.TopBand(windows.WindowRect(m_hWnd)) == plat::ZOrder::Topmost;
+    if (windows.InTopBand(m_hWnd) != top) ReassertTopmost();
+}
+
 void CLaunchButton::KeepOnScreen() {
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
     const plat::Point at = OnScreen(r.left, r.top);
@@ -186,7 +206,10 @@ std::optional<int> CLaunchButton::OnNcHitTest(plat::Point) {
 
 void CLaunchButton::OnNcLButtonDown() { m_moveMode = 0; }
 
-void CLaunchButton::OnExitSizeMove() { m_host.SaveButtonList(); }
+void CLaunchButton::OnExitSizeMove() {
+    m_bSizeMove = false;
+    m_host.SaveButtonList();
+}
 
 void CLaunchButton::OnLButtonDown(plat::Point, unsigned keys) {
     if (m_host.RefuseWhileDialogOpen()) return;
@@ -208,14 +231,14 @@ void CLaunchButton::OnLButtonUp(plat::Point client, unsigned keys) {
     if (m_moveMode == 1) {
         m_moveMode = 0;
         ReassertTopmost();
-        m_platform.Windows().ReleaseCapture();
+        m_platform.Windows().SetCapture({});
         m_host.SaveButtonList();  // the new place survives a crash
         return;
     }
     if (m_pressed != 1) return;
     m_pressed = 0;
     DrawFace();
-    m_platform.Windows().ReleaseCapture();
+    m_platform.Windows().SetCapture({});
     if (Inside(client)) m_launcher.Start(RightsFor(keys));
 }
 
@@ -248,10 +271,24 @@ void CLaunchButton::ShowMenu(plat::Point client) {
 }
 
 void CLaunchButton::OnDropFiles(const std::vector<std::string>& files, unsigned keys) {
+    // Each file is a start of its own: a handful is what a drop means, hundreds are more likely
+    // a slip of the hand, and the user says so once before they begin.
+    if (files.size() > kDropsWithoutAsking) {
+        int answer = 0;
+        {
+            DialogScope open(m_host);
+            answer = m_platform.Dialogs().ShowMessageBox(
+                m_hWnd, FormatCount(text::kConfirmManyDrops, files.size()), text::kAppName,
+                plat::mb::kYesNo | plat::mb::kIconQuestion);
+        }
+        if (answer != plat::mb::kIdYes) return;
+    }
     for (const std::string& file : files) {
-        // A failure box lets other messages in: once the program is ending, nothing more starts.
+        // A box lets other messages in: once the program is ending, nothing more starts.
         if (!m_hWnd) return;
-        m_launcher.StartWithFile(file, RightsFor(keys));
+        // A failure would fail alike for the next file, and a refused elevation means no to all
+        // of them: either ends the drop.
+        if (!m_launcher.StartWithFile(file, RightsFor(keys))) return;
     }
 }
 

@@ -2,6 +2,7 @@
 // icon, starts the entry when clicked, and can be dragged, kept on top and deleted.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,9 @@
 #include "platform/Platform.h"
 
 class IHost;
+
+// A drop of more files than this starts one program each only when the user says yes.
+inline constexpr std::size_t kDropsWithoutAsking = 20;
 
 // The side in pixels of the window of a button of `size` (96-dpi units) on a screen of `dpi`,
 // and back: on a 96-dpi screen the window is size - 1 pixels square.
@@ -46,6 +50,9 @@ class CLaunchButton : public plat::IPopupEvents {
     void SetButtonSize(int size);
     void PlaceWindow(int x, int y, int cx, int cy);
     void ReassertTopmost();
+    // ReassertTopmost for a button that has left the band it belongs in; one that stands in it
+    // keeps its place among the others.
+    void RestoreBand();
     // Puts a button that lies on no monitor any more back onto the primary screen.
     void KeepOnScreen();
     void DrawFace();
@@ -61,8 +68,9 @@ class CLaunchButton : public plat::IPopupEvents {
     void OnMouseMove(plat::Point client, unsigned keys) override;
     void OnDropFiles(const std::vector<std::string>& files, unsigned keys) override;
     void OnCommand(int id) override;
+    void OnEnterSizeMove() override { m_bSizeMove = true; }
     void OnExitSizeMove() override;
-    void OnDpiChanged(int dpi) override;
+    void OnDpiChanged(int dpi, plat::Rect suggested) override;
     bool OnClose() override { return false; }  // Escape and Alt+F4 never end a button
     void OnDestroy() override;
 
@@ -88,6 +96,8 @@ class CLaunchButton : public plat::IPopupEvents {
     plat::IPlatform& m_platform;
     plat::WindowRef m_hWnd;
     int m_option = 0;
+    // The platform moves the window (after a caption answer).
+    bool m_bSizeMove = false;
     // The DPI of the monitor the button is shown on; its size and its icon follow it.
     int m_dpi = plat::kBaseDpi;
     std::shared_ptr<const plat::Icon> m_icon;  // none: the bare face

@@ -174,14 +174,17 @@ void CWatchWnd::MakeFont(plat::LogFont units) {
     m_fontUnits.faceName = graphics.DescribeFont(m_font).faceName;  // as the platform took it
 }
 
-void CWatchWnd::OnDpiChanged(int dpi) {
+void CWatchWnd::OnDpiChanged(int dpi, plat::Rect suggested) {
     if (!m_hWnd || dpi <= 0 || dpi == m_dpi) return;
-    // Width, height and font keep their units, so the clock looks the same on its new monitor;
-    // its corner stays where it is.
+    // Width, height and font keep their units, so the clock looks the same on its new monitor.
+    // Its corner stays where it is, except while the user drags it: there the new size around a
+    // kept corner could put most of it back on the monitor it left, and the scale would go back
+    // and forth; the place the platform suggests keeps it on the new one.
     auto& windows = m_platform.Windows();
-    const plat::Rect r = windows.WindowRect(m_hWnd);
+    plat::Rect r = windows.WindowRect(m_hWnd);
     const int width = plat::ScaleToDpi(plat::UnscaleFromDpi(r.Width(), m_dpi), dpi);
     const int height = plat::ScaleToDpi(plat::UnscaleFromDpi(r.Height(), m_dpi), dpi);
+    if (m_bSizeMove) r = suggested.Centred(width, height);
     m_dpi = dpi;
     MakeFont(m_fontUnits);
     windows.SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, width, height,
@@ -217,7 +220,10 @@ void CWatchWnd::OnDestroy() {
 }
 
 // The end of a drag or of a resize is a finished change: it is kept at once.
-void CWatchWnd::OnExitSizeMove() { SavePosition(); }
+void CWatchWnd::OnExitSizeMove() {
+    m_bSizeMove = false;
+    SavePosition();
+}
 
 void CWatchWnd::KeepOnScreen() {
     if (!m_hWnd) return;
@@ -241,6 +247,13 @@ void CWatchWnd::SetTopmost(bool topmost) {
 
 void CWatchWnd::ReassertTopmost() {
     if (m_topMost != 0) SetTopmost(true);
+}
+
+void CWatchWnd::RestoreBand() {
+    if (m_topMost == 0 || !m_hWnd) return;
+    auto& windows = m_platform.Windows();
+    const bool top = m_host.TopBand(windows.WindowRect(m_hWnd)) == plat::ZOrder::Topmost;
+    if (windows.InTopBand(m_hWnd) != top) ReassertTopmost();
 }
 
 void CWatchWnd::ApplyTopmost() { SetTopmost(m_topMost != 0); }

@@ -42,6 +42,8 @@ class CWatchWnd : public plat::IPopupEvents {
     void KeepOnScreen();
 
     void ReassertTopmost();
+    // ReassertTopmost only when the clock has left the band it belongs in.
+    void RestoreBand();
     void ApplyTopmost();
     void DrawClock();
     plat::WindowRef Window() const { return m_hWnd; }
@@ -54,7 +56,8 @@ class CWatchWnd : public plat::IPopupEvents {
     std::optional<plat::Size> OnGetMinTrackSize() override;
     void OnNcLButtonDblClk() override;
     void OnExitSizeMove() override;
-    void OnDpiChanged(int dpi) override;
+    void OnDpiChanged(int dpi, plat::Rect suggested) override;
+    void OnEnterSizeMove() override { m_bSizeMove = true; }
     bool OnClose() override;
     void OnDestroy() override;
 
@@ -73,6 +76,8 @@ class CWatchWnd : public plat::IPopupEvents {
     plat::WindowRef m_hWnd;
     // The DPI of the clock's monitor: its size and its font's follow it.
     int m_dpi = plat::kBaseDpi;
+    // The platform moves or sizes the window.
+    bool m_bSizeMove = false;
     // `m_font` as the store keeps it, in 96-dpi units.
     plat::LogFont m_fontUnits;
     // Outlived by a weak reference when the object goes while a handler of its own still runs.

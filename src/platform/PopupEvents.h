@@ -32,14 +32,17 @@ class IPopupEvents {
     // Full paths, in drop order; `keys` holds the shift and control keys held at the drop.
     virtual void OnDropFiles(const std::vector<std::string>& /*files*/, unsigned /*keys*/) {}
     virtual void OnCommand(int /*id*/) {}
-    // The end of a move or resize by the platform.
+    // The start and the end of a move or resize by the platform.
+    virtual void OnEnterSizeMove() {}
     virtual void OnExitSizeMove() {}
     // The smallest size the window may take, at creation and when the user resizes it; none
     // leaves the platform's own, which for a sizing frame is that of a captioned window.
     virtual std::optional<Size> OnGetMinTrackSize() { return std::nullopt; }
     // The window's monitor has another scale now (a move to another monitor, or the user's
-    // choice): `dpi` is the new one.
-    virtual void OnDpiChanged(int /*dpi*/) {}
+    // choice): `dpi` is the new one, `suggested` the place and size (screen pixels) the platform
+    // proposes for the window at that scale, chosen so that it stays on the monitor whose scale
+    // it now has.
+    virtual void OnDpiChanged(int /*dpi*/, Rect /*suggested*/) {}
     // False keeps the window open.
     virtual bool OnClose() { return true; }
     virtual void OnDestroy() {}

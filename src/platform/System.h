@@ -17,6 +17,8 @@ class ISystem {
     // The running program's full path and its version as the version resource states it.
     virtual std::string ProgramPath() = 0;
     virtual std::string ProgramVersion() = 0;
+    // The system's own folder of programs and libraries, without a trailing separator.
+    virtual std::string SystemFolder() = 0;
     // The platform's major version; 0 when the query fails.
     virtual int MajorVersion() = 0;
     virtual bool FileExists(std::string_view path) = 0;

@@ -38,6 +38,11 @@ struct Rect {
     bool Overlaps(const Rect& other) const {
         return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
+    // A rectangle of cx by cy with the same centre, give or take the odd pixel.
+    Rect Centred(int cx, int cy) const {
+        const int x = left + (Width() - cx) / 2, y = top + (Height() - cy) / 2;
+        return {x, y, x + cx, y + cy};
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

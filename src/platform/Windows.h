@@ -115,6 +115,8 @@ class IWindows {
     virtual void DestroyWindow(WindowRef window) = 0;
     virtual void SetWindowPos(WindowRef window, ZOrder z, int x, int y, int cx, int cy,
                               unsigned flags) = 0;
+    // Whether the window stands in the top band now, above every window not set to stay on top.
+    virtual bool InTopBand(WindowRef window) = 0;
     virtual void MoveWindow(WindowRef window, int x, int y, int cx, int cy, bool repaint) = 0;
     virtual Rect WindowRect(WindowRef window) = 0;
     virtual Rect ClientRect(WindowRef window) = 0;
@@ -125,8 +127,8 @@ class IWindows {
 
     // Input.
     virtual Point CursorPos() = 0;
+    // The mouse goes to `window` wherever the pointer is; none releases it.
     virtual void SetCapture(WindowRef window) = 0;
-    virtual void ReleaseCapture() = 0;
     virtual void SetFocus(WindowRef window) = 0;
     virtual void SetForegroundWindow(WindowRef window) = 0;
 

@@ -165,8 +165,11 @@ std::shared_ptr<const plat::Icon> CMainWnd::ButtonIcon(const std::string& file, 
 }
 
 void CMainWnd::RefreshTopmost() {
-    for (auto& button : m_buttons) button->ReassertTopmost();
-    if (m_pWatch) m_pWatch->ReassertTopmost();
+    // Only what stands in the wrong band is put back: placing a thousand windows anew after each
+    // change froze the program for a quarter of a second, and moved every one of them in front
+    // of the others.
+    for (auto& button : m_buttons) button->RestoreBand();
+    if (m_pWatch) m_pWatch->RestoreBand();
 }
 
 // --- Full-screen programs ------------------------------------------------------------------

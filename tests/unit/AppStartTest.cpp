@@ -144,7 +144,10 @@ TEST_F(Launch, ControlPanelItemRunsThroughTheCommandLineWhateverTheRestHolds) {
         shell.commandLines.clear();
         Set(path, "D:\\ELSEWHERE", "-p", 2);
         start.Start();
-        const std::string line = std::string("rundll32 shell32.dll,Control_RunDLL ") + path + ",,0";
+        // The system's own rundll32 by its full name, never one found in some other folder.
+        const std::string line =
+            std::string("\"C:\\WINDOWS\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL ") +
+            path + ",,0";
         EXPECT_EQ(shell.commandLines, (std::vector<fake::CommandLineCall>{{line, 5}}));
     }
     EXPECT_TRUE(shell.executes.empty());
@@ -172,12 +175,45 @@ INSTANTIATE_TEST_SUITE_P(Kinds, Drop,
                                          DropCase{"D:\\DOCS\\MEMO.TXT", "D:\\"},
                                          DropCase{"C:\\WINDOWS\\SYSTEM\\MAIN.CPL", ""}));
 
-TEST_F(Launch, DroppedNameWithoutBlanksIsQuotedToo) {
-    Set("C:\\TOOLS\\EDIT.EXE", "", "", 0);
-    start.StartWithFile("a.txt");
-    ASSERT_EQ(shell.executes.size(), 1u);
-    EXPECT_EQ(shell.executes[0].parameters, "\"a.txt\"");
+TEST_F(Launch, ControlPanelItemWithoutASystemFolderStartsNothingAndSaysSo) {
+    platform.system.systemFolder = "";
+    Set("C:\\MAIN.CPL", "", "", 0);
+    start.Start();
+    start.Start(kAdmin);
+    EXPECT_TRUE(shell.commandLines.empty());
+    EXPECT_TRUE(shell.executes.empty());
+    ASSERT_EQ(dialogs.messageBoxes.size(), 2u);
+    EXPECT_EQ(dialogs.messageBoxes[1].text, "Error ");
 }
+
+struct QuoteCase {
+    const char* entry;
+    const char* dropped;
+    const char* parameters;  // as the entry's program is handed them
+};
+class DroppedName : public Launch, public testing::WithParamInterface<QuoteCase> {};
+
+// A program splits its line by the C run-time's rules (backslashes before a quote pair up); a
+// batch file is read by cmd, which expands %NAME% even between quotes.
+TEST_P(DroppedName, ReachesTheProgramAsItIs) {
+    Set(GetParam().entry, "", "", 0);
+    EXPECT_TRUE(start.StartWithFile(GetParam().dropped));
+    ASSERT_EQ(shell.executes.size(), 1u);
+    EXPECT_EQ(shell.executes[0].parameters, GetParam().parameters);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, DroppedName,
+    testing::Values(
+        QuoteCase{"C:\\T\\EDIT.EXE", "a.txt", "\"a.txt\""},
+        QuoteCase{"C:\\T\\EDIT.EXE", "D:\\", "\"D:\\\\\""},
+        QuoteCase{"C:\\T\\EDIT.EXE", "\\\\server\\share\\", "\"\\\\server\\share\\\\\""},
+        QuoteCase{"C:\\T\\EDIT.EXE", "C:\\a\\b c\\d.txt", "\"C:\\a\\b c\\d.txt\""},
+        QuoteCase{"C:\\T\\EDIT.EXE", "C:\\100%\\%PATH%.txt", "\"C:\\100%\\%PATH%.txt\""},
+        QuoteCase{"C:\\T\\EDIT.EXE", "a\\\"b", "\"a\\\\\\\"b\""},
+        QuoteCase{"C:\\T\\RUN.BAT", "C:\\a b\\%PATH%.txt", "\"C:\\a b\\%%cd:~,%PATH%%cd:~,%.txt\""},
+        QuoteCase{"C:\\T\\run.Cmd", "D:\\", "\"D:\\\""},
+        QuoteCase{"C:\\T\\run.cmd", "100%.txt", "\"100%%cd:~,%.txt\""}));
 
 struct FailCase {
     const char* appName;
@@ -246,8 +282,8 @@ TEST_F(Launch, AsAdministratorEveryKindGoesThroughTheShellWithRunas) {
     const std::vector<fake::ExecuteCall> want = {
         {kOwner, "C:\\TOOLS\\EDIT.EXE", "-n", "C:\\TOOLS\\", 3, "runas"},
         {kOwner, "D:\\DOCS\\MEMO.TXT", "", "D:\\DOCS\\", 5, "runas"},
-        {kOwner, "rundll32", "shell32.dll,Control_RunDLL C:\\Program Files\\x.cpl,,0", "", 5,
-         "runas"},
+        {kOwner, "C:\\WINDOWS\\system32\\rundll32.exe",
+         "shell32.dll,Control_RunDLL C:\\Program Files\\x.cpl,,0", "", 5, "runas"},
         {kOwner, "C:\\TOOLS\\EDIT.EXE", "\"C:\\a b.txt\"", "C:\\TOOLS\\", 5, "runas"},
     };
     EXPECT_EQ(shell.executes, want);

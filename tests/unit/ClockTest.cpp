@@ -269,6 +269,7 @@ struct Topmost {
 
 class ClockTopmost : public Clock, public testing::WithParamInterface<Topmost> {};
 
+// The refresh puts back a clock set to stay on top only when it stands outside the top band.
 TEST_P(ClockTopmost, TheStyleNeedsExactlyOneAndTheRefreshAnyNonZero) {
     h.store().Put("Watch", "TopMost", GetParam().stored);
     StartClock();
@@ -282,7 +283,7 @@ TEST_P(ClockTopmost, TheStyleNeedsExactlyOneAndTheRefreshAnyNonZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ClockTopmost,
-                         testing::Values(Topmost{1, true, true}, Topmost{0, false, false},
+                         testing::Values(Topmost{1, true, false}, Topmost{0, false, false},
                                          Topmost{2, false, true}));
 
 struct Position {
@@ -438,8 +439,8 @@ TEST_P(ClockSettings, BothColoursAndTheFlagReachTheClockOnOkAndNothingOnCancel) 
     EXPECT_EQ(clock.m_topMost, ok && e.untick ? 0 : 1);
     EXPECT_EQ(Window().topmost, !(ok && e.untick));
     EXPECT_EQ(Window().invalidations, ok ? 1 : 0);
-    // The clock's own z-order, then the refresh, which leaves a clock not on top alone.
-    EXPECT_EQ(h.Calls("Windows.SetWindowPos").size(), ok ? (e.untick ? 1u : 2u) : 0u);
+    // The clock's own z-order; the refresh leaves alone a clock that stands in its band.
+    EXPECT_EQ(h.Calls("Windows.SetWindowPos").size(), ok ? 1u : 0u);
     // OK is a finished change, kept at once; Cancel writes nothing.
     const std::vector<std::string> kept = {
         "Store.WriteString Watch/WatchFont=0,0,0,0,0,0,0,0,0,0,0,0,0",

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "clock/WatchWnd.h"
 #include "edit/IconListBox.h"
 #include "edit/LoadIcon.h"
@@ -228,8 +230,9 @@ TEST_P(ScaleChange, ButtonsAndClockTakeTheNewSizeAtTheirCornerAndTheStoreStaysAs
     const int invalidated = b.invalidations;
 
     h.platform.monitors.SetDpi(dpi);
-    button.OnDpiChanged(dpi);
-    clock.OnDpiChanged(dpi);
+    // Not on the move: whatever the platform suggests, the corners stay.
+    button.OnDpiChanged(dpi, {0, 0, 10, 10});
+    clock.OnDpiChanged(dpi, {0, 0, 10, 10});
     EXPECT_EQ(b.rect, (plat::Rect{100, 200, 100 + ButtonSide(36, dpi), 200 + ButtonSide(36, dpi)}));
     EXPECT_GT(b.invalidations, invalidated);
     h.platform.graphics.faces.clear();
@@ -266,5 +269,115 @@ TEST(SecondMonitor, ArrangingLaysButtonsOutInPixelsOfTheFirstButtonsMonitor) {
     h.main().OnCommand(ID_ALIGN_TOP);
     EXPECT_EQ(rect(1), (plat::Rect{172, 100, 243, 171}));
 }
+
+// Two monitors side by side at 96 and 192 dpi, in either order, with the fake telling each window
+// of a change of scale as the system does. A button or the clock dragged one pixel at a time
+// across the boundary and back changes scale once per crossing, never back and forth, and the
+// store keeps the place where it ended.
+struct Crossing {
+    const char* name;
+    int leftDpi, rightDpi;
+};
+class DragAcross : public testing::TestWithParam<Crossing> {
+  protected:
+    void SetUp() override {
+        h.platform.monitors.all = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+        h.platform.monitors.dpis = {GetParam().leftDpi, GetParam().rightDpi};
+        h.platform.windows.playDpiChanges = true;
+    }
+    // The pointer from `from` to `to` and back, one pixel a step: `step` moves the window for
+    // the pointer at x; the scale the window has after each step is kept.
+    std::vector<int> There(plat::WindowRef window, int from, int to,
+                           const std::function<void(int)>& step) {
+        std::vector<int> scales;
+        const int dir = to > from ? 1 : -1;
+        for (int x = from; x != to; x += dir) {
+            step(x);
+            scales.push_back(h.platform.windows.Find(window)->dpi);
+        }
+        for (int x = to; x != from; x -= dir) {
+            step(x);
+            scales.push_back(h.platform.windows.Find(window)->dpi);
+        }
+        return scales;
+    }
+    static int Changes(const std::vector<int>& scales) {
+        int n = 0;
+        for (std::size_t i = 1; i < scales.size(); ++i) n += scales[i] != scales[i - 1];
+        return n;
+    }
+    // The platform's own move: the window keeps the pointer at the same place on it.
+    void PlatformMove(plat::WindowRef window, int x, plat::Point& grab) {
+        auto& windows = h.platform.windows;
+        windows.SetWindowPos(window, plat::ZOrder::Keep, x - grab.x, 300 - grab.y, 0, 0,
+                             plat::swp::kNoSize | plat::swp::kNoZOrder);
+        const plat::Rect r = windows.Find(window)->rect;
+        grab = {x - r.left, 300 - r.top};
+    }
+    Harness h;
+};
+
+TEST_P(DragAcross, AButtonChangesScaleOncePerCrossingInItsOwnDragAndInThePlatformsMove) {
+    h.store().Put("Button", "Num", 1);
+    h.StoreButton(1, "C:\\A.EXE", 900, 290);
+    ASSERT_TRUE(h.app.InitInstance());
+    CLaunchButton& button = *h.main().m_buttons[0];
+    const plat::WindowRef window = button.Window();
+    auto& windows = h.platform.windows;
+
+    // Left held, right pressed: the button follows the pointer, centred under it.
+    button.OnLButtonDown({5, 5}, plat::mk::kLButton);
+    button.OnRButtonDown({5, 5}, plat::mk::kLButton | plat::mk::kRButton);
+    std::vector<int> scales = There(window, 960, 1090, [&](int x) {
+        const plat::Rect r = windows.Find(window)->rect;
+        button.OnMouseMove({x - r.left, 300 - r.top}, plat::mk::kLButton);
+    });
+    EXPECT_EQ(Changes(scales), 2);
+    EXPECT_EQ(windows.Find(window)->dpiChanges, 2) << "told of a change at each crossing only";
+    button.OnLButtonUp({5, 5}, 0);
+
+    // Move armed: the platform moves it, holding it where it was grabbed.
+    button.OnCommand(ID_BUTTON_MOVE);
+    button.OnNcLButtonDown();
+    button.OnEnterSizeMove();
+    plat::Point grab{10, 10};
+    scales = There(window, 960, 1090, [&](int x) { PlatformMove(window, x, grab); });
+    EXPECT_EQ(Changes(scales), 2);
+    EXPECT_EQ(windows.Find(window)->dpiChanges, 4);
+    // Last, over onto the other monitor for good, and let go there.
+    for (int x = 1000; x <= 1100; ++x) PlatformMove(window, x, grab);
+    button.OnExitSizeMove();
+    const plat::Rect r = windows.Find(window)->rect;
+    EXPECT_EQ(r.Width(), ButtonSide(36, GetParam().rightDpi));
+    EXPECT_EQ(h.StoredString("Btn1", "Data"),
+              "0,0," + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                  std::to_string(r.left + 35) + "," + std::to_string(r.top + 35));
+}
+
+TEST_P(DragAcross, TheClockChangesScaleOncePerCrossingInThePlatformsMove) {
+    h.store().Put("Watch", "Show", 1);
+    h.store().Put("Watch", "Positon", "800,280,920,340");
+    ASSERT_TRUE(h.app.InitInstance());
+    const plat::WindowRef window = h.main().m_pWatch->Window();
+    auto& clock = *h.main().m_pWatch;
+    clock.OnEnterSizeMove();
+    plat::Point grab{60, 20};
+    const std::vector<int> scales =
+        There(window, 960, 1090, [&](int x) { PlatformMove(window, x, grab); });
+    EXPECT_EQ(Changes(scales), 2);
+    EXPECT_EQ(h.platform.windows.Find(window)->dpiChanges, 2);
+    clock.OnExitSizeMove();
+    const plat::Rect r = h.platform.windows.Find(window)->rect;
+    const int dpi = h.platform.windows.Find(window)->dpi;
+    EXPECT_EQ(r.Width(), plat::ScaleToDpi(120, dpi));
+    EXPECT_EQ(h.StoredString("Watch", "Positon"),
+              std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                  std::to_string(r.left + 120) + "," + std::to_string(r.top + 60));
+}
+
+INSTANTIATE_TEST_SUITE_P(Monitors, DragAcross,
+                         testing::Values(Crossing{"LowLeftHighRight", 96, 192},
+                                         Crossing{"HighLeftLowRight", 192, 96}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "clock/WatchWnd.h"
 #include "res/Resource.h"
 #include "tests/unit/Harness.h"
 
@@ -238,6 +239,41 @@ TEST_F(Buttons, TheTopmostToggleFlipsBitZeroOnlyAndIsWrittenAtOnce) {
     EXPECT_FALSE(window(2).topmost);
 }
 
+// After a change only a window that stands outside the band it belongs in is placed again; the
+// others keep their places in the z-order (and a thousand of them cost nothing).
+TEST(TopBand, AToggleMovesOnlyItselfAndWhateverLeftItsBand) {
+    Harness h;
+    h.store().Put("Button", "Num", 4);
+    for (int n = 1; n <= 4; ++n) h.StoreButton(n, "C:\\A.EXE", 100 * n, 10, 1);
+    h.store().Put("Watch", "Show", 1);
+    h.store().Put("Watch", "Positon", "600,40,720,100");
+    h.store().Put("Watch", "TopMost", 1);
+    ASSERT_TRUE(h.app.InitInstance());
+    auto& windows = h.platform.windows;
+    auto& buttons = h.main().m_buttons;
+    ASSERT_TRUE(windows.Find(h.main().m_pWatch->Window())->topmost);
+    const auto placed = [&] {
+        std::vector<std::string> calls = h.Calls("Windows.SetWindowPos");
+        for (auto& c : calls) c = c.substr(0, c.find(" flags"));
+        return calls;
+    };
+
+    h.platform.log.clear();
+    buttons[1]->OnCommand(ID_BUTTON_TOPMOST);
+    EXPECT_EQ(placed(), std::vector<std::string>{"Windows.SetWindowPos notopmost 200,10 35x35"});
+
+    // Something outside the program took the third button and the clock out of the top band.
+    windows.Find(buttons[2]->Window())->topmost = false;
+    windows.Find(h.main().m_pWatch->Window())->topmost = false;
+    h.platform.log.clear();
+    buttons[1]->OnCommand(ID_BUTTON_TOPMOST);
+    EXPECT_EQ(placed(), (std::vector<std::string>{"Windows.SetWindowPos topmost 200,10 35x35",
+                                                  "Windows.SetWindowPos topmost 300,10 35x35",
+                                                  "Windows.SetWindowPos topmost 600,40 120x60"}));
+    for (auto& b : buttons) EXPECT_TRUE(windows.Find(b->Window())->topmost);
+    EXPECT_TRUE(windows.Find(h.main().m_pWatch->Window())->topmost);
+}
+
 TEST_F(Buttons, DeleteAfterOkRenumbersTheStoreAndCancelLeavesEverything) {
     h.platform.dialogs.messageBoxAnswers = {plat::mb::kIdCancel};
     bool countedOpen = false;
@@ -273,6 +309,82 @@ TEST_F(Buttons, DroppedFilesStartTheProgramOncePerFileInOrder) {
     button(0).OnDropFiles({"C:\\c.txt"}, 0);
     EXPECT_EQ(starts(), 4u);
 }
+
+constexpr unsigned kAdminKeys = kControl | kShift;
+const std::string kFailed = "C:\\TOOLS\\EDIT.EXEの起動に失敗しました。";
+const std::string kAsk = "ﾄﾞﾛｯﾌﾟされた 300 個のﾌｧｲﾙを 1 個ずつ起動します。よろしいですか？";
+
+struct FloodCase {
+    const char* name;
+    std::size_t files;
+    std::vector<int> results;  // what the shell answers each start, in order; then a start
+    unsigned keys;
+    std::vector<int> answers;  // the user's answers to the boxes
+    std::size_t starts;
+    std::vector<std::string> boxes;  // the texts shown, in order
+};
+class Flood : public Buttons, public testing::WithParamInterface<FloodCase> {};
+
+// A drop stops at the first start that fails (one box) or whose elevation the user refuses (no
+// box); more than twenty files are started only when the user says yes, once.
+TEST_P(Flood, StopsAtTheFirstFailureOrRefusalAndAsksOnceBeforeMoreThanTwenty) {
+    const FloodCase& c = GetParam();
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < c.files; ++i) files.push_back("C:\\f" + std::to_string(i) + ".txt");
+    h.platform.shell.executeResults.assign(c.results.begin(), c.results.end());
+    h.platform.dialogs.messageBoxAnswers.assign(c.answers.begin(), c.answers.end());
+    std::vector<int> open;  // the open-dialog count while each box is up
+    h.platform.dialogs.whileMessageBox = [&](const auto&) {
+        open.push_back(h.main().m_nOpenDialogs);
+    };
+    button(0).OnDropFiles(files, c.keys);
+    EXPECT_EQ(starts(), c.starts);
+    std::vector<std::string> texts;
+    for (const auto& box : h.platform.dialogs.messageBoxes) texts.push_back(box.text);
+    EXPECT_EQ(texts, c.boxes);
+    for (std::size_t i = 0; i < texts.size() && i < open.size(); ++i) {
+        // The question is the program's own confirmation; a failure box is the launcher's.
+        const bool question = texts[i] == kAsk;
+        EXPECT_EQ(open[i], question ? 1 : 0) << texts[i];
+        EXPECT_EQ(h.platform.dialogs.messageBoxes[i].type, question ? 0x24u : 0x30u);
+        EXPECT_EQ(h.platform.dialogs.messageBoxes[i].owner, button(0).Window());
+    }
+    EXPECT_EQ(h.main().m_nOpenDialogs, 0);
+    for (std::size_t i = 0; i < starts(); ++i)
+        EXPECT_EQ(h.platform.shell.executes[i].parameters, "\"" + files[i] + "\"");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drops, Flood,
+    testing::Values(
+        FloodCase{"TwentyStartWithoutAQuestion", 20, {}, 0, {}, 20, {}},
+        FloodCase{"RefusedElevationEndsTheDropWithoutABox",
+                  5,
+                  {42, plat::IShell::kCancelled},
+                  kAdminKeys,
+                  {},
+                  2,
+                  {}},
+        FloodCase{"FailureEndsTheDropWithOneBox", 5, {42, 2}, 0, {}, 2, {kFailed}},
+        FloodCase{
+            "ThreeHundredAskFirstAndNoStartsNothing", 300, {}, 0, {plat::mb::kIdNo}, 0, {kAsk}},
+        FloodCase{
+            "ThreeHundredAskFirstAndYesStartsThemAll", 300, {}, 0, {plat::mb::kIdYes}, 300, {kAsk}},
+        FloodCase{"ThreeHundredBrokenOnesShowOneBoxAfterTheQuestion",
+                  300,
+                  {2},
+                  0,
+                  {plat::mb::kIdYes},
+                  1,
+                  {kAsk, kFailed}},
+        FloodCase{"ThreeHundredRefusedElevationsEndAtTheFirst",
+                  300,
+                  {plat::IShell::kCancelled},
+                  kAdminKeys,
+                  {plat::mb::kIdYes},
+                  1,
+                  {kAsk}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Ctrl and Shift together, at the release or the drop; either alone is a plain start.
 TEST_F(Buttons, CtrlShiftClickAndDropStartAsAdministratorAndOneOfTheKeysAloneDoesNot) {

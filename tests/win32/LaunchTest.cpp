@@ -270,7 +270,31 @@ HWND VisibleWindowOf(DWORD pid) {
     return search.found;
 }
 
-TEST_F(RealStart, ControlPanelItemOpensThroughRundll32) {
+// A program named rundll32.exe in the program's own folder and in the current one, as anybody
+// who can write there could leave it: the control-panel item still runs the system's.
+class PlantedRundll32 {
+  public:
+    explicit PlantedRundll32(const std::wstring& recorder) {
+        m_folder = real::BuildDir() + L"rundll32.exe";
+        CopyFileW(recorder.c_str(), m_folder.c_str(), FALSE);
+        m_current.resize(GetCurrentDirectoryW(0, nullptr));
+        m_current.resize(
+            GetCurrentDirectoryW(static_cast<DWORD>(m_current.size()), m_current.data()));
+        const std::wstring scratch = recorder.substr(0, recorder.rfind(L'\\'));
+        SetCurrentDirectoryW(scratch.c_str());
+    }
+    ~PlantedRundll32() {
+        SetCurrentDirectoryW(m_current.c_str());
+        DeleteFileW(m_folder.c_str());
+    }
+
+  private:
+    std::wstring m_folder;
+    std::wstring m_current;
+};
+
+TEST_F(RealStart, ControlPanelItemOpensThroughTheSystemsRundll32) {
+    const PlantedRundll32 planted(Recorder(L"rundll32.exe"));
     const std::set<DWORD> before = ProcessesNamed(L"rundll32.exe");
     start.SetApp({}, Narrow(real::SystemDir()) + "joy.cpl", "D:\\nowhere", "-p", 2);
     start.Start();
@@ -298,6 +322,8 @@ TEST_F(RealStart, ControlPanelItemOpensThroughRundll32) {
             CloseHandle(p);
         }
     }
+    EXPECT_EQ(GetFileAttributesW(recordPath.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "a planted rundll32.exe ran";
 }
 
 }  // namespace

@@ -4,14 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "RealFiles.h"
 #include "button/LaunchButton.h"
 #include "platform/win32/Graphics.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
+#include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
+#include "shell/MainWnd.h"
+#include "tests/e2e/Driver.h"
 
 namespace {
 
@@ -150,43 +157,55 @@ TEST_F(Popups, TheTipIsOneToolFromThePointersFirstVisitWhoseTextIsReplaced) {
     hwnd = nullptr;
 }
 
+// Thirty files dropped on a real button: the program asks once, in a Yes/No box of its own,
+// before it starts a program thirty times; No starts none.
+TEST(FloodedDrop, AsksOnceBeforeThirtyStartsAndNoStartsNothing) {
+    win32::Win32Platform platform;
+    CMainWnd main(platform);
+    ASSERT_TRUE(main.Create());
+    ButtonInfo info;
+    info.size = 36;
+    info.rect = {200, 200, 0, 0};
+    info.appName = win32::Narrow(real::SystemDir()) + "nothere-brisalto.exe";
+    main.CreateButton(info, 0);
+    HWND button = ToHwnd(main.m_buttons.at(0)->Window());
+    std::vector<std::wstring> files;
+    for (int i = 0; i < 30; ++i) files.push_back(L"C:\\drop\\file" + std::to_wstring(i) + L".txt");
+
+    std::atomic<bool> stop{false};
+    std::vector<std::wstring> texts;
+    bool yesNo = false;
+    // Answers No to every box of ours, so that a wrong start cannot leave one waiting.
+    std::thread answer([&] {
+        while (!stop) {
+            HWND box = FindWindowW(L"#32770", L"Vopdrant");
+            if (box != nullptr && IsWindowVisible(box)) {
+                if (texts.empty()) {
+                    Sleep(300);  // drawn
+                    e2e::Screenshot("drop-question");
+                    yesNo = GetDlgItem(box, IDYES) != nullptr && GetDlgItem(box, IDNO) != nullptr;
+                }
+                texts.push_back(e2e::MessageBoxText(box));
+                SendMessageW(box, WM_COMMAND, GetDlgItem(box, IDNO) != nullptr ? IDNO : IDOK, 0);
+                while (IsWindow(box)) Sleep(20);
+            }
+            Sleep(50);
+        }
+    });
+    PostMessageW(button, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(files)), 0);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(200);
+    stop = true;
+    answer.join();
+    // Had anything started, the missing program would have said so in a second box.
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(win32::Narrow(texts[0]),
+              "ﾄﾞﾛｯﾌﾟされた 30 個のﾌｧｲﾙを 1 個ずつ起動します。よろしいですか？");
+    EXPECT_TRUE(yesNo);
+    main.OnClose();
+    DestroyWindow(ToHwnd(main.Window()));
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
 }  // namespace
-
-// Whether `upper` lies above `lower` among the top-level windows.
-bool Above(HWND upper, HWND lower) {
-    for (HWND w = GetWindow(lower, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
-        if (w == upper) return true;
-    }
-    return false;
-}
-
-TEST(ZOrder, TheBottomPutsAnOwnedTopmostButtonBelowTheWindowInFrontAndTopmostBringsItBack) {
-    win32::Windows windows;
-    Recorder events;
-    // Owned, as every button is, by a hidden window.
-    HWND owner = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 nullptr, nullptr);
-    windows.CreatePopup(CLaunchButton::WindowSpec(win32::ToRef(owner)), events);
-    HWND button = ToHwnd(events.window);
-    const unsigned still = plat::swp::kNoMove | plat::swp::kNoSize | plat::swp::kNoActivate;
-    windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 100, 200, 35, 35,
-                         plat::swp::kShowWindow | plat::swp::kNoActivate);
-    HWND front = CreateWindowExW(0, L"STATIC", L"front", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400,
-                                 nullptr, nullptr, nullptr, nullptr);
-    SetForegroundWindow(front);
-    ASSERT_TRUE(Above(button, front));
-
-    windows.SetWindowPos(events.window, plat::ZOrder::Bottom, 0, 0, 0, 0, still);
-    EXPECT_FALSE(GetWindowLongPtrW(button, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(Above(front, button));
-    EXPECT_TRUE(IsWindowVisible(button));
-    EXPECT_EQ(windows.WindowRect(events.window), (plat::Rect{100, 200, 135, 235}));
-    EXPECT_EQ(GetForegroundWindow(), front);
-
-    windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 0, 0, 0, 0, still);
-    EXPECT_TRUE(GetWindowLongPtrW(button, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(Above(button, front));
-
-    DestroyWindow(front);
-    DestroyWindow(owner);
-}

@@ -28,6 +28,10 @@ class FakeMonitors : public plat::IMonitors {
     // Every monitor at `dpi`.
     void SetDpi(int dpi) { dpis.assign(all.size(), dpi); }
 
+    // The monitor that holds most of the rectangle; the primary when none holds any.
+    std::size_t MonitorMost(plat::Rect rect) const;
+    int DpiOfMonitor(std::size_t monitor) const { return DpiOf(monitor); }
+
   private:
     int DpiOf(std::size_t monitor) const;
 

@@ -20,6 +20,10 @@ namespace fake {
 
 class FakePlatform : public plat::IPlatform {
   public:
+    FakePlatform() { windows.monitors = &monitors; }
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
     plat::ISettingsStore& Store() override { return store; }
     plat::IWindows& Windows() override { return windows; }
     plat::IMonitors& Monitors() override { return monitors; }

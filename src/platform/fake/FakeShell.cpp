@@ -9,7 +9,10 @@ int FakeShell::Execute(plat::WindowRef owner, std::string_view verb, std::string
                     (verb.empty() ? "" : "|" + std::string(verb)));
     executes.push_back({owner, std::string(file), std::string(parameters), std::string(directory),
                         showCommand, std::string(verb)});
-    return executeResult;
+    if (executeResults.empty()) return executeResult;
+    const int result = executeResults.front();
+    executeResults.pop_front();
+    return result;
 }
 
 int FakeShell::RunCommandLine(std::string_view commandLine, int showCommand) {

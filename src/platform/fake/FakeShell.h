@@ -1,6 +1,7 @@
 // The shell in memory: records each start and answers with a scripted result.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,9 @@ class FakeShell : public plat::IShell {
                 std::string_view parameters, std::string_view directory, int showCommand) override;
     int RunCommandLine(std::string_view commandLine, int showCommand) override;
 
-    // Scripted: what the next starts answer (a started program by default).
+    // Scripted: what the next starts answer, in order, then `executeResult` (a started program
+    // by default).
+    std::deque<int> executeResults;
     int executeResult = 42;
     int commandLineResult = 33;
 

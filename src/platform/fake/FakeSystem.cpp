@@ -8,6 +8,8 @@ std::string FakeSystem::ProgramPath() { return programPath; }
 
 std::string FakeSystem::ProgramVersion() { return programVersion; }
 
+std::string FakeSystem::SystemFolder() { return systemFolder; }
+
 int FakeSystem::MajorVersion() {
     m_log.push_back("System.MajorVersion");
     return majorVersion;

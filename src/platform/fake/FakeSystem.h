@@ -17,6 +17,7 @@ class FakeSystem : public plat::ISystem {
 
     std::string ProgramPath() override;
     std::string ProgramVersion() override;
+    std::string SystemFolder() override;
     int MajorVersion() override;
     bool FileExists(std::string_view path) override;
     bool OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,
@@ -34,6 +35,7 @@ class FakeSystem : public plat::ISystem {
     int majorVersion = 10;
     std::string programPath = "C:\\Program Files\\Brisalto\\Brisalto.exe";
     std::string programVersion = "1.0.0";
+    std::string systemFolder = "C:\\WINDOWS\\system32";
     std::vector<std::string> existingFiles;
     bool winHelpSucceeds = true;
 

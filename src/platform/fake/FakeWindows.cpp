@@ -1,5 +1,10 @@
 #include "platform/fake/FakeWindows.h"
 
+#include <algorithm>
+
+#include "platform/Dpi.h"
+#include "platform/fake/FakeMonitors.h"
+
 namespace fake {
 
 plat::WindowRef FakeWindows::CreateMainWindow(const plat::MainWindowSpec& spec,
@@ -116,12 +121,46 @@ void FakeWindows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, in
     if (z == plat::ZOrder::Topmost) w->topmost = true;
     if (z == plat::ZOrder::NoTopmost || z == plat::ZOrder::Bottom) w->topmost = false;
     if (flags & plat::swp::kShowWindow) w->visible = true;
+    FollowMonitor(window);
+}
+
+void FakeWindows::FollowMonitor(plat::WindowRef window) {
+    // A change told while the window answers an earlier one is looked at when that answer ends.
+    if (!playDpiChanges || monitors == nullptr || m_inDpiChange) return;
+    m_inDpiChange = true;
+    for (int round = 0; round < kMaxDpiRounds; ++round) {
+        FakeWindow* w = Find(window);
+        if (w == nullptr || w->destroyed || w->popup == nullptr) break;
+        const std::size_t m = monitors->MonitorMost(w->rect);
+        const int dpi = monitors->DpiOfMonitor(m);
+        if (w->dpi == 0) w->dpi = dpi;
+        if (dpi == w->dpi) break;
+        const plat::Rect on = monitors->all[m];
+        const int cx = plat::MulDiv(w->rect.Width(), dpi, w->dpi);
+        const int cy = plat::MulDiv(w->rect.Height(), dpi, w->dpi);
+        plat::Rect s = w->rect.Centred(cx, cy);
+        // Its centre one pixel inside the monitor at least: then most of it lies there.
+        const int dx = std::clamp(s.left + cx / 2, on.left + 1, on.right - 1) - (s.left + cx / 2);
+        const int dy = std::clamp(s.top + cy / 2, on.top + 1, on.bottom - 1) - (s.top + cy / 2);
+        s = {s.left + dx, s.top + dy, s.right + dx, s.bottom + dy};
+        w->dpi = dpi;
+        ++w->dpiChanges;
+        m_log.push_back("Windows.DpiChanged " + std::to_string(dpi));
+        w->popup->OnDpiChanged(dpi, s);
+    }
+    m_inDpiChange = false;
+}
+
+bool FakeWindows::InTopBand(plat::WindowRef window) {
+    const FakeWindow* w = Find(window);
+    return w != nullptr && !w->destroyed && w->topmost;
 }
 
 void FakeWindows::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {
     m_log.push_back("Windows.MoveWindow " + std::to_string(x) + "," + std::to_string(y) + " " +
                     std::to_string(cx) + "x" + std::to_string(cy) + (repaint ? " repaint" : ""));
     if (FakeWindow* w = Find(window)) w->rect = {x, y, x + cx, y + cy};
+    FollowMonitor(window);
 }
 
 plat::Rect FakeWindows::WindowRect(plat::WindowRef window) {
@@ -155,13 +194,8 @@ void FakeWindows::KillTimer(plat::WindowRef window, int id) {
 }
 
 void FakeWindows::SetCapture(plat::WindowRef window) {
-    m_log.push_back("Windows.SetCapture");
+    m_log.push_back(window ? "Windows.SetCapture" : "Windows.ReleaseCapture");
     captured = window;
-}
-
-void FakeWindows::ReleaseCapture() {
-    m_log.push_back("Windows.ReleaseCapture");
-    captured = {};
 }
 
 void FakeWindows::SetFocus(plat::WindowRef window) { focused = window; }

@@ -12,6 +12,8 @@
 
 namespace fake {
 
+class FakeMonitors;
+
 struct FakeWindow {
     plat::MainWindowSpec spec;  // the main window's
     plat::IMainWindowEvents* events = nullptr;
@@ -28,6 +30,10 @@ struct FakeWindow {
     std::map<int, int> timers;  // id -> period
     std::string toolTip;
     int invalidations = 0;
+    // While the fake plays the monitors' scales: the DPI the window was last told, and how often
+    // it was told of a change.
+    int dpi = 0;
+    int dpiChanges = 0;
 };
 
 class FakeWindows : public plat::IWindows {
@@ -43,6 +49,7 @@ class FakeWindows : public plat::IWindows {
     void DestroyWindow(plat::WindowRef window) override;
     void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
                       unsigned flags) override;
+    bool InTopBand(plat::WindowRef window) override;
     void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) override;
     plat::Rect WindowRect(plat::WindowRef window) override;
     plat::Rect ClientRect(plat::WindowRef window) override;
@@ -52,7 +59,6 @@ class FakeWindows : public plat::IWindows {
     void KillTimer(plat::WindowRef window, int id) override;
     plat::Point CursorPos() override;
     void SetCapture(plat::WindowRef window) override;
-    void ReleaseCapture() override;
     void SetFocus(plat::WindowRef window) override;
     void SetForegroundWindow(plat::WindowRef window) override;
     void SetToolTip(plat::WindowRef window, std::string_view text) override;
@@ -62,6 +68,14 @@ class FakeWindows : public plat::IWindows {
     std::vector<plat::WindowRef> WindowsOf(const std::string& className) const;
     // A handle for a window of the fake's own, such as a running dialog.
     plat::WindowRef NewRef() { return plat::WindowRef{m_nextWindow++}; }
+
+    // When set, a popup that comes to lie mostly on a monitor of another scale is told so, as
+    // the system does, with a suggested rectangle: the window's size scaled about its centre,
+    // pushed so far onto that monitor that most of it lies there. A handler that moves it back
+    // off is told again, up to kMaxDpiRounds times for one move.
+    bool playDpiChanges = false;
+    static constexpr int kMaxDpiRounds = 8;
+    FakeMonitors* monitors = nullptr;
 
     bool failCreate = false;
     plat::Point cursor{500, 700};
@@ -73,7 +87,10 @@ class FakeWindows : public plat::IWindows {
     plat::WindowRef focused;
 
   private:
+    void FollowMonitor(plat::WindowRef window);
+
     std::vector<std::string>& m_log;
+    bool m_inDpiChange = false;
     std::uintptr_t m_nextWindow = 0x100;
 };
 

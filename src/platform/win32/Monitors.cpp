@@ -19,7 +19,8 @@ using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 template <typename Fn>
 Fn Lookup(const wchar_t* module, const char* name) {
     HMODULE handle = GetModuleHandleW(module);
-    if (handle == nullptr) handle = LoadLibraryW(module);
+    // From the system's folder only, never a copy in ours or in the current one.
+    if (handle == nullptr) handle = LoadLibraryExW(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (handle == nullptr) return nullptr;
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
 }

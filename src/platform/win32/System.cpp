@@ -38,6 +38,12 @@ void System::RegisterRestart() {
     RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG);
 }
 
+std::string System::SystemFolder() {
+    wchar_t path[MAX_PATH] = {};
+    const UINT n = GetSystemDirectoryW(path, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? Narrow(std::wstring_view(path, n)) : std::string();
+}
+
 int System::MajorVersion() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;

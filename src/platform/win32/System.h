@@ -13,6 +13,7 @@ class System : public plat::ISystem {
     ~System() override;
     std::string ProgramPath() override;
     std::string ProgramVersion() override;
+    std::string SystemFolder() override;
     int MajorVersion() override;
     bool FileExists(std::string_view path) override;
     bool OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,

@@ -15,6 +15,20 @@
 
 namespace win32 {
 
+// What the user-interface thread needs before any port is used, held while the platform lives:
+// libraries come from the system's folder only, and the thread is a single-threaded COM
+// apartment, which the shell's icons, image lists and verbs require of their caller.
+class ThreadSetUp {
+  public:
+    ThreadSetUp();
+    ~ThreadSetUp();
+    ThreadSetUp(const ThreadSetUp&) = delete;
+    ThreadSetUp& operator=(const ThreadSetUp&) = delete;
+
+  private:
+    bool m_com = false;  // ours to end
+};
+
 class Win32Platform : public plat::IPlatform {
   public:
     plat::ISettingsStore& Store() override { return m_store; }
@@ -29,6 +43,7 @@ class Win32Platform : public plat::IPlatform {
     plat::IIcons& Icons() override { return m_icons; }
 
   private:
+    ThreadSetUp m_setUp;  // first made, last gone
     // The registry writes one value at a time; the journal makes each change whole.
     win32::SettingsStore m_registry;
     JournalStore m_store{m_registry};

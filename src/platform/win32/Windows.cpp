@@ -203,6 +203,9 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
         case WM_COMMAND:
             events.OnCommand(LOWORD(wParam));
             return 0;
+        case WM_ENTERSIZEMOVE:
+            events.OnEnterSizeMove();
+            break;
         case WM_EXITSIZEMOVE:
             events.OnExitSizeMove();
             break;
@@ -212,11 +215,11 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
                 return 0;
             }
             break;
-        case WM_DPICHANGED:
-            // The window sizes itself from its own rule, keeping its corner, so the rectangle
-            // the system suggests is not taken.
-            events.OnDpiChanged(LOWORD(wParam));
+        case WM_DPICHANGED: {
+            const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+            events.OnDpiChanged(LOWORD(wParam), {r.left, r.top, r.right, r.bottom});
             return 0;
+        }
         case WM_CLOSE:
             if (events.OnClose()) DestroyWindow(hwnd);
             return 0;
@@ -333,6 +336,11 @@ void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y,
     }
 }
 
+bool Windows::InTopBand(plat::WindowRef window) {
+    // Read from the window's own record: no trip to the window server.
+    return (GetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
 void Windows::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {
     ::MoveWindow(ToHwnd(window), x, y, cx, cy, repaint);
 }
@@ -367,9 +375,13 @@ void Windows::KillTimer(plat::WindowRef window, int id) {
     ::KillTimer(ToHwnd(window), static_cast<UINT_PTR>(id));
 }
 
-void Windows::SetCapture(plat::WindowRef window) { ::SetCapture(ToHwnd(window)); }
-
-void Windows::ReleaseCapture() { ::ReleaseCapture(); }
+void Windows::SetCapture(plat::WindowRef window) {
+    if (window) {
+        ::SetCapture(ToHwnd(window));
+    } else {
+        ::ReleaseCapture();
+    }
+}
 
 void Windows::SetFocus(plat::WindowRef window) { ::SetFocus(ToHwnd(window)); }
 

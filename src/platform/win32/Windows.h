@@ -16,6 +16,7 @@ class Windows : public plat::IWindows {
     void DestroyWindow(plat::WindowRef window) override;
     void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
                       unsigned flags) override;
+    bool InTopBand(plat::WindowRef window) override;
     void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) override;
     plat::Rect WindowRect(plat::WindowRef window) override;
     plat::Rect ClientRect(plat::WindowRef window) override;
@@ -25,7 +26,6 @@ class Windows : public plat::IWindows {
     void KillTimer(plat::WindowRef window, int id) override;
     plat::Point CursorPos() override;
     void SetCapture(plat::WindowRef window) override;
-    void ReleaseCapture() override;
     void SetFocus(plat::WindowRef window) override;
     void SetForegroundWindow(plat::WindowRef window) override;
     void SetToolTip(plat::WindowRef window, std::string_view text) override;
