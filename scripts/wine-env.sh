@@ -126,8 +126,8 @@ wine_env_desktop() {
     wine explorer "/desktop=Default,$BRISALTO_DESKTOP_SIZE" >/dev/null 2>&1 &
     BRISALTO_DESKTOP_PID=$!
     local i
-    # A minute: Wine 10's first start in a prefix, on a busy machine, takes its time.
-    for i in $(seq 1 300); do
+    # Wine 10 takes its time to show a desktop, more so on a busy machine.
+    for i in $(seq 1 900); do
         xwininfo -root -tree 2>/dev/null | grep -q -e 'Default - Wine desktop' -e '"Wine Desktop"' && return 0
         sleep 0.2
     done
@@ -180,7 +180,7 @@ EndSection
 EOF_CONF
     say "Starting Xorg with two dummy monitors on :$n"
     Xorg ":$n" -config "$conf" -configdir /nonexistent -noreset -nolisten tcp \
-        -logfile "$BRISALTO_ROOT/build/xorg-dummy.log" >/dev/null 2>&1 &
+        -logfile "$BRISALTO_ROOT/build/xorg-dummy-$n.log" >/dev/null 2>&1 &
     BRISALTO_XVFB_PID=$!
     export DISPLAY=":$n"
     local i
@@ -191,7 +191,7 @@ EOF_CONF
     xrandr --addmode DUMMY1 1024x768 &&
         xrandr --output DUMMY0 --mode 1024x768 --pos 0x0 --output DUMMY1 --mode 1024x768 \
             --right-of DUMMY0 || {
-        echo "Xorg's dummy driver did not give two monitors (see build/xorg-dummy.log)" >&2
+        echo "Xorg's dummy driver did not give two monitors (see build/xorg-dummy-$n.log)" >&2
         return 1
     }
     wine_env_prefix || return 1

@@ -97,7 +97,8 @@ case "${1:-}" in
     setup) setup ;;
     run)
         shift
-        healthy || setup
+        # The set-up's full check starts Wine once; a run only looks for its mark.
+        [ -f "$root/.brisalto-ready" ] || setup
         inside "$root" "$@"
         ;;
     *)
