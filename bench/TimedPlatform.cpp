@@ -127,6 +127,10 @@ class TimedMonitors : public plat::IMonitors {
         Stopwatch w(m_times, kPlacement);
         return m_real.DpiAt(rect);
     }
+    plat::Rect MonitorArea(plat::Rect rect) override {
+        Stopwatch w(m_times, kPlacement);
+        return m_real.MonitorArea(rect);
+    }
 
   private:
     plat::IMonitors& m_real;

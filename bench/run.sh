@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks under Wine; prints their figures as ratios against a floor.
+# Builds and runs the benchmarks under Wine 8 and then under Wine 10; prints their figures as
+# ratios against a floor measured under the same Wine in the same run.
+#   BENCH_WINES="8" (or "10")   one Wine alone
 #   BENCH_PART=startup|change|toggle|steps|idle   one part alone (all of them without it)
 #   BENCH_BEFORE=<commit>   that commit's Brisalto.exe (built once in build/before-<commit>) is
 #                           measured beside this one where a part compares them (toggle, idle)
@@ -21,17 +23,25 @@ if [ -n "${BENCH_BEFORE:-}" ]; then
     fi
     before=$tree/build/mingw/Brisalto.exe
 fi
-source scripts/wine-env.sh
-trap wine_env_down EXIT
-wine_env_up
 part=${BENCH_PART:-}
-if [ "$part" != idle ]; then
-    BRISALTO_EXE=$PWD/build/mingw/Brisalto.exe BRISALTO_FLOOR=$PWD/build/mingw/bench_floor.exe \
-        BRISALTO_BEFORE=$before wine build/mingw/bench_buttons.exe
-fi
-if [ -z "$part" ] || [ "$part" = idle ]; then
-    echo
-    echo "Idle, nothing happening (no clock, no pointer, no change), over ${BENCH_IDLE_SECONDS:-30} s"
-    bench/idle.sh "${BENCH_IDLE_SECONDS:-30}" 0,100,1000 ${before:+before=$before} \
-        after=$PWD/build/mingw/Brisalto.exe
-fi
+for wine_version in ${BENCH_WINES:-8 10}; do
+    [ "$wine_version" = 8 ] || scripts/wine10.sh setup
+    (
+        export BRISALTO_WINE=$wine_version
+        unset WINEPREFIX
+        source scripts/wine-env.sh
+        trap wine_env_down EXIT
+        wine_env_up
+        echo "== Under Wine $wine_version"
+        if [ "$part" != idle ]; then
+            BRISALTO_EXE=$PWD/build/mingw/Brisalto.exe BRISALTO_FLOOR=$PWD/build/mingw/bench_floor.exe \
+                BRISALTO_BEFORE=$before wine build/mingw/bench_buttons.exe
+        fi
+        if [ -z "$part" ] || [ "$part" = idle ]; then
+            echo
+            echo "Idle, nothing happening (no clock, no pointer, no change), over ${BENCH_IDLE_SECONDS:-30} s"
+            bench/idle.sh "${BENCH_IDLE_SECONDS:-30}" 0,100,1000 ${before:+before=$before} \
+                after=$PWD/build/mingw/Brisalto.exe
+        fi
+    )
+done

@@ -9,6 +9,8 @@ packages=(
     nsis                                                      # the installer
     wine wine64                                               # running it here
     xvfb x11-utils xdotool imagemagick fonts-ipafont-gothic   # a screen, clicks, screenshots, fonts
+    xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils  # two monitors (Xorg, xrandr)
+    debootstrap                                               # the Debian 13 root of Wine 10
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,20 +2,26 @@
 # Builds Brisalto.exe and runs it under Wine in the project's own prefix, on a Wine virtual
 # desktop. Without a display it starts its own Xvfb, takes a screenshot and ends the program.
 # A prefix whose store Brisalto has never written gets a few demo buttons and the clock first.
-#   scripts/run.sh [--empty | --demo]
-# --empty starts from an empty store, --demo from the demo store, whatever the store holds.
+#   scripts/run.sh [--empty | --demo] [--wine10]
+# --empty starts from an empty store, --demo from the demo store, whatever the store holds;
+# --wine10 runs it under Debian 13's Wine 10 (in build/debian13, made once) instead of the
+# host's Wine 8, in a prefix of its own (build/wineprefix-wine10).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-case "${1:-}" in
-    "") store_from=keep ;;
-    --empty) store_from=empty ;;
-    --demo) store_from=demo ;;
-    *) echo "usage: $0 [--empty | --demo]" >&2; exit 2 ;;
-esac
+store_from=keep
+for arg in "$@"; do
+    case "$arg" in
+        --empty) store_from=empty ;;
+        --demo) store_from=demo ;;
+        --wine10) export BRISALTO_WINE=10 ;;
+        *) echo "usage: $0 [--empty | --demo] [--wine10]" >&2; exit 2 ;;
+    esac
+done
 scripts/deps.sh
 echo "== Building Brisalto.exe"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target Brisalto
+[ "${BRISALTO_WINE:-8}" = 8 ] || scripts/wine10.sh setup
 source scripts/wine-env.sh
 
 # Four of Wine's own programs, one document and the clock, in a row under the desktop's top
@@ -68,7 +74,7 @@ sleep 6
 xdotool mousemove 1013 758 click 3 mousemove 400 300 >/dev/null 2>&1 || true
 sleep 1
 mkdir -p build/screenshots
-shot=$PWD/build/screenshots/run.png
+shot=$PWD/build/screenshots/run${BRISALTO_WINE_SUFFIX}.png
 import -display "$DISPLAY" -window root "$shot"
 echo "== No display here: Brisalto ran on its own Xvfb; screenshot: $shot"
 xdotool key Escape >/dev/null 2>&1 || true

@@ -1,18 +1,40 @@
 # Sourced by the run and test commands: the project's private Wine prefix, a display (its own
 # Xvfb when there is none) and a Wine virtual desktop with a notification area. Ends only what
-# it started: its own Xvfb, and the wineserver of its own prefix.
+# it started: its own Xvfb or Xorg, and the wineserver of its own prefix.
+#
+# BRISALTO_WINE chooses the Wine: 8 (the host's, Debian 12's; the default) or 10 (Debian 13's,
+# in the root that scripts/wine10.sh makes once). Each has prefixes of its own; under Wine 10
+# the commands wine, wineserver, wineboot, winepath and regedit run inside that root.
 BRISALTO_ROOT=${BRISALTO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export BRISALTO_WINE=${BRISALTO_WINE:-8}
+case "$BRISALTO_WINE" in
+    8) BRISALTO_WINE_SUFFIX= ;;
+    10) BRISALTO_WINE_SUFFIX=-wine10 ;;
+    *)
+        echo "BRISALTO_WINE must be 8 or 10, not '$BRISALTO_WINE'" >&2
+        return 1 2>/dev/null || exit 1
+        ;;
+esac
 # BRISALTO_DPI set: a prefix of its own whose screen has that many dots per inch.
 if [ -n "${BRISALTO_DPI:-}" ]; then
-    export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix-$BRISALTO_DPI}
+    export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix-$BRISALTO_DPI$BRISALTO_WINE_SUFFIX}
 else
-    export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix}
+    export WINEPREFIX=${WINEPREFIX:-$BRISALTO_ROOT/build/wineprefix$BRISALTO_WINE_SUFFIX}
+fi
+if [ "$BRISALTO_WINE" = 10 ]; then
+    wine() { "$BRISALTO_ROOT/scripts/wine10.sh" run wine "$@"; }
+    wineserver() { "$BRISALTO_ROOT/scripts/wine10.sh" run wineserver "$@"; }
+    wineboot() { "$BRISALTO_ROOT/scripts/wine10.sh" run wineboot "$@"; }
+    winepath() { "$BRISALTO_ROOT/scripts/wine10.sh" run winepath "$@"; }
+    regedit() { "$BRISALTO_ROOT/scripts/wine10.sh" run regedit "$@"; }
 fi
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 BRISALTO_DESKTOP_SIZE=${BRISALTO_DESKTOP_SIZE:-1024x768}
 BRISALTO_XVFB_PID=
 BRISALTO_DESKTOP_PID=
+# Without a virtual desktop (the two-monitor tier) each program's windows stand on the X screen.
+BRISALTO_VIRTUAL_DESKTOP=1
 
 say() { printf '== %s\n' "$*"; }
 
@@ -20,7 +42,9 @@ say() { printf '== %s\n' "$*"; }
 # prefix; regedit wants it as UTF-16 with CR LF line ends.
 wine_env_import() {
     local reg
-    reg=$(mktemp --suffix=.reg)
+    # In the project's folder, which Wine 10's root sees at the same path; /tmp it does not.
+    mkdir -p "$BRISALTO_ROOT/build"
+    reg=$(mktemp -p "$BRISALTO_ROOT/build" --suffix=.reg)
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
         sed 's/$/\r/'
@@ -40,14 +64,19 @@ wine_env_registry() {
 "MS Gothic"="IPAGothic"
 "MS UI Gothic"="IPAPGothic"
 
+[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
+"ShowCrashDialog"=dword:00000000
+EOF_REG
+    # Wine 10's desktop shows its taskbar only when asked to; Wine 8's always did.
+    [ "$BRISALTO_VIRTUAL_DESKTOP" = 1 ] && wine_env_import <<EOF_REG
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
 "Desktop"="Default"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
 "Default"="$BRISALTO_DESKTOP_SIZE"
 
-[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
-"ShowCrashDialog"=dword:00000000
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops\\Default]
+"EnableShell"=dword:00000001
 EOF_REG
     [ -n "${BRISALTO_DPI:-}" ] || return 0
     # Where the display settings keep the scale, and the older place Wine also reads.
@@ -97,8 +126,9 @@ wine_env_desktop() {
     wine explorer "/desktop=Default,$BRISALTO_DESKTOP_SIZE" >/dev/null 2>&1 &
     BRISALTO_DESKTOP_PID=$!
     local i
-    for i in $(seq 1 100); do
-        xwininfo -root -tree 2>/dev/null | grep -q 'Default - Wine desktop' && return 0
+    # Wine 10 takes its time to show a desktop, more so on a busy machine.
+    for i in $(seq 1 900); do
+        xwininfo -root -tree 2>/dev/null | grep -q -e 'Default - Wine desktop' -e '"Wine Desktop"' && return 0
         sleep 0.2
     done
     echo "the Wine desktop did not appear" >&2
@@ -108,7 +138,63 @@ wine_env_desktop() {
 wine_env_up() {
     wine_env_display || return 1
     wine_env_prefix || return 1
+    [ "$BRISALTO_VIRTUAL_DESKTOP" = 1 ] || return 0
     wine_env_desktop || return 1
+}
+
+# Two monitors side by side, 0-1024 and 1024-2048, on an Xorg of its own with the dummy driver
+# (Xvfb's screens are one monitor to Wine), and a prefix of its own without a virtual desktop,
+# which would be one monitor again. `xrandr --output DUMMY1 --off` takes the second away.
+wine_env_two_monitors() {
+    BRISALTO_VIRTUAL_DESKTOP=0
+    export WINEPREFIX=$BRISALTO_ROOT/build/wineprefix-monitors$BRISALTO_WINE_SUFFIX
+    local n=70 conf=$BRISALTO_ROOT/build/xorg-dummy.conf
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    mkdir -p "$BRISALTO_ROOT/build"
+    cat > "$conf" <<'EOF_CONF'
+Section "ServerFlags"
+    Option "AutoAddDevices" "false"
+    Option "AutoEnableDevices" "false"
+EndSection
+Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 65536
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0-1000.0
+    VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 2048 768
+        Modes "1024x768"
+    EndSubSection
+EndSection
+EOF_CONF
+    say "Starting Xorg with two dummy monitors on :$n"
+    Xorg ":$n" -config "$conf" -configdir /nonexistent -noreset -nolisten tcp \
+        -logfile "$BRISALTO_ROOT/build/xorg-dummy-$n.log" >/dev/null 2>&1 &
+    BRISALTO_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xrandr --addmode DUMMY1 1024x768 &&
+        xrandr --output DUMMY0 --mode 1024x768 --pos 0x0 --output DUMMY1 --mode 1024x768 \
+            --right-of DUMMY0 || {
+        echo "Xorg's dummy driver did not give two monitors (see build/xorg-dummy-$n.log)" >&2
+        return 1
+    }
+    wine_env_prefix || return 1
 }
 
 # Waits for a process this script started to end. A killed process ends with a failing status,

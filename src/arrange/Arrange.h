@@ -8,11 +8,12 @@
 #include "platform/Types.h"
 
 // Side by side from `anchor`, a new line at the anchor's x when the next cell would pass the
-// right edge. Lines hang from their top edge (`downward`) or stand on their bottom edge, new
-// lines going above.
+// right edge (`screenWidth`, the x of the monitor's right edge). Lines hang from their top edge
+// (`downward`) or stand on their bottom edge, new lines going above.
 std::vector<plat::Point> RowLayout(plat::Point anchor, const std::vector<int>& sizes,
                                    int screenWidth, bool downward);
-// The same with the axes exchanged: columns share their left edge (`rightward`) or their right.
+// The same with the axes exchanged: columns share their left edge (`rightward`) or their right;
+// `screenHeight` is the y of the monitor's bottom edge.
 std::vector<plat::Point> ColumnLayout(plat::Point anchor, const std::vector<int>& sizes,
                                       int screenHeight, bool rightward);
 

@@ -16,6 +16,11 @@ struct ForegroundWindow {
     Rect monitor;            // the whole of the monitor it is on
 };
 
+// A timer of this id on the main window is the logic's own way of asking the window system what is
+// in the foreground: at each tick OnForegroundWindow is told again, whether or not anything said
+// that it changed.
+constexpr int kForegroundLookTimer = 0x4C4B;
+
 // What the hidden main window hears from the window system.
 class IMainWindowEvents {
   public:

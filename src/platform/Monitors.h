@@ -15,6 +15,8 @@ class IMonitors {
     // The DPI of the monitor the window is on, as the window itself is told it: it follows a
     // move to another monitor and a change of scale at once, unlike the system's metrics.
     virtual int WindowDpi(WindowRef window) = 0;
+    // The whole of the monitor that a rectangle (screen pixels) lies on most, or of the nearest.
+    virtual Rect MonitorArea(Rect rect) = 0;
     // The DPI of the monitor that a rectangle (screen pixels) lies on most, or of the nearest.
     virtual int DpiAt(Rect rect) = 0;
 };

@@ -175,6 +175,9 @@ void CMainWnd::RefreshTopmost() {
 // --- Full-screen programs ------------------------------------------------------------------
 
 namespace {
+// Ours are back within two seconds of a full-screen program's end, however it ends.
+constexpr int kForegroundLookPeriod = 500;
+
 // The monitor that the window in the foreground takes wholly for itself, if it does. Its client
 // area must cover the monitor: a maximised window's frame hangs over the monitor's edges, but
 // its caption and, unless the taskbar hides itself, the taskbar stay in sight.
@@ -196,6 +199,14 @@ void CMainWnd::OnForegroundWindow(const plat::ForegroundWindow& window) {
     const std::optional<plat::Rect> now = FullScreenMonitor(window);
     if (now == m_fullScreen) return;
     const std::optional<plat::Rect> before = std::exchange(m_fullScreen, now);
+    // A full-screen program may end, hide or shrink without a word from the window system (its
+    // process ends with its window; Wine says nothing at all): while ours are aside, look again
+    // every so often, and not a moment longer.
+    if (now && !before) {
+        m_platform.Windows().SetTimer(m_hWnd, plat::kForegroundLookTimer, kForegroundLookPeriod);
+    } else if (!now) {
+        m_platform.Windows().KillTimer(m_hWnd, plat::kForegroundLookTimer);
+    }
     for (auto& button : m_buttons) {
         FollowFullScreen(button->Window(), (button->Option() & kOptionTopmost) != 0, before);
     }
@@ -398,23 +409,35 @@ void CMainWnd::MoveButtons(const std::vector<plat::Point>& places) {
     SaveButtonList();  // a finished arrangement survives a crash
 }
 
+plat::Rect CMainWnd::FirstButtonsMonitor() const {
+    // Arrangements keep to the monitor the first button stands on, its whole area: what a
+    // taskbar covers is not spared, as it never was on a single screen.
+    return m_platform.Monitors().MonitorArea(
+        m_platform.Windows().WindowRect(m_buttons.front()->Window()));
+}
+
 void CMainWnd::ArrangeInRows(bool downward) {
     if (m_buttons.empty()) return;
     const plat::Rect first = m_platform.Windows().WindowRect(m_buttons.front()->Window());
-    MoveButtons(RowLayout({first.left, first.top}, ButtonSizes(),
-                          m_platform.Monitors().ScreenSize().cx, downward));
+    MoveButtons(
+        RowLayout({first.left, first.top}, ButtonSizes(), FirstButtonsMonitor().right, downward));
 }
 
 void CMainWnd::ArrangeInColumns(bool rightward) {
     if (m_buttons.empty()) return;
     const plat::Rect first = m_platform.Windows().WindowRect(m_buttons.front()->Window());
-    MoveButtons(ColumnLayout({first.left, first.top}, ButtonSizes(),
-                             m_platform.Monitors().ScreenSize().cy, rightward));
+    MoveButtons(ColumnLayout({first.left, first.top}, ButtonSizes(), FirstButtonsMonitor().bottom,
+                             rightward));
 }
 
 void CMainWnd::SpreadButtons() {
+    if (m_buttons.empty()) return;
     CRandom random(static_cast<std::uint32_t>(m_platform.Clock().CalendarSeconds()));
-    MoveButtons(SpreadLayout(ButtonSizes(), m_platform.Monitors().ScreenSize(), random));
+    const plat::Rect monitor = FirstButtonsMonitor();
+    std::vector<plat::Point> places =
+        SpreadLayout(ButtonSizes(), {monitor.Width(), monitor.Height()}, random);
+    for (plat::Point& p : places) p = {p.x + monitor.left, p.y + monitor.top};
+    MoveButtons(places);
 }
 
 void CMainWnd::ShowOrderDialog() {

@@ -99,6 +99,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void AddButton();
     std::vector<int> ButtonSizes() const;
     void MoveButtons(const std::vector<plat::Point>& places);
+    plat::Rect FirstButtonsMonitor() const;
     void ArrangeInRows(bool downward);
     void ArrangeInColumns(bool rightward);
     void SpreadButtons();

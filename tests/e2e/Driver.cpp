@@ -122,6 +122,48 @@ void Process::Kill() {
     WaitForSingleObject(m_info.hProcess, 5000);
 }
 
+Cover::Cover(const std::wstring& words) {
+    const std::wstring exe = WindowsPath(Variable(L"BRISALTO_COVER"));
+    std::wstring commandLine = L"\"" + exe + L"\" " + words;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &si, &m_info)) {
+        return;
+    }
+    WaitUntil([&] {
+        m_window = FindWindowOf(m_info.dwProcessId, L"BrisaltoCover", nullptr);
+        return m_window != nullptr && GetForegroundWindow() == m_window;
+    });
+}
+
+Cover::~Cover() {
+    Close();
+    if (m_info.hProcess == nullptr) return;
+    CloseHandle(m_info.hThread);
+    CloseHandle(m_info.hProcess);
+}
+
+void Cover::Close() {
+    if (m_info.hProcess == nullptr) return;
+    if (m_window != nullptr) PostMessageW(m_window, WM_CLOSE, 0, 0);
+    if (!Ended(std::chrono::seconds(10))) Kill();
+    m_window = nullptr;
+}
+
+void Cover::Kill() {
+    if (m_info.hProcess == nullptr) return;
+    TerminateProcess(m_info.hProcess, 1);
+    Ended(std::chrono::seconds(5));
+    m_window = nullptr;
+}
+
+bool Cover::Ended(std::chrono::milliseconds timeout) {
+    return m_info.hProcess != nullptr &&
+           WaitForSingleObject(m_info.hProcess, static_cast<DWORD>(timeout.count())) ==
+               WAIT_OBJECT_0;
+}
+
 HWND FindWindowOf(DWORD pid, const wchar_t* className, const wchar_t* caption) {
     HWND hwnd = nullptr;
     while ((hwnd = FindWindowExW(nullptr, hwnd, className, caption)) != nullptr) {
@@ -219,7 +261,11 @@ std::string Screenshot(const std::string& name) {
     GetEnvironmentVariableA("BRISALTO_ARTIFACTS", dir, sizeof dir);
     const std::string folder = dir[0] != 0 ? dir : "/tmp";
     RunUnix({"/bin/mkdir", "-p", folder});
-    const std::string path = folder + "/" + name + ".png";
+    // Each Wine's pictures beside the other's.
+    char wine[8] = {};
+    GetEnvironmentVariableA("BRISALTO_WINE", wine, sizeof wine);
+    const std::string suffix = std::string(wine) == "10" ? "-wine10" : "";
+    const std::string path = folder + "/" + name + suffix + ".png";
     RunUnix({"/usr/bin/import", "-window", "root", path});
     return path;
 }

@@ -75,6 +75,28 @@ class Process {
     PROCESS_INFORMATION m_info{};
 };
 
+// Another program's window (the cover program), started as a user would start it with its words
+// ("full" or "maximised", "at=X" for another monitor, "end=MS" to end by itself), waited for
+// until it is in the foreground.
+class Cover {
+  public:
+    explicit Cover(const std::wstring& words);
+    Cover(const Cover&) = delete;
+    Cover& operator=(const Cover&) = delete;
+    ~Cover();
+    HWND Window() const { return m_window; }
+    // Closed as a user would close it (WM_CLOSE), waited for.
+    void Close();
+    // Ended from outside, its window never told.
+    void Kill();
+    // Whether its process has ended within `timeout`.
+    bool Ended(std::chrono::milliseconds timeout);
+
+  private:
+    PROCESS_INFORMATION m_info{};
+    HWND m_window = nullptr;
+};
+
 // The top-level window of process `pid` with this class and caption; any process when pid is 0.
 HWND FindWindowOf(DWORD pid, const wchar_t* className, const wchar_t* caption);
 // The first visible dialog of process `pid` captioned `caption`, waited for; null if none came.

@@ -5,7 +5,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 tests=$1
+# Each Wine has a prefix of its own.
 export WINEPREFIX=${BRISALTO_INSTALL_PREFIX:?}
+[ "${BRISALTO_WINE:-8}" = 8 ] || WINEPREFIX=$WINEPREFIX-wine$BRISALTO_WINE
 rm -rf "$WINEPREFIX"
 source "$here/../../scripts/wine-env.sh"
 wine_env_prefix

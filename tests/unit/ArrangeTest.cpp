@@ -140,6 +140,43 @@ TEST_F(ArrangeCommands, SpreadIsTheSameWithinOneSecondAndStaysOnTheScreen) {
     EXPECT_NE(Rect(0), first[0]);
 }
 
+// A second monitor right of the primary, taller than it, holds the first button: every
+// arrangement keeps to that monitor's whole area.
+class ArrangeOnSecondMonitor : public ArrangeCommands {
+  protected:
+    static constexpr plat::Rect kRight{1024, 0, 2304, 1024};
+    void SetUp() override {
+        h.platform.monitors.all = {{0, 0, 1024, 768}, kRight};
+        h.store().Put("Button", "Num", 4);
+        h.StoreButton(1, "C:\\A.EXE", 2190, 700);
+        for (int i = 2; i <= 4; ++i) h.StoreButton(i, "C:\\A.EXE", 100 * i, 400);
+        ASSERT_TRUE(h.app.InitInstance());
+    }
+};
+
+TEST_F(ArrangeOnSecondMonitor, RowsColumnsAndTheSpreadKeepToTheFirstButtonsMonitor) {
+    h.main().OnCommand(ID_ALIGN_TOP);
+    EXPECT_EQ(Rect(0).left, 2190);
+    EXPECT_EQ(Rect(1).left, 2226);
+    EXPECT_EQ(Rect(2).left, 2262);
+    EXPECT_EQ(Rect(3), (plat::Rect{2190, 736, 2225, 771}));  // below the primary's bottom edge
+
+    h.main().OnCommand(ID_ALIGN_LEFT);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Rect(i).top, 700 + 36 * i) << i;
+    EXPECT_EQ(Rect(3).left, 2190);
+
+    for (int seconds = 0; seconds < 20; ++seconds) {
+        h.platform.clock.seconds += 1;
+        h.main().OnCommand(ID_SPREAD);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(kRight.Contains({Rect(i).left, Rect(i).top})) << i;
+            EXPECT_LE(Rect(i).right, kRight.right) << i;
+            EXPECT_LE(Rect(i).bottom, kRight.bottom) << i;
+        }
+    }
+    EXPECT_EQ(h.StoredString("Btn1", "Data").substr(0, 4), "0,0,");
+}
+
 TEST_F(ArrangeCommands, ColumnsGoDownFromTheFirstButton) {
     h.main().OnCommand(ID_ALIGN_LEFT);
     for (int i = 0; i < 4; ++i) {

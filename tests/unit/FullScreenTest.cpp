@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "clock/WatchWnd.h"
 #include "res/Resource.h"
 #include "tests/unit/Harness.h"
@@ -158,3 +160,26 @@ TEST_F(FullScreen, NothingOfItReachesTheStore) {
 }
 
 }  // namespace
+
+// The window system may say nothing when a full-screen program ends (its process ends with its
+// window) or hides: while ours are aside, the main window keeps a timer that makes it look at
+// the foreground again, and it runs no longer than that.
+TEST_F(FullScreen, WhileAsideTheMainWindowLooksAgainOnATimerThatStopsWhenAllAreBack) {
+    const auto& timers = h.platform.windows.Find(h.main().Window())->timers;
+    EXPECT_TRUE(timers.empty()) << "nothing ticks while nothing is aside";
+    Foreground(Window(Kind::Program, kLeft));
+    ASSERT_EQ(timers.size(), 1u);
+    const auto [id, period] = *timers.begin();
+    // Back within two seconds however the program ends.
+    EXPECT_GT(period, 0);
+    EXPECT_LE(period, 1000);
+
+    // Told again, or moved over to the other monitor: still one timer, the same.
+    Foreground(Window(Kind::Program, kLeft));
+    Foreground(Window(Kind::Program, kRight, kRight));
+    EXPECT_EQ(timers, (std::map<int, int>{{id, period}}));
+
+    Foreground(plat::ForegroundWindow{});
+    ExpectAllInPlace();
+    EXPECT_TRUE(timers.empty());
+}

@@ -42,6 +42,13 @@ int FakeMonitors::DpiAt(plat::Rect rect) {
     return DpiOf(0);
 }
 
+plat::Rect FakeMonitors::MonitorArea(plat::Rect rect) {
+    for (const plat::Rect& m : all) {
+        if (m.Contains({rect.left, rect.top})) return m;
+    }
+    return {0, 0, screen.cx, screen.cy};
+}
+
 int FakeMonitors::WindowDpi(plat::WindowRef window) { return DpiAt(m_windows.WindowRect(window)); }
 
 }  // namespace fake

@@ -19,6 +19,8 @@ class FakeMonitors : public plat::IMonitors {
     int WindowDpi(plat::WindowRef window) override;
     // The DPI of the monitor holding the rectangle's top-left corner, else the primary's.
     int DpiAt(plat::Rect rect) override;
+    // The monitor holding the rectangle's top-left corner, else the primary screen.
+    plat::Rect MonitorArea(plat::Rect rect) override;
 
     plat::Size screen{1024, 768};
     std::vector<plat::Rect> all{{0, 0, 1024, 768}};

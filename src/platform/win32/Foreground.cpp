@@ -2,7 +2,9 @@
 // look again at what is there: the shell's word to application bars (ABN_FULLSCREENAPP, which
 // names no monitor), the system's WinEvents for the foreground window, and activation leaving
 // the program or coming back to it. Wine 8 raises neither of the first two, so there the third
-// is what remains. Nothing is polled.
+// is what remains. None of them is sure to come when a full-screen program's process ends with
+// its window, so while the logic keeps its look-again timer on the main window each tick is a
+// look too; nothing else is polled.
 #include "platform/win32/Foreground.h"
 
 #include <shellapi.h>
@@ -127,6 +129,10 @@ bool HearForeground(HWND main, UINT msg, WPARAM wParam, plat::IMainWindowEvents&
     switch (msg) {
         case kLookAgain:
             g_lookQueued = false;
+            events.OnForegroundWindow(DescribeForeground());
+            return true;
+        case WM_TIMER:
+            if (wParam != plat::kForegroundLookTimer) return false;
             events.OnForegroundWindow(DescribeForeground());
             return true;
         case kAppBarCallback:

@@ -71,11 +71,26 @@ int Monitors::WindowDpi(plat::WindowRef window) {
     return MonitorDpi(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
 }
 
-int Monitors::DpiAt(plat::Rect rect) {
+namespace {
+HMONITOR MonitorOf(plat::Rect rect) {
     // A rectangle of no size still names the monitor its corner is on.
     const RECT r{rect.left, rect.top, std::max(rect.right, rect.left + 1),
                  std::max(rect.bottom, rect.top + 1)};
-    return MonitorDpi(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
+    return MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
+}
+}  // namespace
+
+int Monitors::DpiAt(plat::Rect rect) { return MonitorDpi(MonitorOf(rect)); }
+
+plat::Rect Monitors::MonitorArea(plat::Rect rect) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorOf(rect), &info)) {
+        const plat::Size screen = ScreenSize();
+        return {0, 0, screen.cx, screen.cy};
+    }
+    const RECT& m = info.rcMonitor;
+    return {m.left, m.top, m.right, m.bottom};
 }
 
 }  // namespace win32

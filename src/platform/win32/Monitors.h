@@ -11,6 +11,7 @@ class Monitors : public plat::IMonitors {
     bool OnSomeMonitor(plat::Rect rect) override;
     int WindowDpi(plat::WindowRef window) override;
     int DpiAt(plat::Rect rect) override;
+    plat::Rect MonitorArea(plat::Rect rect) override;
 };
 
 }  // namespace win32
