@@ -10,6 +10,7 @@ add_library(brisalto_win32 STATIC
     src/platform/win32/DialogTemplate.cpp
     src/platform/win32/Dialogs.cpp
     src/platform/win32/Foreground.cpp
+    src/platform/win32/Input.cpp
     src/platform/win32/Graphics.cpp
     src/platform/win32/Icons.cpp
     src/platform/win32/Monitors.cpp

@@ -47,7 +47,7 @@ std::optional<int> ExchangeNumber(plat::IPlatform& platform, plat::IDialog& dial
     } else {
         return static_cast<int>(*value);
     }
-    platform.Dialogs().ShowMessageBox(dialog.Window(), message, text::kAppName,
+    platform.Dialogs().ShowMessageBox(dialog.Window(), message,
                                       plat::mb::kOk | plat::mb::kIconExclamation);
     dialog.FocusItem(id, true);
     return std::nullopt;

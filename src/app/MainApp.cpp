@@ -18,11 +18,11 @@ bool CMainApp::InitInstance() {
     auto& dialogs = m_platform.Dialogs();
     const unsigned warning = plat::mb::kOk | plat::mb::kIconExclamation;
     if (system.FindTopLevelWindow(text::kMainCaption)) {
-        dialogs.ShowMessageBox({}, text::kAlreadyRunning, text::kAppName, warning);
+        dialogs.ShowMessageBox({}, text::kAlreadyRunning, warning);
         return false;
     }
     if (system.MajorVersion() < kMinimumMajorVersion) {
-        dialogs.ShowMessageBox({}, text::kOsTooOld, text::kAppName, warning);
+        dialogs.ShowMessageBox({}, text::kOsTooOld, warning);
         return false;
     }
 

@@ -26,15 +26,10 @@ void CLaunchButton::Create(plat::WindowRef owner) {
 }
 
 plat::PopupSpec CLaunchButton::WindowSpec(plat::WindowRef owner) {
-    // One window of our own class: a modeless dialog would add a font and two push buttons
-    // that nobody ever sees, three times the objects for a thousand buttons. Double clicks
-    // arrive as such, as they did on a dialog, so a quick second click starts nothing more.
+    // A quick second click arrives as a double click, which a button does not hear, so it
+    // starts nothing more.
     plat::PopupSpec spec;
-    spec.className = "BrisaltoButton";
-    spec.classStyle = plat::cs::kDblClks;
-    spec.arrowCursor = true;
-    spec.style = plat::ws::kPopup;
-    spec.exStyle = plat::ws::kExAcceptFiles;
+    spec.kind = plat::WindowKind::Button;
     spec.owner = owner;
     return spec;
 }
@@ -97,7 +92,7 @@ void CLaunchButton::MoveTo(int x, int y) {
     const int dpi = m_platform.Monitors().DpiAt({x, y, x + 1, y + 1});
     const bool rescaled = dpi != m_dpi;
     m_dpi = dpi;
-    m_platform.Windows().MoveWindow(m_hWnd, x, y, Side(), Side(), true);
+    m_platform.Windows().MoveWindow(m_hWnd, x, y, Side(), Side());
     if (rescaled) LoadFaceIcon();
 }
 
@@ -108,7 +103,7 @@ void CLaunchButton::SetButtonSize(int size) {
                                       plat::swp::kNoMove | plat::swp::kNoActivate);
     // Above 96 dpi the icon's size follows the face's.
     if (m_dpi > plat::kBaseDpi) LoadFaceIcon();
-    m_platform.Windows().Invalidate(m_hWnd, true);
+    m_platform.Windows().Invalidate(m_hWnd);
 }
 
 void CLaunchButton::OnDpiChanged(int dpi) {
@@ -118,7 +113,7 @@ void CLaunchButton::OnDpiChanged(int dpi) {
     m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
                                       plat::swp::kNoZOrder | plat::swp::kNoActivate);
     LoadFaceIcon();
-    m_platform.Windows().Invalidate(m_hWnd, true);
+    m_platform.Windows().Invalidate(m_hWnd);
 }
 
 plat::Point CLaunchButton::OnScreen(int x, int y) {
@@ -191,31 +186,31 @@ void CLaunchButton::OnExitSizeMove() { m_host.SaveButtonList(); }
 void CLaunchButton::OnLButtonDown(plat::Point, unsigned keys) {
     if (m_host.RefuseWhileDialogOpen()) return;
     if (keys & plat::mk::kRButton) return;
-    m_platform.Windows().SetFocus(m_hWnd);
+    m_platform.Input().SetFocus(m_hWnd);
     m_pressed = 1;
     DrawFace();
-    m_platform.Windows().SetCapture(m_hWnd);
+    m_platform.Input().SetCapture(m_hWnd);
 }
 
 void CLaunchButton::OnMouseMove(plat::Point client, unsigned keys) {
     if (m_moveMode != 1 || !(keys & plat::mk::kLButton)) return;
     const int half = plat::ScaleToDpi(m_info.size, m_dpi) / 2;
     const plat::Point at = m_platform.Windows().ClientToScreen(m_hWnd, client);
-    m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, Side(), Side(), true);
+    m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, Side(), Side());
 }
 
 void CLaunchButton::OnLButtonUp(plat::Point client, unsigned keys) {
     if (m_moveMode == 1) {
         m_moveMode = 0;
         ReassertTopmost();
-        m_platform.Windows().ReleaseCapture();
+        m_platform.Input().ReleaseCapture();
         m_host.SaveButtonList();  // the new place survives a crash
         return;
     }
     if (m_pressed != 1) return;
     m_pressed = 0;
     DrawFace();
-    m_platform.Windows().ReleaseCapture();
+    m_platform.Input().ReleaseCapture();
     if (Inside(client)) m_launcher.Start(RightsFor(keys));
 }
 
@@ -231,7 +226,7 @@ void CLaunchButton::OnRButtonDown(plat::Point client, unsigned keys) {
         return;
     }
     ShowMenu(client);
-    m_platform.Windows().SetFocus(m_hWnd);
+    m_platform.Input().SetFocus(m_hWnd);
 }
 
 void CLaunchButton::ShowMenu(plat::Point client) {
@@ -270,7 +265,7 @@ void CLaunchButton::OnCommand(int id) {
             EditSettings();
             break;
         default:
-            break;  // Enter and Escape end nothing
+            break;
     }
 }
 
@@ -287,7 +282,7 @@ void CLaunchButton::Delete() {
     int answer = 0;
     {
         DialogScope open(host);
-        answer = m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kConfirmDelete, text::kAppName,
+        answer = m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kConfirmDelete,
                                                      plat::mb::kOkCancel | plat::mb::kIconQuestion);
     }
     if (answer != plat::mb::kIdOk) return;
@@ -309,7 +304,7 @@ void CLaunchButton::EditSettings() {
     // ApplyInfo loads the new one.
     ApplyInfo(info, m_option);
     const plat::Rect r = windows.WindowRect(m_hWnd);
-    windows.MoveWindow(m_hWnd, r.left, r.top, Side(), Side(), true);
+    windows.MoveWindow(m_hWnd, r.left, r.top, Side(), Side());
     DrawFace();
     m_host.RefreshTopmost();
     m_host.SaveButtonList();  // a finished edit survives a crash

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr const char* kSection = "Watch";
-constexpr const char* kClassName = "BrisaltoClock";
 constexpr int kTimer = 1;
 constexpr int kTickMilliseconds = 1000;
 // The inner part that drags the clock; the band outside it resizes.
@@ -136,14 +135,11 @@ plat::Rect CWatchWnd::StoredRect(plat::IPlatform& platform) {
 }
 
 void CWatchWnd::Create(plat::Rect rect) {
-    using namespace plat::ws;
     m_dpi = m_platform.Monitors().DpiAt(rect);
     plat::PopupSpec spec;
-    spec.className = kClassName;
-    spec.classStyle = plat::cs::kHRedraw | plat::cs::kVRedraw;
+    spec.kind = plat::WindowKind::Clock;
     spec.text = text::kProductName;
-    spec.style = kPopup | kVisible | kBorder | kThickFrame;
-    spec.exStyle = m_topMost == 1 ? kExTopmost : 0;
+    spec.topmost = m_topMost == 1;
     spec.rect = rect;
     spec.owner = m_host.Window();
     auto& windows = m_platform.Windows();
@@ -185,7 +181,7 @@ void CWatchWnd::OnDpiChanged(int dpi) {
     MakeFont(m_fontUnits);
     windows.SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, width, height,
                          plat::swp::kNoZOrder | plat::swp::kNoActivate);
-    windows.Invalidate(m_hWnd, true);
+    windows.Invalidate(m_hWnd);
 }
 
 void CWatchWnd::SavePosition() {
@@ -289,7 +285,7 @@ void CWatchWnd::OnNcLButtonDblClk() {
     m_bkColor = dialog.m_bkColor;
     m_textColor = dialog.m_textColor;
     m_topMost = dialog.m_topMost;
-    m_platform.Windows().Invalidate(m_hWnd, true);
+    m_platform.Windows().Invalidate(m_hWnd);
     ApplyTopmost();
     m_host.RefreshTopmost();
     // Kept at once, so that the new look survives even an end the program never hears of.

@@ -16,7 +16,6 @@
 #include "shell/AboutDlg.h"
 
 namespace {
-constexpr unsigned kTrayFlags = 7;  // message, icon and tip are valid
 constexpr int kBeepFrequency = 40;
 constexpr int kBeepMilliseconds = 100;
 }  // namespace
@@ -32,14 +31,8 @@ CMainWnd::CMainWnd(plat::IPlatform& platform) : m_platform(platform) {
 CMainWnd::~CMainWnd() = default;
 
 bool CMainWnd::Create() {
-    plat::MainWindowSpec spec;
-    spec.caption = text::kMainCaption;
-    spec.style = plat::ws::kCaption | plat::ws::kMinimizeBox;
-    spec.exStyle = plat::ws::kExToolWindow;
-    spec.width = 100;
-    spec.height = 100;
     auto& windows = m_platform.Windows();
-    if (!windows.CreateMainWindow(spec, *this)) return false;
+    if (!windows.CreateMainWindow(text::kMainCaption, *this)) return false;
     windows.ShowWindow(m_hWnd, plat::sw::kHide);
     return true;
 }
@@ -47,6 +40,8 @@ bool CMainWnd::Create() {
 bool CMainWnd::OnCreate(plat::WindowRef self) {
     m_hWnd = self;
     AddTrayIcon();
+    // The buttons that stay on top make way for a program that takes a whole monitor.
+    m_platform.Input().WatchForeground(m_hWnd);
     return true;
 }
 
@@ -185,21 +180,15 @@ void CMainWnd::FollowFullScreen(plat::WindowRef window, bool topmost,
 
 // --- The tray icon and its menu ------------------------------------------------------------
 
-plat::TrayIconData CMainWnd::TrayRecord(const plat::Icon* icon) const {
-    return {m_hWnd, IDI_TRAY, kTrayFlags, WM_TRAY_CALLBACK, icon, text::kProductName};
-}
-
 void CMainWnd::AddTrayIcon() {
     // The shell keeps its own copy of the icon; ours goes when this returns. Small icons are
     // 16 pixels on a 96-dpi screen.
     const int side = plat::ScaleToDpi(16, m_platform.Monitors().WindowDpi(m_hWnd));
     const plat::Icon icon = m_platform.System().LoadResourceIcon(IDI_TRAY, side, side);
-    m_platform.Tray().Notify(plat::TrayAction::Add, TrayRecord(&icon));
+    m_platform.Tray().Show(m_hWnd, icon, text::kProductName);
 }
 
-void CMainWnd::RemoveTrayIcon() {
-    m_platform.Tray().Notify(plat::TrayAction::Delete, TrayRecord(nullptr));
-}
+void CMainWnd::RemoveTrayIcon() { m_platform.Tray().Remove(); }
 
 void CMainWnd::OnTaskbarCreated() { AddTrayIcon(); }
 
@@ -248,11 +237,11 @@ plat::Menu CMainWnd::BuildTrayMenu() const {
 }
 
 void CMainWnd::ShowTrayMenu() {
-    auto& windows = m_platform.Windows();
-    const plat::Point at = windows.CursorPos();
+    auto& input = m_platform.Input();
+    const plat::Point at = input.CursorPos();
     const plat::Menu menu = BuildTrayMenu();
     // A program window in the foreground lets the menu close when the user clicks elsewhere.
-    windows.SetForegroundWindow(m_buttons.empty() ? m_hWnd : m_buttons.front()->Window());
+    input.SetForegroundWindow(m_buttons.empty() ? m_hWnd : m_buttons.front()->Window());
     m_platform.Dialogs().TrackPopupMenu(menu, at, m_hWnd);
 }
 
@@ -313,15 +302,13 @@ void CMainWnd::OpenHelp() {
     // The classic help file where one is installed (and WinHelp still exists); otherwise the
     // guide that comes with the program, in the browser.
     const std::string hlp = base + ".HLP";
-    constexpr unsigned kHelpFinder = 11;
-    if (system.FileExists(hlp) && system.OpenWinHelp(m_hWnd, hlp, kHelpFinder, 0)) return;
+    if (system.FileExists(hlp) && system.OpenWinHelp(m_hWnd, hlp)) return;
     const std::string html = base + ".html";
-    constexpr int kShellSucceeded = 32;
     if (system.FileExists(html) &&
-        m_platform.Shell().Execute(m_hWnd, "", html, "", "", plat::sw::kShow) > kShellSucceeded) {
+        m_platform.Shell().Execute(m_hWnd, "", html, "", "", plat::sw::kShow).started()) {
         return;
     }
-    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kHelpFailed, text::kAppName,
+    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kHelpFailed,
                                         plat::mb::kOk | plat::mb::kIconExclamation);
 }
 
@@ -331,7 +318,7 @@ void CMainWnd::AddButton() {
         // Start-up would not load one more, and the next save would write over it: better
         // said now than lost later.
         static_assert(kMaxButtons == 1500, "the box names the bound");
-        m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kTooManyButtons, text::kAppName,
+        m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kTooManyButtons,
                                             plat::mb::kOk | plat::mb::kIconExclamation);
         return;
     }
@@ -432,8 +419,7 @@ void CMainWnd::DestroyClock() {
 
 bool CMainWnd::ConfirmNoDialogOpen() {
     if (m_nOpenDialogs == 0) return true;
-    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kCloseDialogsFirst, text::kAppName,
-                                        plat::mb::kOk);
+    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kCloseDialogsFirst, plat::mb::kOk);
     return false;
 }
 
@@ -462,7 +448,9 @@ void CMainWnd::Quit() {
         m_retired.push_back(std::move(button));
     }
     m_buttons.clear();
-    m_platform.Windows().PostQuit(0);
+    m_platform.Input().StopWatchingForeground();
+    m_platform.Windows().DetachAll();
+    m_platform.Windows().PostQuit();
 }
 
 bool CMainWnd::OnQueryEndSession(bool defaultAnswer) {

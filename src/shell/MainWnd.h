@@ -83,7 +83,6 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
   private:
     void AddTrayIcon();
     void RemoveTrayIcon();
-    plat::TrayIconData TrayRecord(const plat::Icon* icon) const;
     bool ConfirmNoDialogOpen();
     void ShowAbout();
     void OpenHelp();

@@ -114,7 +114,7 @@ void EveryCommandOnce(fake::FakePlatform& platform, CMainWnd& main) {
         main.OnCommand(id);
     }
     scripts.push_back([](fake::FakeDialog& d) {
-        d.ListSelect(dlg::kOrderList, d.ListCount(dlg::kOrderList) - 1);
+        d.ListSelect(dlg::kOrderList, d.RowCount(dlg::kOrderList) - 1);
         d.Click(dlg::kOrderUp);
         d.Click(plat::mb::kIdOk);
     });
@@ -153,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             EveryCommandOnce(platform, *app.MainWnd());
             // The exit ends the loop, and no window the program made reports to an object any
             // more: the end of the process takes those still up.
-            if (!platform.windows.quitCode) std::abort();
+            if (!platform.windows.quitPosted) std::abort();
             for (const auto& [id, w] : platform.windows.windows) {
                 if (w.events != nullptr || w.popup != nullptr) std::abort();
             }

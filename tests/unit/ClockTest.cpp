@@ -36,9 +36,8 @@ TEST_F(Clock, WithAnEmptyStoreTheMenuOpensAGreyTopmostBoxAtTenTen) {
     const fake::FakeWindow& w = Window();
     EXPECT_EQ(w.rect, (Rect{10, 10, 110, 60}));
     EXPECT_EQ(w.text, "Brisalto");
-    EXPECT_EQ(w.style,
-              plat::ws::kPopup | plat::ws::kVisible | plat::ws::kBorder | plat::ws::kThickFrame);
-    EXPECT_EQ(w.exStyle, plat::ws::kExTopmost);
+    EXPECT_EQ(w.spec->kind, plat::WindowKind::Clock);
+    EXPECT_TRUE(w.spec->topmost);
     EXPECT_EQ(w.owner, h.main().Window());
     EXPECT_TRUE(w.visible);
     EXPECT_EQ(w.timers, (std::map<int, int>{{1, 1000}}));
@@ -272,7 +271,7 @@ class ClockTopmost : public Clock, public testing::WithParamInterface<Topmost> {
 TEST_P(ClockTopmost, TheStyleNeedsExactlyOneAndTheRefreshAnyNonZero) {
     h.store().Put("Watch", "TopMost", GetParam().stored);
     StartClock();
-    EXPECT_EQ(Window().exStyle == plat::ws::kExTopmost, GetParam().style);
+    EXPECT_EQ(Window().spec->topmost, GetParam().style);
     h.platform.log.clear();
     h.main().RefreshTopmost();
     EXPECT_EQ(h.Calls("Windows.SetWindowPos"),

@@ -51,7 +51,7 @@ TEST_F(FullScreen, AProgramCoveringAMonitorTakesOnlyItsTopmostWindowsOutOfTheBan
               (std::vector<std::string>{"Windows.SetWindowPos bottom 100,100 0x0 flags 19",
                                         "Windows.SetWindowPos bottom 10,10 0x0 flags 19"}));
     EXPECT_TRUE(h.Calls("Windows.ShowWindow").empty());
-    EXPECT_TRUE(h.platform.windows.foreground.empty());
+    EXPECT_TRUE(h.platform.input.foreground.empty());
     EXPECT_EQ(button(0).rect, b0);
     EXPECT_EQ(clock().rect, c);
 

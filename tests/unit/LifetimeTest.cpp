@@ -13,7 +13,7 @@ class EndWhileAHandlerRuns : public testing::TestWithParam<bool> {
         h.store().Put("Button", "Num", 1);
         h.StoreButton(1, "C:\\GONE\\TOOL.EXE", 100, 100);
         ASSERT_TRUE(h.app.InitInstance());
-        h.platform.shell.executeResult = 2;  // file not found
+        h.platform.shell.executeResult = plat::StartOutcome::Failed();
     }
     // Another program's close request, or the tray menu's exit (the failure box is not one of
     // the dialogs that hold the exit back).
@@ -36,7 +36,7 @@ TEST_P(EndWhileAHandlerRuns, ADropOfTwoFilesStopsAfterTheFirstFailureBox) {
     h.platform.dialogs.whileMessageBox = [&](const fake::MessageBoxCall&) { EndOnce(); };
     button().OnDropFiles({"C:\\a.txt", "C:\\b.txt", "C:\\c.txt"}, 0);
     EXPECT_TRUE(ended);
-    EXPECT_EQ(h.platform.windows.quitCode, std::optional<int>(0));
+    EXPECT_TRUE(h.platform.windows.quitPosted);
     EXPECT_EQ(h.platform.shell.executes.size(), 1u) << "nothing more starts once the end began";
     EXPECT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
     EXPECT_EQ(h.StoredString("Btn1", "AppName"), "C:\\GONE\\TOOL.EXE") << "the exit saved";
@@ -46,7 +46,7 @@ TEST_P(EndWhileAHandlerRuns, TheButtonsMenuReturnsToAButtonThatStillExists) {
     h.platform.dialogs.whileMenu = [&](const fake::TrackedMenu&) { EndOnce(); };
     button().OnRButtonDown({5, 5}, 0);
     EXPECT_TRUE(ended);
-    EXPECT_EQ(h.platform.windows.quitCode, std::optional<int>(0));
+    EXPECT_TRUE(h.platform.windows.quitPosted);
 }
 
 INSTANTIATE_TEST_SUITE_P(CloseOrExit, EndWhileAHandlerRuns, testing::Bool());

@@ -2,8 +2,9 @@
 
 namespace fake {
 
-int FakeShell::Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
-                       std::string_view parameters, std::string_view directory, int showCommand) {
+plat::StartOutcome FakeShell::Execute(plat::WindowRef owner, std::string_view verb,
+                                      std::string_view file, std::string_view parameters,
+                                      std::string_view directory, int showCommand) {
     m_log.push_back("Shell.Execute " + std::string(file) + "|" + std::string(parameters) + "|" +
                     std::string(directory) + "|" + std::to_string(showCommand) +
                     (verb.empty() ? "" : "|" + std::string(verb)));
@@ -12,7 +13,7 @@ int FakeShell::Execute(plat::WindowRef owner, std::string_view verb, std::string
     return executeResult;
 }
 
-int FakeShell::RunCommandLine(std::string_view commandLine, int showCommand) {
+plat::StartOutcome FakeShell::RunCommandLine(std::string_view commandLine, int showCommand) {
     m_log.push_back("Shell.RunCommandLine " + std::string(commandLine) + "|" +
                     std::to_string(showCommand));
     commandLines.push_back({std::string(commandLine), showCommand});

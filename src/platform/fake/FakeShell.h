@@ -28,13 +28,14 @@ class FakeShell : public plat::IShell {
   public:
     explicit FakeShell(std::vector<std::string>& log) : m_log(log) {}
 
-    int Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
-                std::string_view parameters, std::string_view directory, int showCommand) override;
-    int RunCommandLine(std::string_view commandLine, int showCommand) override;
+    plat::StartOutcome Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
+                               std::string_view parameters, std::string_view directory,
+                               int showCommand) override;
+    plat::StartOutcome RunCommandLine(std::string_view commandLine, int showCommand) override;
 
-    // Scripted: what the next starts answer (a started program by default).
-    int executeResult = 42;
-    int commandLineResult = 33;
+    // Scripted: what the next starts answer (started, by default).
+    plat::StartOutcome executeResult;
+    plat::StartOutcome commandLineResult;
 
     std::vector<ExecuteCall> executes;
     std::vector<CommandLineCall> commandLines;

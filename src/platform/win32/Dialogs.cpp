@@ -15,12 +15,12 @@
 #include "platform/win32/Graphics.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
+#include "res/Texts.h"
 
 namespace win32 {
 
-int Dialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text, std::string_view caption,
-                            unsigned type) {
-    return MessageBoxW(ToHwnd(owner), Widen(text).c_str(), Widen(caption).c_str(), type);
+int Dialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text, unsigned type) {
+    return MessageBoxW(ToHwnd(owner), Widen(text).c_str(), Widen(text::kAppName).c_str(), type);
 }
 
 namespace {
@@ -100,24 +100,22 @@ class RunningDialog : public plat::IDialog {
         MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
         return {r.left, r.top, r.right, r.bottom};
     }
-    void MoveItem(int id, plat::Rect rect, bool repaint) override {
-        ::MoveWindow(GetDlgItem(hwnd, id), rect.left, rect.top, rect.Width(), rect.Height(),
-                     repaint);
+    void MoveItem(int id, plat::Rect rect) override {
+        ::MoveWindow(GetDlgItem(hwnd, id), rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
     }
     bool IsChecked(int id) override { return IsDlgButtonChecked(hwnd, id) == BST_CHECKED; }
     void SetChecked(int id, bool checked) override {
         CheckDlgButton(hwnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
     }
-    void Invalidate(bool erase) override { InvalidateRect(hwnd, nullptr, erase); }
+    void Invalidate(int id) override {
+        InvalidateRect(id == kWholeDialog ? hwnd : GetDlgItem(hwnd, id), nullptr, TRUE);
+    }
     int ListAddRow(int id, std::uintptr_t data) override {
         return static_cast<int>(
             SendDlgItemMessageW(hwnd, id, LB_ADDSTRING, 0, static_cast<LPARAM>(data)));
     }
     void ListDeleteRow(int id, int row) override {
         SendDlgItemMessageW(hwnd, id, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-    }
-    int ListCount(int id) override {
-        return static_cast<int>(SendDlgItemMessageW(hwnd, id, LB_GETCOUNT, 0, 0));
     }
     int ListSelection(int id) override {
         const LRESULT row = SendDlgItemMessageW(hwnd, id, LB_GETCURSEL, 0, 0);
@@ -126,18 +124,14 @@ class RunningDialog : public plat::IDialog {
     void ListSelect(int id, int row) override {
         SendDlgItemMessageW(hwnd, id, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
     }
-    void InvalidateItem(int id, bool erase) override {
-        InvalidateRect(GetDlgItem(hwnd, id), nullptr, erase);
-    }
-    plat::WindowRef Item(int id) override { return ToRef(GetDlgItem(hwnd, id)); }
-    void AddComboItem(int id, std::string_view text) override {
-        SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(Widen(text).c_str()));
-    }
-    void SetComboSelection(int id, int index) override {
+    void SetComboItems(int id, const std::vector<std::string>& items, int index) override {
+        SendDlgItemMessageW(hwnd, id, CB_RESETCONTENT, 0, 0);
+        for (const std::string& item : items) {
+            SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(Widen(item).c_str()));
+        }
         // Not every version clears the selection for an index past the items.
-        const LRESULT count = SendDlgItemMessageW(hwnd, id, CB_GETCOUNT, 0, 0);
-        if (index < 0 || index >= count) index = -1;
+        if (index < 0 || index >= static_cast<int>(items.size())) index = -1;
         SendDlgItemMessageW(hwnd, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     }
     int ComboSelection(int id) override {

@@ -55,9 +55,6 @@ bool ClassIs(HWND hwnd, const wchar_t* name) {
 
 plat::ForegroundWindow::Kind KindOf(HWND hwnd) {
     using Kind = plat::ForegroundWindow::Kind;
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process == GetCurrentProcessId()) return Kind::Ours;
     // The desktop's wallpaper window comes to the front of everything when the desktop is shown.
     if (hwnd == GetDesktopWindow() || hwnd == GetShellWindow() || ClassIs(hwnd, L"Progman") ||
         ClassIs(hwnd, L"WorkerW")) {
@@ -66,14 +63,15 @@ plat::ForegroundWindow::Kind KindOf(HWND hwnd) {
     if (ClassIs(hwnd, L"Shell_TrayWnd") || ClassIs(hwnd, L"Shell_SecondaryTrayWnd")) {
         return Kind::Taskbar;
     }
-    return Kind::Program;
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    return process == GetCurrentProcessId() ? Kind::Ours : Kind::Program;
 }
 
-// The window in the foreground as the logic sees it.
-plat::ForegroundWindow DescribeForeground() {
+}  // namespace
+
+plat::ForegroundWindow DescribeWindow(HWND hwnd) {
     plat::ForegroundWindow w;
-    HWND hwnd = GetForegroundWindow();
-    g_last = hwnd;
     if (hwnd == nullptr || !IsWindow(hwnd)) return w;
     w.kind = KindOf(hwnd);
     w.visible = IsWindowVisible(hwnd) && !IsIconic(hwnd);
@@ -88,6 +86,14 @@ plat::ForegroundWindow DescribeForeground() {
         w.monitor = {m.left, m.top, m.right, m.bottom};
     }
     return w;
+}
+
+namespace {
+
+// The window in the foreground as the logic sees it.
+plat::ForegroundWindow DescribeForeground() {
+    g_last = GetForegroundWindow();
+    return DescribeWindow(g_last);
 }
 
 }  // namespace
