@@ -145,8 +145,8 @@ TEST(Exit, DetachingLetsEveryWindowGoOfItsObjectAndTheQuitEndsTheLoopWithZero) {
     for (HWND hwnd : {win32::ToHwnd(main), buttonHwnd, win32::ToHwnd(clockWindow)}) {
         SendMessageW(hwnd, WM_COMMAND, 7, 0);
         SendMessageW(hwnd, WM_LBUTTONDOWN, 0, 0);
-        SendMessageW(hwnd, WM_CLOSE, 0, 0);
         EXPECT_TRUE(IsWindow(hwnd)) << "left to the end of the process";
+        SendMessageW(hwnd, WM_CLOSE, 0, 0);  // bare, it goes as a plain window does
     }
     EXPECT_EQ(mainEvents.heard, 0);
     EXPECT_EQ(button.heard, 1);
@@ -154,7 +154,7 @@ TEST(Exit, DetachingLetsEveryWindowGoOfItsObjectAndTheQuitEndsTheLoopWithZero) {
 
     windows.PostQuit();
     EXPECT_EQ(windows.RunMessageLoop(), 0);
-    DestroyWindow(win32::ToHwnd(main));  // takes its popups with it, telling nobody
+    DestroyWindow(win32::ToHwnd(main));
     EXPECT_EQ(mainEvents.heard + button.heard + clock.heard, 1);
 }
 
