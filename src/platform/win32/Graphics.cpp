@@ -166,7 +166,7 @@ plat::LogFont Graphics::DescribeFont(const plat::Font& font) {
 plat::Size Graphics::MeasureText(plat::WindowRef window, const plat::Font& font,
                                  std::string_view text) {
     WindowDc dc(ToHwnd(window));
-    const Selection selected(dc.get(), reinterpret_cast<HFONT>(font.Get()));
+    const Selection withFont(dc.get(), reinterpret_cast<HFONT>(font.Get()));
     const std::wstring wide = Widen(text);
     SIZE size{};
     GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
@@ -177,7 +177,7 @@ void Graphics::FillAndDrawText(plat::WindowRef window, plat::Rect rect, const pl
                                std::string_view text, plat::Colour back, plat::Colour textColour) {
     WindowDc dc(ToHwnd(window));
     if (dc.get() == nullptr) return;
-    const Selection selected(dc.get(), reinterpret_cast<HFONT>(font.Get()));
+    const Selection withFont(dc.get(), reinterpret_cast<HFONT>(font.Get()));
     SetBkMode(dc.get(), OPAQUE);
     SetBkColor(dc.get(), back);
     SetTextColor(dc.get(), textColour);
@@ -196,7 +196,7 @@ void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string
     // The system's colours, read each time: the user may have changed them since.
     const COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
     const COLORREF fore = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
-    const Selection selected(
+    const Selection withFont(
         dc.get(), reinterpret_cast<HFONT>(SendMessageW(ToHwnd(window), WM_GETFONT, 0, 0)));
     RECT r{rect.left, rect.top, rect.right, rect.bottom};
     const Brush brush(CreateSolidBrush(back));

@@ -52,8 +52,7 @@ int Shell::RunCommandLine(std::string_view commandLine, int showCommand) {
         const DWORD error = GetLastError();
         return error < 32 ? static_cast<int>(error) : ERROR_BAD_FORMAT;
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const KernelHandle thread(process.hThread), started(process.hProcess);
     return 33;
 }
 
