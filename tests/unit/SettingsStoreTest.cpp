@@ -197,8 +197,9 @@ TEST(StoredValues, TheProgramReadsAndWritesExactlyTheTablesValues) {
                               section + "/" + std::string(v->name));
         }
     }
-    for (const std::string& call : h.Calls("Store.")) {
+    for (std::string call : h.Calls("Store.")) {
         if (call.rfind("Store.SetLocation", 0) == 0) continue;
+        call = call.substr(0, call.find('='));  // a write carries its value
         EXPECT_TRUE(tableCalls.count(call)) << call << " is not a value of the table";
         seen.insert(call);
     }
