@@ -36,7 +36,7 @@ function(draw_pictures target tool dir)
                 ${CMAKE_SOURCE_DIR}/tools/${tool}.cpp ${CMAKE_SOURCE_DIR}/tools/Artwork.cpp
                 -o ${dir}/${tool}
         COMMAND ${dir}/${tool} ${dir}
-        DEPENDS tools/${tool}.cpp tools/Artwork.cpp tools/Artwork.h ${ARG_DEPENDS}
+        DEPENDS tools/${tool}.cpp tools/Artwork.cpp tools/Artwork.h res/Face.h ${ARG_DEPENDS}
         COMMENT "Drawing ${target}")
     add_custom_target(${target} DEPENDS ${ARG_FILES})
 endfunction()

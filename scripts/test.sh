@@ -9,6 +9,7 @@ scripts/deps.sh
 
 echo "== Unit tests (native, AddressSanitizer and UBSan)"
 cmake --preset native >/dev/null
+scripts/lint.sh
 cmake --build --preset native
 ctest --preset unit --output-on-failure -j2 | tail -n 4
 

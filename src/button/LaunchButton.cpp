@@ -1,5 +1,6 @@
 #include "button/LaunchButton.h"
 
+#include "app/OnScreen.h"
 #include "button/PathSplit.h"
 #include "edit/SettingDlg.h"
 #include "res/Resource.h"
@@ -118,13 +119,9 @@ void CLaunchButton::OnDpiChanged(int dpi) {
 
 plat::Point CLaunchButton::OnScreen(int x, int y) {
     // A place on any monitor stays, so a button on a second monitor keeps its place. Anywhere
-    // else it is pulled onto the primary screen on the side where it left it.
-    auto& monitors = m_platform.Monitors();
-    if (monitors.OnSomeMonitor({x, y, x + 1, y + 1})) return {x, y};
-    const plat::Size screen = monitors.ScreenSize();
-    if (x > screen.cx || x < 0) x = 0;
-    if (y > screen.cy || y < 0) y = 0;
-    return {x, y};
+    // else, a coordinate beyond the primary screen goes back to its left or top edge.
+    const plat::Rect r = BackOnScreen(m_platform.Monitors(), {x, y, x + 1, y + 1}, Return::ToEdge);
+    return {r.left, r.top};
 }
 
 void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {

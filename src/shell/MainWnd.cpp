@@ -23,12 +23,14 @@ constexpr int kBeepMilliseconds = 100;
 CMainWnd::CMainWnd(plat::IPlatform& platform) : m_platform(platform) {
     // A count below zero can only come from a hand-edited store; one far beyond what the window
     // system can hold would stall start-up for nothing.
-    const int stored = m_platform.Store().ReadInt("Button", "Num", 0);
-    m_nButtons = std::clamp(stored, 0, kMaxButtons);
-    m_nStoredNum = stored;
+    const int count = stored::ReadRaw(m_platform.Store(), stored::kNum);
+    m_nButtons = stored::Bounded(stored::kNum, count);
+    m_nStoredNum = count;
 }
 
-CMainWnd::~CMainWnd() = default;
+CMainWnd::~CMainWnd() {
+    if (m_pWatch) m_pWatch->Close();
+}
 
 bool CMainWnd::Create() {
     auto& windows = m_platform.Windows();
@@ -65,7 +67,7 @@ void CMainWnd::LoadAllButtons() {
     m_bLoading = false;
     m_icons.clear();
     RefreshTopmost();
-    if (m_platform.Store().ReadInt("Watch", "Show", 0) == 1) CreateClock();
+    if (stored::ReadInt(m_platform.Store(), stored::kShow) == 1) CreateClock();
 }
 
 void CMainWnd::CreateButton(const ButtonInfo& info, int option) {
@@ -91,7 +93,7 @@ void CMainWnd::SaveButtonList() {
     // The count goes last: a kill before it leaves a section written twice (a deletion's shifted
     // sections) or one not yet counted (an addition), never a counted section that is stale.
     if (ButtonCount() == m_nStoredNum) return;
-    m_platform.Store().WriteInt("Button", "Num", ButtonCount());
+    stored::WriteInt(m_platform.Store(), stored::kNum, ButtonCount());
     m_nStoredNum = ButtonCount();
 }
 
@@ -398,7 +400,7 @@ void CMainWnd::ToggleClock() {
         CreateClock();
     }
     // Whether the clock comes back at the next start survives an end without the exit.
-    m_platform.Store().WriteInt("Watch", "Show", m_pWatch ? 1 : 0);
+    stored::WriteInt(m_platform.Store(), stored::kShow, m_pWatch ? 1 : 0);
 }
 
 void CMainWnd::CreateClock() {
@@ -411,8 +413,9 @@ void CMainWnd::CreateClock() {
 void CMainWnd::DestroyClock() {
     if (!m_pWatch) return;
     m_pWatch->SavePosition();
-    m_pWatch->DestroyWindow();
-    m_pWatch.reset();
+    m_pWatch->Close();
+    // Its dialog may still be open: the end of the session closes the clock under it.
+    m_retired.push_back(std::move(m_pWatch));
 }
 
 // --- Shutdown ------------------------------------------------------------------------------
@@ -426,7 +429,7 @@ bool CMainWnd::ConfirmNoDialogOpen() {
 void CMainWnd::SaveOnExit() {
     RemoveTrayIcon();
     SaveAllButtons();
-    m_platform.Store().WriteInt("Watch", "Show", m_pWatch ? 1 : 0);
+    stored::WriteInt(m_platform.Store(), stored::kShow, m_pWatch ? 1 : 0);
     DestroyClock();
 }
 

@@ -11,18 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/StoredValues.h"
 #include "button/ButtonInfo.h"
 #include "button/LaunchButton.h"
 #include "platform/Platform.h"
 #include "shell/Host.h"
 
 class CWatchWnd;
-
-// At most this many buttons are made from the store, whatever "Num" says. A button costs four
-// USER objects (its window, the two hidden push buttons of its template, its icon; the tip
-// control is shared) and three GDI objects; a process may hold 10,000 of each, and 1,500
-// buttons leave 4,000 USER objects for menus, dialogs and the clock.
-inline constexpr int kMaxButtons = 1500;
 
 class CMainWnd : public plat::IMainWindowEvents, public IHost {
   public:
@@ -115,10 +110,11 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     bool m_bLoading = false;
     std::map<std::tuple<std::string, int, int>, std::shared_ptr<const plat::Icon>> m_icons;
     int m_nStoredNum = 0;  // "Button"/"Num" as the store holds it
-    // Buttons whose windows are gone: a handler of theirs may still be running (a box or a menu
-    // of theirs let the message that ended them in), so the objects live until this window's
-    // object goes, after the message loop has ended.
-    std::vector<std::unique_ptr<CLaunchButton>> m_retired;
+    // Buttons and clocks whose windows are gone: a handler of theirs may still be running (a
+    // box, a menu or a dialog of theirs let the message that ended them in), so the objects live
+    // until this window's object goes, after the message loop has ended. Such a handler finds
+    // its window gone and touches nothing more.
+    std::vector<std::unique_ptr<plat::IPopupEvents>> m_retired;
     // The monitor a full-screen program in the foreground covers; none while there is none.
     std::optional<plat::Rect> m_fullScreen;
 };

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/MainApp.h"
+#include "app/StoredValues.h"
 #include "clock/WatchWnd.h"
 #include "platform/fake/FakePlatform.h"
 #include "res/Dialogs.h"
@@ -37,29 +38,32 @@ std::optional<fake::Value> AnyValue(FuzzedDataProvider& in) {
     }
 }
 
-void Put(fake::FakeSettingsStore& store, const std::string& section, const char* key,
-         const std::optional<fake::Value>& value) {
-    if (value) store.Put(section, key, *value);
-}
-
-void FillStore(FuzzedDataProvider& in, fake::FakeSettingsStore& store) {
+void FillOne(FuzzedDataProvider& in, fake::FakeSettingsStore& store, const stored::Value& value,
+             int n) {
+    std::optional<fake::Value> any = AnyValue(in);
     // A count as a DWORD stays small: the bound of the count has its own unit test, and a
     // thousand buttons a run would leave the fuzzer little time for anything else.
-    std::optional<fake::Value> num = AnyValue(in);
-    if (num && std::holds_alternative<int>(*num)) {
-        num = std::get<int>(*num) % (kSections + 3);
+    if (&value == &stored::kNum && any && std::holds_alternative<int>(*any)) {
+        any = std::get<int>(*any) % (kSections + 3);
     }
-    Put(store, "Button", "Num", num);
-    for (int n = 1; n <= kSections; ++n) {
-        const std::string section = "Btn" + std::to_string(n);
-        for (const char* key :
-             {"Title", "AppName", "Dir", "Parm", "Icon", "Size", "Data", "Option"}) {
-            Put(store, section, key, AnyValue(in));
+    if (any) store.Put(stored::Section(value, n), std::string(value.name), *any);
+}
+
+// Every value the program keeps, from the one table of them, section by section.
+void FillStore(FuzzedDataProvider& in, fake::FakeSettingsStore& store) {
+    bool buttonsDone = false;
+    for (const stored::Value* value : stored::kAll) {
+        if (!value->numbered) {
+            FillOne(in, store, *value, 0);
+            continue;
         }
-    }
-    for (const char* key :
-         {"Show", "Positon", "TopMost", "BkColor", "TextColor", "WatchFont", "WatchFontName"}) {
-        Put(store, "Watch", key, AnyValue(in));
+        if (buttonsDone) continue;
+        buttonsDone = true;
+        for (int n = 1; n <= kSections; ++n) {
+            for (const stored::Value* row : stored::kAll) {
+                if (row->numbered) FillOne(in, store, *row, n);
+            }
+        }
     }
 }
 

@@ -248,8 +248,8 @@ struct Cut {
 
 class FaceName : public testing::TestWithParam<Cut> {};
 
-TEST_P(FaceName, KeepsAtMost31WholeCharacters) {
-    EXPECT_EQ(CutFaceName(GetParam().name), GetParam().kept);
+TEST_P(FaceName, KeepsAtMost31Utf16UnitsOfWholeCharacters) {
+    EXPECT_EQ(plat::CutFaceName(GetParam().name), GetParam().kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -257,8 +257,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Cut{"", ""}, Cut{std::string(31, 'a'), std::string(31, 'a')},
                     Cut{std::string(32, 'a'), std::string(31, 'a')},
                     Cut{std::string(30, 'a') + "ゴシ", std::string(30, 'a') + "ゴ"},
-                    Cut{std::string(30, 'a') + "\xF0\x9F\x95\x90\xF0\x9F\x95\x91",
-                        std::string(30, 'a') + "\xF0\x9F\x95\x90"}));
+                    // A character beyond the 16-bit plane takes two units: the 31st unit
+                    // cannot hold half of one.
+                    Cut{std::string(30, 'a') + "\xF0\x9F\x95\x90", std::string(30, 'a')},
+                    Cut{std::string(29, 'a') + "\xF0\x9F\x95\x90\xF0\x9F\x95\x91",
+                        std::string(29, 'a') + "\xF0\x9F\x95\x90"}));
 
 struct Topmost {
     int stored;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "clock/WatchWnd.h"
 #include "res/Resource.h"
 #include "tests/unit/Harness.h"
 
@@ -50,5 +53,41 @@ TEST_P(EndWhileAHandlerRuns, TheButtonsMenuReturnsToAButtonThatStillExists) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CloseOrExit, EndWhileAHandlerRuns, testing::Bool());
+
+// The end of the session closes the clock while its settings dialog is open. The clock object
+// owns its font, so the fonts alive tell whether it still lives: it outlives its window until
+// its handler has returned, the handler then changes nothing, and it goes with the main window.
+TEST(ClockEndedUnderItsDialog, LivesUntilItsHandlerReturnsAndGoesWithTheMainWindow) {
+    fake::FakePlatform platform;
+    const auto writes = [&] {
+        return std::count_if(platform.log.begin(), platform.log.end(),
+                             [](const std::string& c) { return c.rfind("Store.Write", 0) == 0; });
+    };
+    const int before = fake::LiveHandles();
+    {
+        CMainApp app(platform);
+        platform.store.Put("Watch", "Show", 1);
+        ASSERT_TRUE(app.InitInstance());
+        CMainWnd& main = *app.MainWnd();
+        ASSERT_NE(main.m_pWatch, nullptr);
+        CWatchWnd& clock = *main.m_pWatch;
+        const int withClock = fake::LiveHandles();
+        ASSERT_GT(withClock, before) << "the clock holds a font";
+
+        platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
+            const int open = fake::LiveHandles();
+            EXPECT_TRUE(main.OnQueryEndSession(true));
+            EXPECT_EQ(main.m_pWatch, nullptr);
+            EXPECT_EQ(clock.Window(), plat::WindowRef{}) << "its window is gone";
+            EXPECT_LT(fake::LiveHandles(), open) << "its font went with its window";
+            d.Click(plat::mb::kIdOk);
+        });
+        const auto writtenBefore = writes();
+        clock.OnNcLButtonDblClk();
+        EXPECT_EQ(writes(), writtenBefore + 7)
+            << "the end wrote Show and the clock's six values; the OK after it wrote nothing";
+    }
+    EXPECT_EQ(fake::LiveHandles(), before) << "the clock went with the main window";
+}
 
 }  // namespace

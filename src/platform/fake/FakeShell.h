@@ -14,7 +14,7 @@ struct ExecuteCall {
     std::string parameters;
     std::string directory;
     int showCommand = 0;
-    std::string verb = "";  // empty: the shell's default action
+    std::string verb;  // empty: the shell's default action
     friend bool operator==(const ExecuteCall&, const ExecuteCall&) = default;
 };
 

@@ -110,7 +110,9 @@ void FakeWindows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, in
     }
     if (z == plat::ZOrder::Topmost) w->topmost = true;
     if (z == plat::ZOrder::NoTopmost || z == plat::ZOrder::Bottom) w->topmost = false;
+    if (z != plat::ZOrder::Keep) w->atBottom = z == plat::ZOrder::Bottom;
     if (flags & plat::swp::kShowWindow) w->visible = true;
+    if (!(flags & plat::swp::kNoActivate)) ++w->activations;
 }
 
 void FakeWindows::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy) {

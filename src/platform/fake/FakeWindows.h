@@ -24,6 +24,10 @@ struct FakeWindow {
     bool visible = false;
     bool destroyed = false;
     bool topmost = false;
+    // Below every other window, as a full-screen program's neighbours are put.
+    bool atBottom = false;
+    // Placements that activated it.
+    int activations = 0;
     std::map<int, int> timers;  // id -> period
     std::string toolTip;
     int invalidations = 0;

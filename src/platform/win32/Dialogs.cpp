@@ -26,22 +26,6 @@ int Dialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text, unsign
 namespace {
 
 // The menus live exactly as long as the tracking.
-class MenuHandle {
-  public:
-    MenuHandle() : m_menu(CreatePopupMenu()) {}
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-    ~MenuHandle() {
-        if (m_menu != nullptr) DestroyMenu(m_menu);
-    }
-    HMENU get() const { return m_menu; }
-    // Ownership moves into the menu it is attached to.
-    HMENU release() { return std::exchange(m_menu, nullptr); }
-
-  private:
-    HMENU m_menu;
-};
-
 void FillMenu(HMENU menu, const plat::Menu& items) {
     for (const plat::MenuItem& item : items) {
         switch (item.kind) {
@@ -53,11 +37,12 @@ void FillMenu(HMENU menu, const plat::Menu& items) {
                             static_cast<UINT_PTR>(item.id), Widen(item.text).c_str());
                 break;
             case plat::MenuItem::Kind::Submenu: {
-                MenuHandle sub;
+                MenuHandle sub(CreatePopupMenu());
                 FillMenu(sub.get(), item.items);
                 if (AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub.get()),
                                 Widen(item.text).c_str())) {
-                    sub.release();
+                    // It now belongs to the menu it is attached to.
+                    static_cast<void>(sub.release());
                 }
                 break;
             }
@@ -198,7 +183,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void Dialogs::TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::WindowRef owner) {
-    MenuHandle popup;
+    const MenuHandle popup(CreatePopupMenu());
     FillMenu(popup.get(), menu);
     ::TrackPopupMenu(popup.get(), 0, at.x, at.y, 0, ToHwnd(owner), nullptr);
     // Lets the menu close properly when the user clicks outside it.
@@ -240,8 +225,7 @@ bool Dialogs::PickFont(plat::WindowRef owner, plat::LogFont& font, unsigned flag
     cf.lpLogFont = &lf;
     cf.Flags = flags;
     if (!ChooseFontW(&cf)) return false;
-    const plat::Font chosen(reinterpret_cast<std::uintptr_t>(CreateFontIndirectW(&lf)),
-                            [](std::uintptr_t f) { DeleteObject(reinterpret_cast<HFONT>(f)); });
+    const plat::Font chosen = OwnFont(CreateFontIndirectW(&lf));
     font = graphics.DescribeFont(chosen);
     return true;
 }

@@ -10,6 +10,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/win32/Handles.h"
+
 namespace win32 {
 
 namespace {
@@ -22,7 +24,7 @@ HWND g_main = nullptr;
 HWND g_last = nullptr;
 // One look is queued at a time, however many events ask for it.
 bool g_lookQueued = false;
-std::vector<HWINEVENTHOOK> g_hooks;
+std::vector<WinEventHook> g_hooks;
 
 void QueueLook() {
     if (g_main == nullptr || g_lookQueued) return;
@@ -110,7 +112,7 @@ void StartForegroundWatch(HWND main) {
     for (const auto& range : ranges) {
         if (HWINEVENTHOOK hook = SetWinEventHook(range[0], range[1], nullptr, OnWinEvent, 0, 0,
                                                  WINEVENT_OUTOFCONTEXT)) {
-            g_hooks.push_back(hook);
+            g_hooks.emplace_back(hook);
         }
     }
     // A full-screen program may be up already.
@@ -119,7 +121,6 @@ void StartForegroundWatch(HWND main) {
 
 void StopForegroundWatch(HWND main) {
     if (main != g_main) return;
-    for (HWINEVENTHOOK hook : g_hooks) UnhookWinEvent(hook);
     g_hooks.clear();
     APPBARDATA bar = AppBar(main);
     SHAppBarMessage(ABM_REMOVE, &bar);

@@ -69,8 +69,7 @@ plat::StartOutcome Shell::RunCommandLine(std::string_view commandLine, int showC
                         &startup, &process)) {
         return Outcome(false, GetLastError());
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const KernelHandle thread(process.hThread), started(process.hProcess);
     return Outcome(true, ERROR_SUCCESS);
 }
 
