@@ -140,12 +140,13 @@ class TimedMonitors : public plat::IMonitors {
 class TimedWindows : public plat::IWindows {
   public:
     TimedWindows(plat::IWindows& real, StepTimes& times) : m_real(real), m_times(times) {}
-    plat::WindowRef CreateMainWindow(const plat::MainWindowSpec& spec,
+    plat::WindowRef CreateMainWindow(std::string_view caption,
                                      plat::IMainWindowEvents& events) override {
-        return m_real.CreateMainWindow(spec, events);
+        return m_real.CreateMainWindow(caption, events);
     }
     int RunMessageLoop() override { return m_real.RunMessageLoop(); }
-    void PostQuit(int exitCode) override { m_real.PostQuit(exitCode); }
+    void PostQuit() override { m_real.PostQuit(); }
+    void DetachAll() override { m_real.DetachAll(); }
     plat::WindowRef CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) override {
         Stopwatch w(m_times, kWindow);
         return m_real.CreatePopup(spec, events);
@@ -167,9 +168,9 @@ class TimedWindows : public plat::IWindows {
         Stopwatch w(m_times, kPlacement);
         return m_real.InTopBand(window);
     }
-    void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) override {
+    void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy) override {
         Stopwatch w(m_times, kPlacement);
-        m_real.MoveWindow(window, x, y, cx, cy, repaint);
+        m_real.MoveWindow(window, x, y, cx, cy);
     }
     plat::Rect WindowRect(plat::WindowRef window) override {
         Stopwatch w(m_times, kPlacement);
@@ -183,20 +184,14 @@ class TimedWindows : public plat::IWindows {
         Stopwatch w(m_times, kOther);
         return m_real.ClientToScreen(window, client);
     }
-    void Invalidate(plat::WindowRef window, bool erase) override {
+    void Invalidate(plat::WindowRef window) override {
         Stopwatch w(m_times, kOther);
-        m_real.Invalidate(window, erase);
+        m_real.Invalidate(window);
     }
     void SetTimer(plat::WindowRef window, int id, int milliseconds) override {
         m_real.SetTimer(window, id, milliseconds);
     }
     void KillTimer(plat::WindowRef window, int id) override { m_real.KillTimer(window, id); }
-    plat::Point CursorPos() override { return m_real.CursorPos(); }
-    void SetCapture(plat::WindowRef window) override { m_real.SetCapture(window); }
-    void SetFocus(plat::WindowRef window) override { m_real.SetFocus(window); }
-    void SetForegroundWindow(plat::WindowRef window) override {
-        m_real.SetForegroundWindow(window);
-    }
     void SetToolTip(plat::WindowRef window, std::string_view text) override {
         Stopwatch w(m_times, kTip);
         m_real.SetToolTip(window, text);

@@ -34,6 +34,7 @@ class TimedPlatform : public plat::IPlatform {
     plat::IMonitors& Monitors() override;
     plat::IDialogs& Dialogs() override { return m_real.Dialogs(); }
     plat::ISystem& System() override { return m_real.System(); }
+    plat::IInput& Input() override { return m_real.Input(); }
     plat::ITray& Tray() override { return m_real.Tray(); }
     plat::IGraphics& Graphics() override { return m_real.Graphics(); }
     plat::IClock& Clock() override { return m_real.Clock(); }

@@ -18,6 +18,7 @@ add_library(brisalto_fake STATIC
     src/platform/fake/FakeSystem.cpp
     src/platform/fake/FakeTray.cpp
     src/platform/fake/FakeWindows.cpp
+    src/platform/fake/FakeInput.cpp
 )
 target_link_libraries(brisalto_fake PUBLIC brisalto_logic)
 

@@ -10,6 +10,7 @@ add_library(brisalto_win32 STATIC
     src/platform/win32/DialogTemplate.cpp
     src/platform/win32/Dialogs.cpp
     src/platform/win32/Foreground.cpp
+    src/platform/win32/Input.cpp
     src/platform/win32/Graphics.cpp
     src/platform/win32/Icons.cpp
     src/platform/win32/Monitors.cpp
@@ -36,7 +37,7 @@ function(draw_pictures target tool dir)
                 ${CMAKE_SOURCE_DIR}/tools/${tool}.cpp ${CMAKE_SOURCE_DIR}/tools/Artwork.cpp
                 -o ${dir}/${tool}
         COMMAND ${dir}/${tool} ${dir}
-        DEPENDS tools/${tool}.cpp tools/Artwork.cpp tools/Artwork.h ${ARG_DEPENDS}
+        DEPENDS tools/${tool}.cpp tools/Artwork.cpp tools/Artwork.h res/Face.h ${ARG_DEPENDS}
         COMMENT "Drawing ${target}")
     add_custom_target(${target} DEPENDS ${ARG_FILES})
 endfunction()

@@ -1,5 +1,6 @@
 #include "res/Dialogs.h"
 
+#include "platform/win32/DialogStyles.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
 
@@ -7,7 +8,7 @@ namespace dlg {
 
 namespace {
 
-using namespace plat::ws;
+using namespace dlgstyle;
 constexpr const char* kDialogFont = "ＭＳ Ｐゴシック";
 // Centred on the screen: the owner they would otherwise sit on is hidden.
 constexpr unsigned kModal = kPopup | kCaption | kSysMenu | kDsModalFrame | kDsSetFont | kDsCenter;

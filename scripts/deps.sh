@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ googletest                          # native build and unit tests
     clang libclang-rt-14-dev                                  # the fuzz targets; the second compiler
+    clang-format clang-tidy                                   # the tree's habits (scripts/lint.sh)
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix     # the Windows build
     binutils-mingw-w64-x86-64
     nsis                                                      # the installer

@@ -1,5 +1,7 @@
 #include "tools/Artwork.h"
 
+#include "res/Face.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -14,8 +16,6 @@ void Fill(Face& f, int x0, int x1, int y0, int y1, std::uint8_t colour) {
             f.pixels[static_cast<std::size_t>(y * kFaceSize + x)] = colour;
     }
 }
-
-constexpr int kLast = kFaceSize - 1;
 
 // Coverage of a shape, sampled 4 x 4 per pixel, so the edges are smooth at 16 pixels too.
 using Shape = std::function<std::uint32_t(double x, double y)>;  // ARGB at a point, 0 = outside
@@ -103,29 +103,26 @@ void PutInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bi
 
 }  // namespace
 
-Face RaisedFace() {
+namespace {
+
+Face Paint(bool pressed) {
     Face f;
-    f.pixels.fill(kLightGrey);
-    Fill(f, 0, kLast - 1, 0, 0, kWhite);
-    Fill(f, 0, 0, 0, kLast - 1, kWhite);
-    Fill(f, 1, kLast - 1, kLast - 1, kLast - 1, kDarkGrey);
-    Fill(f, kLast - 1, kLast - 1, 1, kLast - 2, kDarkGrey);
-    Fill(f, 0, kLast, kLast, kLast, kBlack);
-    Fill(f, kLast, kLast, 0, kLast, kBlack);
+    for (const face::Band& b : face::Bands(kFaceSize, 1, pressed)) {
+        const std::uint8_t colour = b.shade == face::Shade::White   ? kWhite
+                                    : b.shade == face::Shade::Light ? kLightGrey
+                                    : b.shade == face::Shade::Dark  ? kDarkGrey
+                                                                    : kBlack;
+        if (b.right > b.left && b.bottom > b.top)
+            Fill(f, b.left, b.right - 1, b.top, b.bottom - 1, colour);
+    }
     return f;
 }
 
-Face SunkenFace() {
-    Face f;
-    f.pixels.fill(kLightGrey);
-    Fill(f, 0, kLast, 0, 0, kBlack);
-    Fill(f, 0, 0, 0, kLast - 1, kBlack);
-    Fill(f, 1, kLast - 1, 1, 1, kDarkGrey);
-    Fill(f, 1, 1, 1, kLast - 2, kDarkGrey);
-    Fill(f, 0, kLast, kLast, kLast, kWhite);
-    Fill(f, kLast, kLast, 1, kLast, kWhite);
-    return f;
-}
+}  // namespace
+
+Face RaisedFace() { return Paint(false); }
+
+Face SunkenFace() { return Paint(true); }
 
 Image AppIcon(int size) {
     return Render(size, [](double x, double y) { return LaunchMark(x, y, 0.075); });

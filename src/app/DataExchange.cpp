@@ -1,30 +1,18 @@
 #include "app/DataExchange.h"
 
-#include <algorithm>
 #include <string>
 
+#include "button/GetComma.h"
 #include "res/Texts.h"
 
-namespace {
-constexpr long long kTooLarge = 10'000'000'000LL;
-}
-
+// A dialog's number field: blanks are spaces and tabs, and nothing may follow the digits.
 std::optional<long long> ParseNumber(std::string_view text, NumberKind kind) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    const std::size_t digits = i;
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        // Anything this large is out of every range; it need not grow further.
-        value = std::min(value * 10 + (text[i] - '0'), kTooLarge);
-    }
-    if (i == digits || i != text.size()) return std::nullopt;
+    const ScannedNumber n = ScanNumber(text, Blanks::SpaceAndTab);
+    if (!n.digits || n.end != text.size()) return std::nullopt;
     // An unsigned field takes no minus at all: read by wrap-around, "-4294967196" would pass as
     // 100.
-    if (negative && kind == NumberKind::Unsigned) return std::nullopt;
-    return negative ? -value : value;
+    if (n.negative && kind == NumberKind::Unsigned) return std::nullopt;
+    return n.negative ? -n.value : n.value;
 }
 
 namespace {
@@ -47,7 +35,7 @@ std::optional<int> ExchangeNumber(plat::IPlatform& platform, plat::IDialog& dial
     } else {
         return static_cast<int>(*value);
     }
-    platform.Dialogs().ShowMessageBox(dialog.Window(), message, text::kAppName,
+    platform.Dialogs().ShowMessageBox(dialog.Window(), message,
                                       plat::mb::kOk | plat::mb::kIconExclamation);
     dialog.FocusItem(id, true);
     return std::nullopt;

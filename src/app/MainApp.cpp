@@ -22,11 +22,11 @@ bool CMainApp::InitInstance() {
     // Two starts close together (the sign-in start and a click) both find no window yet; only one
     // of them gets the lock. The window still counts, for a copy that takes no lock.
     if (!system.TakeInstanceLock(kInstanceLock) || system.FindTopLevelWindow(text::kMainCaption)) {
-        dialogs.ShowMessageBox({}, text::kAlreadyRunning, text::kAppName, warning);
+        dialogs.ShowMessageBox({}, text::kAlreadyRunning, warning);
         return false;
     }
     if (system.MajorVersion() < kMinimumMajorVersion) {
-        dialogs.ShowMessageBox({}, text::kOsTooOld, text::kAppName, warning);
+        dialogs.ShowMessageBox({}, text::kOsTooOld, warning);
         return false;
     }
 

@@ -5,10 +5,6 @@
 
 namespace {
 
-// ShellExecute reports success above 32, WinExec from 32 on.
-constexpr int kShellSuccessAbove = 32;
-constexpr int kCommandLineSuccessFrom = 32;
-
 std::string Format(std::string_view pattern, std::string_view value) {
     std::string out(pattern);
     const std::size_t at = out.find("%s");
@@ -17,11 +13,6 @@ std::string Format(std::string_view pattern, std::string_view value) {
 }
 
 const char* Verb(Rights rights) { return rights == Rights::kAdministrator ? "runas" : ""; }
-
-// A refused elevation is the user's answer, not a failure to report.
-bool ShellFailed(int result) {
-    return result != plat::IShell::kCancelled && result <= kShellSuccessAbove;
-}
 
 }  // namespace
 
@@ -106,16 +97,17 @@ void CAppStart::Start(Rights rights) {
         const std::string rundll32 = folder + "\\rundll32.exe";
         auto& shell = m_platform.Shell();
         if (rights == Rights::kUser) {
-            if (shell.RunCommandLine(QuoteArgument(rundll32) + " " + arguments, plat::sw::kShow) <
-                kCommandLineSuccessFrom) {
+            if (shell.RunCommandLine(QuoteArgument(rundll32) + " " + arguments, plat::sw::kShow)
+                    .failed()) {
                 Fail(text::kControlPanelError);
             }
             return;
         }
         // Only the shell elevates: the same line through it.
-        const int result =
-            shell.Execute(m_owner, Verb(rights), rundll32, arguments, "", plat::sw::kShow);
-        if (ShellFailed(result)) Fail(text::kControlPanelError);
+        if (shell.Execute(m_owner, Verb(rights), rundll32, arguments, "", plat::sw::kShow)
+                .failed()) {
+            Fail(text::kControlPanelError);
+        }
     } else {
         // A document is opened by the program of its type; our parameters mean nothing to it.
         ShellStart("", rights);
@@ -129,13 +121,14 @@ bool CAppStart::StartWithFile(const std::string& file, Rights rights) {
 }
 
 bool CAppStart::ShellStart(const std::string& parameters, Rights rights) {
-    const int result = m_platform.Shell().Execute(m_owner, Verb(rights), m_appName, parameters,
-                                                  StartDirectory(), ShowCommand());
-    if (ShellFailed(result)) Fail(Format(text::kStartFailed, m_appName));
-    return result > kShellSuccessAbove;
+    const plat::StartOutcome outcome = m_platform.Shell().Execute(
+        m_owner, Verb(rights), m_appName, parameters, StartDirectory(), ShowCommand());
+    // The box names the entry only: the system's reason means little next to it.
+    if (outcome.failed()) Fail(Format(text::kStartFailed, m_appName));
+    return outcome.started();
 }
 
 void CAppStart::Fail(const std::string& message) {
-    m_platform.Dialogs().ShowMessageBox(m_owner, message, text::kAppName,
+    m_platform.Dialogs().ShowMessageBox(m_owner, message,
                                         plat::mb::kOk | plat::mb::kIconExclamation);
 }

@@ -25,7 +25,6 @@ class CAppStart {
     // What the starts use; open for the button tip and the tests.
     std::string StartDirectory() const;
     int ShowCommand() const;
-    const std::string& Extension() const { return m_ext; }
 
   private:
     bool ShellStart(const std::string& parameters, Rights rights);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdint>
 
 int CGetComma::FindComma(int n) const {
     if (n <= 0) return -1;
@@ -33,18 +32,27 @@ int CGetComma::GetCoordinate(int k) const {
     return std::clamp(GetInt(k), -kCoordinateLimit, kCoordinateLimit);
 }
 
-int LeadingInt(std::string_view text) {
+ScannedNumber ScanNumber(std::string_view text, Blanks blanks) {
+    // Anything this large is out of every range; it need not grow further.
+    constexpr long long kTooLarge = 10'000'000'000LL;
+    const auto blank = [blanks](char c) {
+        if (c == ' ' || c == '\t') return true;
+        return blanks == Blanks::Any && c >= '\t' && c <= '\r';
+    };
+    ScannedNumber n;
     std::size_t i = 0;
-    auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     while (i < text.size() && blank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    std::int64_t value = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) n.negative = text[i++] == '-';
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > std::int64_t{INT_MAX} + 1) value = std::int64_t{INT_MAX} + 1;
+        n.value = std::min(n.value * 10 + (text[i] - '0'), kTooLarge);
+        n.digits = true;
     }
-    if (negative) value = -value;
-    if (value > INT_MAX) value = INT_MAX;
-    return static_cast<int>(value);
+    n.end = i;
+    return n;
+}
+
+int LeadingInt(std::string_view text) {
+    const ScannedNumber n = ScanNumber(text, Blanks::Any);
+    const long long value = n.negative ? -n.value : n.value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }

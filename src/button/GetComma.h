@@ -22,6 +22,26 @@ class CGetComma {
     std::string m_text;
 };
 
-// The leading-integer rule: blanks, an optional sign, digits up to the first other byte. Values
-// past the 32-bit range saturate instead of wrapping.
+// The blanks a number may start with.
+enum class Blanks {
+    // Space, tab, line feed, vertical tab, form feed and return, as the store's texts are read.
+    Any,
+    // Space and tab only, as a dialog's number field is read.
+    SpaceAndTab,
+};
+
+struct ScannedNumber {
+    // Saturated far beyond the 32-bit range, never wrapped.
+    long long value = 0;
+    bool negative = false;
+    bool digits = false;
+    // Where the digits end.
+    std::size_t end = 0;
+};
+
+// The one number reader: blanks, an optional sign, decimal digits up to the first other byte.
+ScannedNumber ScanNumber(std::string_view text, Blanks blanks);
+
+// The leading-integer rule of the store: any blanks, and whatever follows the digits is ignored;
+// no digits read 0, and values past the 32-bit range saturate.
 int LeadingInt(std::string_view text);

@@ -1,5 +1,6 @@
 #include "button/LaunchButton.h"
 
+#include "app/OnScreen.h"
 #include "button/PathSplit.h"
 #include "edit/SettingDlg.h"
 #include "res/Resource.h"
@@ -34,15 +35,10 @@ void CLaunchButton::Create(plat::WindowRef owner) {
 }
 
 plat::PopupSpec CLaunchButton::WindowSpec(plat::WindowRef owner) {
-    // One window of our own class: a modeless dialog would add a font and two push buttons
-    // that nobody ever sees, three times the objects for a thousand buttons. Double clicks
-    // arrive as such, as they did on a dialog, so a quick second click starts nothing more.
+    // A quick second click arrives as a double click, which a button does not hear, so it
+    // starts nothing more.
     plat::PopupSpec spec;
-    spec.className = "BrisaltoButton";
-    spec.classStyle = plat::cs::kDblClks;
-    spec.arrowCursor = true;
-    spec.style = plat::ws::kPopup;
-    spec.exStyle = plat::ws::kExAcceptFiles;
+    spec.kind = plat::WindowKind::Button;
     spec.owner = owner;
     return spec;
 }
@@ -105,7 +101,7 @@ void CLaunchButton::MoveTo(int x, int y) {
     const int dpi = m_platform.Monitors().DpiAt({x, y, x + 1, y + 1});
     const bool rescaled = dpi != m_dpi;
     m_dpi = dpi;
-    m_platform.Windows().MoveWindow(m_hWnd, x, y, Side(), Side(), true);
+    m_platform.Windows().MoveWindow(m_hWnd, x, y, Side(), Side());
     if (rescaled) LoadFaceIcon();
 }
 
@@ -116,7 +112,7 @@ void CLaunchButton::SetButtonSize(int size) {
                                       plat::swp::kNoMove | plat::swp::kNoActivate);
     // Above 96 dpi the icon's size follows the face's.
     if (m_dpi > plat::kBaseDpi) LoadFaceIcon();
-    m_platform.Windows().Invalidate(m_hWnd, true);
+    m_platform.Windows().Invalidate(m_hWnd);
 }
 
 void CLaunchButton::OnDpiChanged(int dpi, plat::Rect suggested) {
@@ -131,18 +127,14 @@ void CLaunchButton::OnDpiChanged(int dpi, plat::Rect suggested) {
     m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
                                       plat::swp::kNoZOrder | plat::swp::kNoActivate);
     LoadFaceIcon();
-    m_platform.Windows().Invalidate(m_hWnd, true);
+    m_platform.Windows().Invalidate(m_hWnd);
 }
 
 plat::Point CLaunchButton::OnScreen(int x, int y) {
     // A place on any monitor stays, so a button on a second monitor keeps its place. Anywhere
-    // else it is pulled onto the primary screen on the side where it left it.
-    auto& monitors = m_platform.Monitors();
-    if (monitors.OnSomeMonitor({x, y, x + 1, y + 1})) return {x, y};
-    const plat::Size screen = monitors.ScreenSize();
-    if (x > screen.cx || x < 0) x = 0;
-    if (y > screen.cy || y < 0) y = 0;
-    return {x, y};
+    // else, a coordinate beyond the primary screen goes back to its left or top edge.
+    const plat::Rect r = BackOnScreen(m_platform.Monitors(), {x, y, x + 1, y + 1}, Return::ToEdge);
+    return {r.left, r.top};
 }
 
 void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
@@ -214,31 +206,31 @@ void CLaunchButton::OnExitSizeMove() {
 void CLaunchButton::OnLButtonDown(plat::Point, unsigned keys) {
     if (m_host.RefuseWhileDialogOpen()) return;
     if (keys & plat::mk::kRButton) return;
-    m_platform.Windows().SetFocus(m_hWnd);
+    m_platform.Input().SetFocus(m_hWnd);
     m_pressed = 1;
     DrawFace();
-    m_platform.Windows().SetCapture(m_hWnd);
+    m_platform.Input().SetCapture(m_hWnd);
 }
 
 void CLaunchButton::OnMouseMove(plat::Point client, unsigned keys) {
     if (m_moveMode != 1 || !(keys & plat::mk::kLButton)) return;
     const int half = plat::ScaleToDpi(m_info.size, m_dpi) / 2;
     const plat::Point at = m_platform.Windows().ClientToScreen(m_hWnd, client);
-    m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, Side(), Side(), true);
+    m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, Side(), Side());
 }
 
 void CLaunchButton::OnLButtonUp(plat::Point client, unsigned keys) {
     if (m_moveMode == 1) {
         m_moveMode = 0;
         ReassertTopmost();
-        m_platform.Windows().SetCapture({});
+        m_platform.Input().ReleaseCapture();
         m_host.SaveButtonList();  // the new place survives a crash
         return;
     }
     if (m_pressed != 1) return;
     m_pressed = 0;
     DrawFace();
-    m_platform.Windows().SetCapture({});
+    m_platform.Input().ReleaseCapture();
     if (Inside(client)) m_launcher.Start(RightsFor(keys));
 }
 
@@ -254,7 +246,7 @@ void CLaunchButton::OnRButtonDown(plat::Point client, unsigned keys) {
         return;
     }
     ShowMenu(client);
-    m_platform.Windows().SetFocus(m_hWnd);
+    m_platform.Input().SetFocus(m_hWnd);
 }
 
 void CLaunchButton::ShowMenu(plat::Point client) {
@@ -307,7 +299,7 @@ void CLaunchButton::OnCommand(int id) {
             EditSettings();
             break;
         default:
-            break;  // Enter and Escape end nothing
+            break;
     }
 }
 
@@ -324,7 +316,7 @@ void CLaunchButton::Delete() {
     int answer = 0;
     {
         DialogScope open(host);
-        answer = m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kConfirmDelete, text::kAppName,
+        answer = m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kConfirmDelete,
                                                      plat::mb::kOkCancel | plat::mb::kIconQuestion);
     }
     if (answer != plat::mb::kIdOk) return;
@@ -346,7 +338,7 @@ void CLaunchButton::EditSettings() {
     // ApplyInfo loads the new one.
     ApplyInfo(info, m_option);
     const plat::Rect r = windows.WindowRect(m_hWnd);
-    windows.MoveWindow(m_hWnd, r.left, r.top, Side(), Side(), true);
+    windows.MoveWindow(m_hWnd, r.left, r.top, Side(), Side());
     DrawFace();
     m_host.RefreshTopmost();
     m_host.SaveButtonList();  // a finished edit survives a crash

@@ -37,7 +37,7 @@ void CWatchSetDlg::PlacePreview(plat::IDialog& dialog) {
     const int left = (dialog.ClientRect().Width() - width) / 2;
     const int bound = dialog.ItemRect(dlg::kWatchPreviewBound).bottom;
     const int bottom = (bound + height) / 2;
-    dialog.MoveItem(dlg::kWatchPreview, {left, bottom - height, left + width, bottom}, true);
+    dialog.MoveItem(dlg::kWatchPreview, {left, bottom - height, left + width, bottom});
 }
 
 void CWatchSetDlg::DrawPreview(plat::IDialog& dialog) {
@@ -64,7 +64,7 @@ void CWatchSetDlg::PickFont(plat::IDialog& dialog) {
     PlacePreview(dialog);
     DrawPreview(dialog);
     // The old, perhaps larger, sample has to go too.
-    dialog.Invalidate(true);
+    dialog.Invalidate(plat::IDialog::kWholeDialog);
 }
 
 void CWatchSetDlg::OnCommand(plat::IDialog& dialog, int id, int) {

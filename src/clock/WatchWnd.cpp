@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/OnScreen.h"
 #include "app/StoreChange.h"
+#include "app/StoredValues.h"
 #include "button/GetComma.h"
 #include "clock/WatchSetDlg.h"
 #include "res/Texts.h"
@@ -11,40 +13,11 @@
 
 namespace {
 
-constexpr const char* kSection = "Watch";
-constexpr const char* kClassName = "BrisaltoClock";
 constexpr int kTimer = 1;
 constexpr int kTickMilliseconds = 1000;
 // The inner part that drags the clock; the band outside it resizes.
 constexpr int kSizingBand = 3;
-constexpr int kDefaultWidth = 100;
-constexpr int kDefaultHeight = 50;
-constexpr int kFaceNameCharacters = 31;
-
-plat::Colour ReadColour(plat::ISettingsStore& store, const char* key, const char* fallback) {
-    return static_cast<plat::Colour>(LeadingInt(store.ReadString(kSection, key, fallback)));
-}
-
-// A rectangle that lies on no monitor (its monitor was unplugged) is pulled onto the primary
-// screen at the nearest place, keeping its size.
-plat::Rect OntoSomeMonitor(plat::Rect r, plat::IMonitors& monitors) {
-    if (monitors.OnSomeMonitor(r)) return r;
-    const plat::Size screen = monitors.ScreenSize();
-    const int left = std::clamp(r.left, 0, std::max(0, screen.cx - r.Width()));
-    const int top = std::clamp(r.top, 0, std::max(0, screen.cy - r.Height()));
-    return {left, top, left + r.Width(), top + r.Height()};
-}
-
 }  // namespace
-
-std::string CutFaceName(std::string_view name) {
-    int characters = 0;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const bool starts = (static_cast<unsigned char>(name[i]) & 0xC0) != 0x80;
-        if (starts && ++characters > kFaceNameCharacters) return std::string(name.substr(0, i));
-    }
-    return std::string(name);
-}
 
 plat::LogFont ParseWatchFont(const std::string& fields, std::string_view faceName) {
     CGetComma comma;
@@ -64,7 +37,7 @@ plat::LogFont ParseWatchFont(const std::string& fields, std::string_view faceNam
     f.clipPrecision = byte(10);
     f.quality = byte(11);
     f.pitchAndFamily = byte(12);
-    f.faceName = CutFaceName(faceName);
+    f.faceName = plat::CutFaceName(faceName);
     return f;
 }
 
@@ -101,50 +74,53 @@ std::string ClockText(const plat::LocalTime& t) {
 
 CWatchWnd::CWatchWnd(IHost& host, plat::IPlatform& platform) : m_host(host), m_platform(platform) {
     auto& store = m_platform.Store();
-    m_topMost = store.ReadInt(kSection, "TopMost", 1);
-    m_bkColor = ReadColour(store, "BkColor", "12632256");
-    m_textColor = ReadColour(store, "TextColor", "4194368");
+    m_topMost = stored::ReadInt(store, stored::kTopMost);
+    m_bkColor = stored::ReadColour(store, stored::kBkColor);
+    m_textColor = stored::ReadColour(store, stored::kTextColor);
 }
 
-CWatchWnd::~CWatchWnd() {
-    // Never leave a live window calling into a deleted object.
+CWatchWnd::~CWatchWnd() { DestroyWindow(); }
+
+void CWatchWnd::Close() {
     DestroyWindow();
     SaveLook();
+    // The object may outlive its window a while (see the main window's retired objects); its
+    // font goes now.
+    m_font = {};
 }
 
 void CWatchWnd::SaveLook() {
     auto& store = m_platform.Store();
-    store.WriteInt(kSection, "TopMost", m_topMost);
-    store.WriteString(kSection, "BkColor", std::to_string(m_bkColor));
-    store.WriteString(kSection, "TextColor", std::to_string(m_textColor));
+    stored::WriteInt(store, stored::kTopMost, m_topMost);
+    stored::WriteColour(store, stored::kBkColor, m_bkColor);
+    stored::WriteColour(store, stored::kTextColor, m_textColor);
 }
 
 plat::Rect CWatchWnd::StoredRect(plat::IPlatform& platform) {
     CGetComma comma;
-    comma.SetString(platform.Store().ReadString(kSection, "Positon", kDefaultClockPosition));
+    comma.SetString(stored::ReadText(platform.Store(), stored::kPosition));
     const long long left = comma.GetCoordinate(0), top = comma.GetCoordinate(1);
     long long right = comma.GetCoordinate(2), bottom = comma.GetCoordinate(3);
-    // A box of no size could be neither seen nor grabbed again.
+    // A box of no size could be neither seen nor grabbed again: it takes the default's size.
     if (right <= left || bottom <= top) {
-        right = left + kDefaultWidth;
-        bottom = top + kDefaultHeight;
+        CGetComma standard;
+        standard.SetString(std::string(stored::kPosition.text));
+        right = left + standard.GetInt(2) - standard.GetInt(0);
+        bottom = top + standard.GetInt(3) - standard.GetInt(1);
     }
     const int x = static_cast<int>(left), y = static_cast<int>(top);
     const int dpi = platform.Monitors().DpiAt({x, y, x + 1, y + 1});
     const plat::Rect r{x, y, x + plat::ScaleToDpi(static_cast<int>(right - left), dpi),
                        y + plat::ScaleToDpi(static_cast<int>(bottom - top), dpi)};
-    return OntoSomeMonitor(r, platform.Monitors());
+    return BackOnScreen(platform.Monitors(), r, Return::Clamped);
 }
 
 void CWatchWnd::Create(plat::Rect rect) {
-    using namespace plat::ws;
     m_dpi = m_platform.Monitors().DpiAt(rect);
     plat::PopupSpec spec;
-    spec.className = kClassName;
-    spec.classStyle = plat::cs::kHRedraw | plat::cs::kVRedraw;
+    spec.kind = plat::WindowKind::Clock;
     spec.text = text::kProductName;
-    spec.style = kPopup | kVisible | kBorder | kThickFrame;
-    spec.exStyle = m_topMost == 1 ? kExTopmost : 0;
+    spec.topmost = m_topMost == 1;
     spec.rect = rect;
     spec.owner = m_host.Window();
     auto& windows = m_platform.Windows();
@@ -154,8 +130,8 @@ void CWatchWnd::Create(plat::Rect rect) {
 void CWatchWnd::OnCreate(plat::WindowRef self) {
     m_hWnd = self;
     auto& store = m_platform.Store();
-    const std::string fields = store.ReadString(kSection, "WatchFont", "");
-    const std::string face = store.ReadString(kSection, "WatchFontName", "");
+    const std::string fields = stored::ReadText(store, stored::kWatchFont);
+    const std::string face = stored::ReadText(store, stored::kWatchFontName);
     MakeFont(ParseWatchFont(fields, face));
     m_platform.Windows().SetTimer(m_hWnd, kTimer, kTickMilliseconds);
 }
@@ -189,7 +165,7 @@ void CWatchWnd::OnDpiChanged(int dpi, plat::Rect suggested) {
     MakeFont(m_fontUnits);
     windows.SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, width, height,
                          plat::swp::kNoZOrder | plat::swp::kNoActivate);
-    windows.Invalidate(m_hWnd, true);
+    windows.Invalidate(m_hWnd);
 }
 
 void CWatchWnd::SavePosition() {
@@ -198,9 +174,9 @@ void CWatchWnd::SavePosition() {
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
     const int right = r.left + plat::UnscaleFromDpi(r.Width(), m_dpi);
     const int bottom = r.top + plat::UnscaleFromDpi(r.Height(), m_dpi);
-    m_platform.Store().WriteString(kSection, "Positon",
-                                   std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-                                       std::to_string(right) + "," + std::to_string(bottom));
+    stored::WriteText(m_platform.Store(), stored::kPosition,
+                      std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                          std::to_string(right) + "," + std::to_string(bottom));
 }
 
 void CWatchWnd::DestroyWindow() {
@@ -210,8 +186,8 @@ void CWatchWnd::DestroyWindow() {
 void CWatchWnd::SaveFont() {
     const plat::LogFont& f = m_fontUnits;
     auto& store = m_platform.Store();
-    store.WriteString(kSection, "WatchFont", FormatWatchFont(f));
-    store.WriteString(kSection, "WatchFontName", f.faceName);
+    stored::WriteText(store, stored::kWatchFont, FormatWatchFont(f));
+    stored::WriteText(store, stored::kWatchFontName, f.faceName);
 }
 
 void CWatchWnd::OnDestroy() {
@@ -229,7 +205,7 @@ void CWatchWnd::KeepOnScreen() {
     if (!m_hWnd) return;
     auto& windows = m_platform.Windows();
     const plat::Rect now = windows.WindowRect(m_hWnd);
-    const plat::Rect placed = OntoSomeMonitor(now, m_platform.Monitors());
+    const plat::Rect placed = BackOnScreen(m_platform.Monitors(), now, Return::Clamped);
     if (placed == now) return;
     windows.SetWindowPos(m_hWnd, plat::ZOrder::Keep, placed.left, placed.top, 0, 0,
                          plat::swp::kNoSize | plat::swp::kNoZOrder | plat::swp::kNoActivate);
@@ -294,16 +270,16 @@ void CWatchWnd::OnNcLButtonDblClk() {
     dialog.m_topMost = m_topMost;
     dialog.m_bkColor = m_bkColor;
     dialog.m_textColor = m_textColor;
-    // The end of the session may close the clock while its dialog is still open.
-    const std::weak_ptr<int> alive = m_alive;
+    // The end of the session may close the clock while its dialog is still open; the object
+    // outlives it, its window does not.
     const int result = dialog.DoModal(m_host.Window());
-    if (alive.expired() || result != plat::mb::kIdOk || !m_hWnd) return;
+    if (result != plat::mb::kIdOk || !m_hWnd) return;
     m_font = std::move(dialog.m_newFont);
     m_fontUnits = UnscaleFont(m_platform.Graphics().DescribeFont(m_font), m_dpi);
     m_bkColor = dialog.m_bkColor;
     m_textColor = dialog.m_textColor;
     m_topMost = dialog.m_topMost;
-    m_platform.Windows().Invalidate(m_hWnd, true);
+    m_platform.Windows().Invalidate(m_hWnd);
     ApplyTopmost();
     m_host.RefreshTopmost();
     // Kept at once, so that the new look survives even an end the program never hears of.

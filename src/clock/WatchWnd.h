@@ -7,18 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "app/StoredValues.h"
 #include "platform/Platform.h"
 
 class IHost;
-
-// The clock window's rectangle when "Positon" holds nothing.
-inline constexpr const char* kDefaultClockPosition = "10,10,110,60";
 
 class CWatchWnd : public plat::IPopupEvents {
   public:
     // Reads "TopMost", "BkColor" and "TextColor".
     CWatchWnd(IHost& host, plat::IPlatform& platform);
-    // Writes "TopMost", "BkColor" and "TextColor".
+    // Never leaves a live window calling into a deleted object.
     ~CWatchWnd() override;
     CWatchWnd(const CWatchWnd&) = delete;
     CWatchWnd& operator=(const CWatchWnd&) = delete;
@@ -38,6 +36,9 @@ class CWatchWnd : public plat::IPopupEvents {
     // The program ends: the window stays up until the process takes it, and nothing of the
     // clock is written any more from it.
     void ReleaseWindow() { m_hWnd = {}; }
+    // Destroys the window and writes "TopMost", "BkColor" and "TextColor": what goes with the
+    // clock.
+    void Close();
     // Brings a clock whose monitor went back onto the primary screen.
     void KeepOnScreen();
 
@@ -62,9 +63,9 @@ class CWatchWnd : public plat::IPopupEvents {
     void OnDestroy() override;
 
     plat::Font m_font;
-    plat::Colour m_bkColor = 12632256;
-    plat::Colour m_textColor = 4194368;
-    int m_topMost = 1;
+    plat::Colour m_bkColor = static_cast<plat::Colour>(stored::kBkColor.number);
+    plat::Colour m_textColor = static_cast<plat::Colour>(stored::kTextColor.number);
+    int m_topMost = static_cast<int>(stored::kTopMost.number);
 
   private:
     void SetTopmost(bool topmost);
@@ -80,8 +81,6 @@ class CWatchWnd : public plat::IPopupEvents {
     bool m_bSizeMove = false;
     // `m_font` as the store keeps it, in 96-dpi units.
     plat::LogFont m_fontUnits;
-    // Outlived by a weak reference when the object goes while a handler of its own still runs.
-    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };
 
 // "WatchFont" and "WatchFontName" to a font description and back.
@@ -90,7 +89,5 @@ plat::LogFont ScaleFont(plat::LogFont font, int dpi);
 plat::LogFont UnscaleFont(plat::LogFont font, int dpi);
 plat::LogFont ParseWatchFont(const std::string& fields, std::string_view faceName);
 std::string FormatWatchFont(const plat::LogFont& font);
-// The first 31 characters at most, never half of one: what a face-name field can hold.
-std::string CutFaceName(std::string_view name);
 // "MM/DD HH:MM".
 std::string ClockText(const plat::LocalTime& t);

@@ -31,7 +31,7 @@ int CIconListBox::InsertItem(int index, std::string text, const plat::Icon& icon
     m_images.insert(m_images.begin() + static_cast<std::ptrdiff_t>(at), std::move(copy));
     // Rows are drawn by position from the two lists, so a row added at the end is enough.
     const int added = m_dialog->ListAddRow(m_id, static_cast<std::uintptr_t>(rows));
-    m_dialog->InvalidateItem(m_id, true);
+    m_dialog->Invalidate(m_id);
     return added;
 }
 
@@ -40,7 +40,7 @@ int CIconListBox::RemoveItem(int index) {
     m_texts.erase(m_texts.begin() + index);
     m_images.erase(m_images.begin() + index);
     m_dialog->ListDeleteRow(m_id, Count());
-    m_dialog->InvalidateItem(m_id, true);
+    m_dialog->Invalidate(m_id);
     return Count();
 }
 

@@ -22,7 +22,6 @@ int FittingIconSize(int room, int largest) {
 }
 
 void CLoadIcon::Create(int isSmall, int dpi) {
-    m_bSmall = isSmall;
     CreateAt(plat::ScaleToDpi(isSmall ? kSmallIconSize : kLargeIconSize, dpi));
 }
 

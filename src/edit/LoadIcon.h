@@ -27,7 +27,6 @@ class CLoadIcon {
     plat::Icon ShellIcon();
 
     plat::IIcons& m_icons;
-    int m_bSmall = 0;
     int m_size = 0;
     int m_nIcons = 0;
     plat::ImageList m_imageList;

@@ -52,9 +52,10 @@ void CSettingDlg::OnInitDialog(plat::IDialog& dialog) {
     dialog.SetItemText(dlg::kSetDir, m_dir);
     dialog.SetSpinRange(dlg::kSizeSpin, dlg::kMinButtonSize, dlg::kMaxButtonSize);
 
-    for (const char* mode : text::kShowModes) dialog.AddComboItem(dlg::kSetShowMode, mode);
     // A show mode the list does not hold selects nothing.
-    dialog.SetComboSelection(dlg::kSetShowMode, m_info.showMode);
+    dialog.SetComboItems(dlg::kSetShowMode,
+                         {std::begin(text::kShowModes), std::end(text::kShowModes)},
+                         m_info.showMode);
 
     ShowPreview(dialog, m_iconFile.empty() ? m_appName : m_iconFile, m_iconIndex);
 }
@@ -124,8 +125,7 @@ void CSettingDlg::OnOK(plat::IDialog& dialog) {
     // Blanks alone name no program; a path that only starts with blanks is kept as typed.
     const std::string path = dialog.ItemText(dlg::kSetPath);
     if (path.find_first_not_of(" \t\r\n\v\f") == std::string::npos) {
-        m_platform.Dialogs().ShowMessageBox(dialog.Window(), text::kNoApplication, text::kAppName,
-                                            plat::mb::kOk);
+        m_platform.Dialogs().ShowMessageBox(dialog.Window(), text::kNoApplication, plat::mb::kOk);
         return;
     }
     const auto size = ExchangeNumber(m_platform, dialog, dlg::kSizeEdit, NumberKind::Unsigned,

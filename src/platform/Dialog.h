@@ -51,25 +51,24 @@ class IDialog {
     // Geometry in pixels of the dialog's client area.
     virtual Rect ClientRect() = 0;
     virtual Rect ItemRect(int id) = 0;
-    virtual void MoveItem(int id, Rect rect, bool repaint) = 0;
+    // Moves a control and repaints it.
+    virtual void MoveItem(int id, Rect rect) = 0;
     virtual bool IsChecked(int id) = 0;
     virtual void SetChecked(int id, bool checked) = 0;
-    virtual void Invalidate(bool erase) = 0;
+    // Has the control `id`, or with kWholeDialog the whole dialog, drawn again, background and all.
+    virtual void Invalidate(int id) = 0;
+    static constexpr int kWholeDialog = 0;
 
     // List boxes whose rows the program draws itself: rows carry only a number of their own.
     virtual int ListAddRow(int id, std::uintptr_t data) = 0;
     virtual void ListDeleteRow(int id, int row) = 0;
-    virtual int ListCount(int id) = 0;
     virtual int ListSelection(int id) = 0;  // -1: none
     virtual void ListSelect(int id, int row) = 0;
-    virtual void InvalidateItem(int id, bool erase) = 0;
-    // A control's own window, to draw into.
-    virtual WindowRef Item(int id) = 0;
 
     // Combo boxes, icon statics and dropped files: what the entry editing dialogs need.
-    virtual void AddComboItem(int id, std::string_view text) = 0;
-    // An index outside the items leaves the combo box without a selection.
-    virtual void SetComboSelection(int id, int index) = 0;
+    // Fills a drop-down list with `items` and selects one; an index outside the items leaves it
+    // without a selection.
+    virtual void SetComboItems(int id, const std::vector<std::string>& items, int selection) = 0;
     // -1 when nothing is selected.
     virtual int ComboSelection(int id) = 0;
     // The static only borrows the icon: its owner keeps it alive while it is shown and lets it

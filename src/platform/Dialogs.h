@@ -71,8 +71,8 @@ class IDialogEvents {
 class IDialogs {
   public:
     virtual ~IDialogs() = default;
-    virtual int ShowMessageBox(WindowRef owner, std::string_view text, std::string_view caption,
-                               unsigned type) = 0;
+    // A box captioned with the program's name.
+    virtual int ShowMessageBox(WindowRef owner, std::string_view text, unsigned type) = 0;
     // Tracks the menu at `at`; the chosen command reaches the owner as OnCommand.
     virtual void TrackPopupMenu(const Menu& menu, Point at, WindowRef owner) = 0;
     // Runs a modal dialog from the template; the result it ended with.

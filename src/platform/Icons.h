@@ -32,13 +32,6 @@ class IIcons {
     // The side of the largest image that icon `index` of the module holds; 0 when that is not
     // known.
     virtual int LargestImage(std::string_view module, int index) = 0;
-    // The same in the system's large (32) or small (16) size.
-    Icon ModuleIcon(std::string_view module, int index, bool isSmall) {
-        return ModuleIcon(module, index, isSmall ? kSmallSide : kLargeSide);
-    }
-    Icon ShellIcon(std::string_view path, bool isSmall) {
-        return ShellIcon(path, isSmall ? kSmallSide : kLargeSide);
-    }
     virtual ImageList CreateImageList(int size) = 0;
     // Replaces the list's single image with `icon` and returns a new icon of the list's size
     // made from it; with no icon the list is left empty and the result is none.

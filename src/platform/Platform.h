@@ -9,6 +9,7 @@
 #include "platform/Dpi.h"
 #include "platform/Graphics.h"
 #include "platform/Icons.h"
+#include "platform/Input.h"
 #include "platform/Monitors.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -23,6 +24,7 @@ class IPlatform {
     virtual ~IPlatform() = default;
     virtual ISettingsStore& Store() = 0;
     virtual IWindows& Windows() = 0;
+    virtual IInput& Input() = 0;
     virtual IMonitors& Monitors() = 0;
     virtual IDialogs& Dialogs() = 0;
     virtual ISystem& System() = 0;

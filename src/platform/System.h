@@ -22,8 +22,8 @@ class ISystem {
     // The platform's major version; 0 when the query fails.
     virtual int MajorVersion() = 0;
     virtual bool FileExists(std::string_view path) = 0;
-    virtual bool OpenWinHelp(WindowRef owner, std::string_view helpFile, unsigned command,
-                             std::uintptr_t data) = 0;
+    // The classic help file, opened at its contents; false when it could not be.
+    virtual bool OpenWinHelp(WindowRef owner, std::string_view helpFile) = 0;
     // An icon resource of the program at the given size; empty when there is none.
     virtual Icon LoadResourceIcon(int id, int cx, int cy) = 0;
     // A top-level window whose caption is exactly `caption`, of any program; none when absent.

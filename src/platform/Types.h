@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace plat {
@@ -108,5 +109,22 @@ struct LogFont {
     std::string faceName;
     friend bool operator==(const LogFont&, const LogFont&) = default;
 };
+
+// A face-name field holds 32 UTF-16 units with its terminating zero.
+inline constexpr int kFaceNameUnits = 31;
+
+// What a face-name field can hold of `name` (UTF-8): 31 UTF-16 units at most, never half of a
+// character.
+inline std::string CutFaceName(std::string_view name) {
+    int units = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if ((c & 0xC0) == 0x80) continue;
+        // Four bytes in UTF-8 are a surrogate pair in UTF-16.
+        units += c >= 0xF0 ? 2 : 1;
+        if (units > kFaceNameUnits) return std::string(name.substr(0, i));
+    }
+    return std::string(name);
+}
 
 }  // namespace plat

@@ -18,7 +18,6 @@
 #include "shell/AboutDlg.h"
 
 namespace {
-constexpr unsigned kTrayFlags = 7;  // message, icon and tip are valid
 constexpr int kBeepFrequency = 40;
 constexpr int kBeepMilliseconds = 100;
 }  // namespace
@@ -26,23 +25,19 @@ constexpr int kBeepMilliseconds = 100;
 CMainWnd::CMainWnd(plat::IPlatform& platform) : m_platform(platform) {
     // A count below zero can only come from a hand-edited store; one far beyond what the window
     // system can hold would stall start-up for nothing.
-    const int stored = m_platform.Store().ReadInt("Button", "Num", 0);
-    m_nButtons = std::clamp(stored, 0, kMaxButtons);
-    m_nStoredNum = stored;
-    m_nHidden = stored - m_nButtons > 0 ? stored - m_nButtons : 0;
+    const int count = stored::ReadRaw(m_platform.Store(), stored::kNum);
+    m_nButtons = stored::Bounded(stored::kNum, count);
+    m_nStoredNum = count;
+    m_nHidden = count > m_nButtons ? count - m_nButtons : 0;
 }
 
-CMainWnd::~CMainWnd() = default;
+CMainWnd::~CMainWnd() {
+    if (m_pWatch) m_pWatch->Close();
+}
 
 bool CMainWnd::Create() {
-    plat::MainWindowSpec spec;
-    spec.caption = text::kMainCaption;
-    spec.style = plat::ws::kCaption | plat::ws::kMinimizeBox;
-    spec.exStyle = plat::ws::kExToolWindow;
-    spec.width = 100;
-    spec.height = 100;
     auto& windows = m_platform.Windows();
-    if (!windows.CreateMainWindow(spec, *this)) return false;
+    if (!windows.CreateMainWindow(text::kMainCaption, *this)) return false;
     windows.ShowWindow(m_hWnd, plat::sw::kHide);
     return true;
 }
@@ -50,6 +45,8 @@ bool CMainWnd::Create() {
 bool CMainWnd::OnCreate(plat::WindowRef self) {
     m_hWnd = self;
     AddTrayIcon();
+    // The buttons that stay on top make way for a program that takes a whole monitor.
+    m_platform.Input().WatchForeground(m_hWnd);
     return true;
 }
 
@@ -73,7 +70,7 @@ void CMainWnd::LoadAllButtons() {
     m_bLoading = false;
     m_icons.clear();
     RefreshTopmost();
-    if (m_platform.Store().ReadInt("Watch", "Show", 0) == 1) CreateClock();
+    if (stored::ReadInt(m_platform.Store(), stored::kShow) == 1) CreateClock();
     if (m_nHidden > 0) TellHiddenButtons();
 }
 
@@ -82,8 +79,7 @@ void CMainWnd::TellHiddenButtons() {
     std::string message = text::kButtonsNotShown;
     message.replace(message.find("%1"), 2, std::to_string(kMaxButtons));
     message.replace(message.find("%2"), 2, std::to_string(m_nHidden));
-    m_platform.Dialogs().ShowMessageBox({}, message, text::kAppName,
-                                        plat::mb::kOk | plat::mb::kIconExclamation);
+    m_platform.Dialogs().ShowMessageBox({}, message, plat::mb::kOk | plat::mb::kIconExclamation);
 }
 
 void CMainWnd::ShowLastHiddenButton() {
@@ -127,7 +123,7 @@ void CMainWnd::SaveButtonList() {
     const long long count = static_cast<long long>(ButtonCount()) + m_nHidden;
     const int num = static_cast<int>(std::min<long long>(count, INT_MAX));
     if (num == m_nStoredNum) return;
-    m_platform.Store().WriteInt("Button", "Num", num);
+    stored::WriteInt(m_platform.Store(), stored::kNum, num);
     m_nStoredNum = num;
 }
 
@@ -230,21 +226,15 @@ void CMainWnd::FollowFullScreen(plat::WindowRef window, bool topmost,
 
 // --- The tray icon and its menu ------------------------------------------------------------
 
-plat::TrayIconData CMainWnd::TrayRecord(const plat::Icon* icon) const {
-    return {m_hWnd, IDI_TRAY, kTrayFlags, WM_TRAY_CALLBACK, icon, text::kProductName};
-}
-
 void CMainWnd::AddTrayIcon() {
     // The shell keeps its own copy of the icon; ours goes when this returns. Small icons are
     // 16 pixels on a 96-dpi screen.
     const int side = plat::ScaleToDpi(16, m_platform.Monitors().WindowDpi(m_hWnd));
     const plat::Icon icon = m_platform.System().LoadResourceIcon(IDI_TRAY, side, side);
-    m_platform.Tray().Notify(plat::TrayAction::Add, TrayRecord(&icon));
+    m_platform.Tray().Show(m_hWnd, icon, text::kProductName);
 }
 
-void CMainWnd::RemoveTrayIcon() {
-    m_platform.Tray().Notify(plat::TrayAction::Delete, TrayRecord(nullptr));
-}
+void CMainWnd::RemoveTrayIcon() { m_platform.Tray().Remove(); }
 
 void CMainWnd::OnTaskbarCreated() { AddTrayIcon(); }
 
@@ -293,11 +283,11 @@ plat::Menu CMainWnd::BuildTrayMenu() const {
 }
 
 void CMainWnd::ShowTrayMenu() {
-    auto& windows = m_platform.Windows();
-    const plat::Point at = windows.CursorPos();
+    auto& input = m_platform.Input();
+    const plat::Point at = input.CursorPos();
     const plat::Menu menu = BuildTrayMenu();
     // A program window in the foreground lets the menu close when the user clicks elsewhere.
-    windows.SetForegroundWindow(m_buttons.empty() ? m_hWnd : m_buttons.front()->Window());
+    input.SetForegroundWindow(m_buttons.empty() ? m_hWnd : m_buttons.front()->Window());
     m_platform.Dialogs().TrackPopupMenu(menu, at, m_hWnd);
 }
 
@@ -358,15 +348,13 @@ void CMainWnd::OpenHelp() {
     // The classic help file where one is installed (and WinHelp still exists); otherwise the
     // guide that comes with the program, in the browser.
     const std::string hlp = base + ".HLP";
-    constexpr unsigned kHelpFinder = 11;
-    if (system.FileExists(hlp) && system.OpenWinHelp(m_hWnd, hlp, kHelpFinder, 0)) return;
+    if (system.FileExists(hlp) && system.OpenWinHelp(m_hWnd, hlp)) return;
     const std::string html = base + ".html";
-    constexpr int kShellSucceeded = 32;
     if (system.FileExists(html) &&
-        m_platform.Shell().Execute(m_hWnd, "", html, "", "", plat::sw::kShow) > kShellSucceeded) {
+        m_platform.Shell().Execute(m_hWnd, "", html, "", "", plat::sw::kShow).started()) {
         return;
     }
-    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kHelpFailed, text::kAppName,
+    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kHelpFailed,
                                         plat::mb::kOk | plat::mb::kIconExclamation);
 }
 
@@ -376,7 +364,7 @@ void CMainWnd::AddButton() {
         // Start-up would not load one more, and the next save would write over it: better
         // said now than lost later.
         static_assert(kMaxButtons == 2000, "the box names the bound");
-        m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kTooManyButtons, text::kAppName,
+        m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kTooManyButtons,
                                             plat::mb::kOk | plat::mb::kIconExclamation);
         return;
     }
@@ -469,7 +457,7 @@ void CMainWnd::ToggleClock() {
         CreateClock();
     }
     // Whether the clock comes back at the next start survives an end without the exit.
-    m_platform.Store().WriteInt("Watch", "Show", m_pWatch ? 1 : 0);
+    stored::WriteInt(m_platform.Store(), stored::kShow, m_pWatch ? 1 : 0);
 }
 
 void CMainWnd::CreateClock() {
@@ -482,16 +470,16 @@ void CMainWnd::CreateClock() {
 void CMainWnd::DestroyClock() {
     if (!m_pWatch) return;
     m_pWatch->SavePosition();
-    m_pWatch->DestroyWindow();
-    m_pWatch.reset();
+    m_pWatch->Close();
+    // Its dialog may still be open: the end of the session closes the clock under it.
+    m_retired.push_back(std::move(m_pWatch));
 }
 
 // --- Shutdown ------------------------------------------------------------------------------
 
 bool CMainWnd::ConfirmNoDialogOpen() {
     if (m_nOpenDialogs == 0) return true;
-    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kCloseDialogsFirst, text::kAppName,
-                                        plat::mb::kOk);
+    m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kCloseDialogsFirst, plat::mb::kOk);
     return false;
 }
 
@@ -499,7 +487,7 @@ void CMainWnd::SaveOnExit() {
     RemoveTrayIcon();
     const StoreChange change(m_platform.Store());
     SaveAllButtons();
-    m_platform.Store().WriteInt("Watch", "Show", m_pWatch ? 1 : 0);
+    stored::WriteInt(m_platform.Store(), stored::kShow, m_pWatch ? 1 : 0);
     DestroyClock();
 }
 
@@ -521,7 +509,9 @@ void CMainWnd::Quit() {
         m_retired.push_back(std::move(button));
     }
     m_buttons.clear();
-    m_platform.Windows().PostQuit(0);
+    m_platform.Input().StopWatchingForeground();
+    m_platform.Windows().DetachAll();
+    m_platform.Windows().PostQuit();
 }
 
 bool CMainWnd::OnQueryEndSession(bool defaultAnswer) {

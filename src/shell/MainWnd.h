@@ -11,20 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/StoredValues.h"
 #include "button/ButtonInfo.h"
 #include "button/LaunchButton.h"
 #include "platform/Platform.h"
 #include "shell/Host.h"
 
 class CWatchWnd;
-
-// At most this many buttons are shown, whatever "Num" says; the sections past them stay in the
-// store as they are. A button is one window and one icon: two USER objects, and the icon's two
-// bitmaps are GDI objects (the tip control is shared). While the order dialog is open each row
-// holds a small icon of its own besides: three USER and four GDI objects a button. A process may
-// hold 10,000 of each, so 2,000 buttons leave 2,000 GDI objects for the clock, fonts, image lists
-// and the dialogs, with the order dialog open.
-inline constexpr int kMaxButtons = 2000;
 
 class CMainWnd : public plat::IMainWindowEvents, public IHost {
   public:
@@ -92,7 +85,6 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void ShowLastHiddenButton();
     void AddTrayIcon();
     void RemoveTrayIcon();
-    plat::TrayIconData TrayRecord(const plat::Icon* icon) const;
     bool ConfirmNoDialogOpen();
     void ShowAbout();
     void OpenHelp();
@@ -128,10 +120,11 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     int m_nStoredNum = 0;  // "Button"/"Num" as the store holds it
     // Stored buttons past the bound: not shown, their sections (after the shown ones') kept.
     int m_nHidden = 0;
-    // Buttons whose windows are gone: a handler of theirs may still be running (a box or a menu
-    // of theirs let the message that ended them in), so the objects live until this window's
-    // object goes, after the message loop has ended.
-    std::vector<std::unique_ptr<CLaunchButton>> m_retired;
+    // Buttons and clocks whose windows are gone: a handler of theirs may still be running (a
+    // box, a menu or a dialog of theirs let the message that ended them in), so the objects live
+    // until this window's object goes, after the message loop has ended. Such a handler finds
+    // its window gone and touches nothing more.
+    std::vector<std::unique_ptr<plat::IPopupEvents>> m_retired;
     // The monitor a full-screen program in the foreground covers; none while there is none.
     std::optional<plat::Rect> m_fullScreen;
 };

@@ -10,6 +10,7 @@
 
 #include "app/JournalStore.h"
 #include "app/MainApp.h"
+#include "app/StoredValues.h"
 #include "clock/WatchWnd.h"
 #include "platform/fake/FakePlatform.h"
 #include "res/Dialogs.h"
@@ -42,14 +43,12 @@ std::optional<fake::Value> AnyValue(FuzzedDataProvider& in) {
 // A journal as a change writes it, over the values the program reads, at times cut short.
 std::optional<fake::Value> AnyJournal(FuzzedDataProvider& in) {
     if (in.ConsumeBool()) return AnyValue(in);
-    static constexpr const char* kSectionNames[] = {"Button", "Btn1", "Btn2", "Btn4", "Watch"};
-    static constexpr const char* kKeys[] = {"Num",     "Title",   "AppName",   "Size",
-                                            "Data",    "Option",  "Show",      "Positon",
-                                            "TopMost", "BkColor", "WatchFont", "WatchFontName"};
     std::vector<JournalStore::Write> writes;
     const int count = in.ConsumeIntegralInRange(0, 8);
     for (int i = 0; i < count; ++i) {
-        JournalStore::Write w{in.PickValueInArray(kSectionNames), in.PickValueInArray(kKeys), 0};
+        const stored::Value& value = *in.PickValueInArray(stored::kAll);
+        JournalStore::Write w{stored::Section(value, in.ConsumeIntegralInRange(1, kSections)),
+                              std::string(value.name), 0};
         // Small numbers, so a count stays small as above.
         if (in.ConsumeBool()) {
             w.value = in.ConsumeIntegralInRange(-2, kSections + 2);
@@ -74,24 +73,32 @@ void Put(fake::FakeSettingsStore& store, const std::string& section, const char*
     if (value) store.Put(section, key, *value);
 }
 
-void FillStore(FuzzedDataProvider& in, fake::FakeSettingsStore& store) {
+void FillOne(FuzzedDataProvider& in, fake::FakeSettingsStore& store, const stored::Value& value,
+             int n) {
+    std::optional<fake::Value> any = AnyValue(in);
     // A count as a DWORD stays small: the bound of the count has its own unit test, and a
     // thousand buttons a run would leave the fuzzer little time for anything else.
-    std::optional<fake::Value> num = AnyValue(in);
-    if (num && std::holds_alternative<int>(*num)) {
-        num = std::get<int>(*num) % (kSections + 3);
+    if (&value == &stored::kNum && any && std::holds_alternative<int>(*any)) {
+        any = std::get<int>(*any) % (kSections + 3);
     }
-    Put(store, "Button", "Num", num);
-    for (int n = 1; n <= kSections; ++n) {
-        const std::string section = "Btn" + std::to_string(n);
-        for (const char* key :
-             {"Title", "AppName", "Dir", "Parm", "Icon", "Size", "Data", "Option"}) {
-            Put(store, section, key, AnyValue(in));
+    if (any) store.Put(stored::Section(value, n), std::string(value.name), *any);
+}
+
+// Every value the program keeps, from the one table of them, section by section.
+void FillStore(FuzzedDataProvider& in, fake::FakeSettingsStore& store) {
+    bool buttonsDone = false;
+    for (const stored::Value* value : stored::kAll) {
+        if (!value->numbered) {
+            FillOne(in, store, *value, 0);
+            continue;
         }
-    }
-    for (const char* key :
-         {"Show", "Positon", "TopMost", "BkColor", "TextColor", "WatchFont", "WatchFontName"}) {
-        Put(store, "Watch", key, AnyValue(in));
+        if (buttonsDone) continue;
+        buttonsDone = true;
+        for (int n = 1; n <= kSections; ++n) {
+            for (const stored::Value* row : stored::kAll) {
+                if (row->numbered) FillOne(in, store, *row, n);
+            }
+        }
     }
     Put(store, kJournalSection, kJournalKey, AnyJournal(in));
 }
@@ -147,7 +154,7 @@ void EveryCommandOnce(fake::FakePlatform& platform, CMainWnd& main) {
         main.OnCommand(id);
     }
     scripts.push_back([](fake::FakeDialog& d) {
-        d.ListSelect(dlg::kOrderList, d.ListCount(dlg::kOrderList) - 1);
+        d.ListSelect(dlg::kOrderList, d.RowCount(dlg::kOrderList) - 1);
         d.Click(dlg::kOrderUp);
         d.Click(plat::mb::kIdOk);
     });
@@ -186,7 +193,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             EveryCommandOnce(platform, *app.MainWnd());
             // The exit ends the loop, and no window the program made reports to an object any
             // more: the end of the process takes those still up.
-            if (!platform.windows.quitCode) std::abort();
+            if (!platform.windows.quitPosted) std::abort();
             // Every change was finished, and no journal is left to write again.
             if (platform.store.changesBegun != platform.store.changesCommitted) std::abort();
             const auto journal = platform.store.Get(kJournalSection, kJournalKey);

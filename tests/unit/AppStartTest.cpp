@@ -215,16 +215,20 @@ INSTANTIATE_TEST_SUITE_P(
         QuoteCase{"C:\\T\\run.Cmd", "D:\\", "\"D:\\\""},
         QuoteCase{"C:\\T\\run.cmd", "100%.txt", "\"100%%cd:~,%.txt\""}));
 
+const plat::StartOutcome kStarted = plat::StartOutcome::Started();
+const plat::StartOutcome kFailed = plat::StartOutcome::Failed("The system cannot find the file.");
+const plat::StartOutcome kCancelled = plat::StartOutcome::Cancelled();
+
 struct FailCase {
     const char* appName;
     bool drop;
-    int result;
+    plat::StartOutcome result;
     const char* message;  // none when the start counts as done
     Rights rights = Rights::kUser;
 };
 class Failure : public Launch, public testing::WithParamInterface<FailCase> {};
 
-TEST_P(Failure, IsReportedInAnExclamationBoxAtTheThreshold) {
+TEST_P(Failure, IsReportedInAnExclamationBoxThatNamesTheEntryOnly) {
     const FailCase& c = GetParam();
     shell.executeResult = c.result;
     shell.commandLineResult = c.result;
@@ -249,26 +253,27 @@ TEST_P(Failure, IsReportedInAnExclamationBoxAtTheThreshold) {
 INSTANTIATE_TEST_SUITE_P(
     Results, Failure,
     testing::Values(
-        FailCase{"C:\\TOOLS\\EDIT.EXE", false, 33, nullptr},
-        FailCase{"C:\\TOOLS\\EDIT.EXE", false, 32, "C:\\TOOLS\\EDIT.EXEの起動に失敗しました。"},
-        FailCase{"C:\\TOOLS\\EDIT.EXE", false, 2, "C:\\TOOLS\\EDIT.EXEの起動に失敗しました。"},
-        FailCase{"D:\\文書\\メモ.txt", false, 31, "D:\\文書\\メモ.txtの起動に失敗しました。"},
-        FailCase{"C:\\a\\b.cpl", true, 0, "C:\\a\\b.cplの起動に失敗しました。"},
-        FailCase{"", false, 0, "の起動に失敗しました。"},
+        FailCase{"C:\\TOOLS\\EDIT.EXE", false, kStarted, nullptr},
+        FailCase{"C:\\TOOLS\\EDIT.EXE", false, kFailed,
+                 "C:\\TOOLS\\EDIT.EXEの起動に失敗しました。"},
+        FailCase{"C:\\TOOLS\\EDIT.EXE", false, plat::StartOutcome::Failed(),
+                 "C:\\TOOLS\\EDIT.EXEの起動に失敗しました。"},
+        FailCase{"D:\\文書\\メモ.txt", false, kFailed, "D:\\文書\\メモ.txtの起動に失敗しました。"},
+        FailCase{"C:\\a\\b.cpl", true, kFailed, "C:\\a\\b.cplの起動に失敗しました。"},
+        FailCase{"", false, kFailed, "の起動に失敗しました。"},
         // A percent sign in a path is text, not a format.
-        FailCase{"C:\\100%s\\x.exe", false, 0, "C:\\100%s\\x.exeの起動に失敗しました。"},
-        FailCase{"C:\\MAIN.CPL", false, 32, nullptr}, FailCase{"C:\\MAIN.CPL", false, 31, "Error "},
-        FailCase{"C:\\MAIN.CPL", false, 0, "Error "},
-        // As administrator: the user's "no" is no failure; anything else still is, and a
-        // control-panel item, now started by the shell, goes by the shell's threshold.
-        FailCase{"C:\\TOOLS\\EDIT.EXE", false, plat::IShell::kCancelled, nullptr, kAdmin},
-        FailCase{"D:\\メモ.txt", false, plat::IShell::kCancelled, nullptr, kAdmin},
-        FailCase{"C:\\TOOLS\\EDIT.EXE", true, plat::IShell::kCancelled, nullptr, kAdmin},
-        FailCase{"C:\\MAIN.CPL", false, plat::IShell::kCancelled, nullptr, kAdmin},
-        FailCase{"C:\\TOOLS\\EDIT.EXE", false, 5, "C:\\TOOLS\\EDIT.EXEの起動に失敗しました。",
+        FailCase{"C:\\100%s\\x.exe", false, kFailed, "C:\\100%s\\x.exeの起動に失敗しました。"},
+        FailCase{"C:\\MAIN.CPL", false, kStarted, nullptr},
+        FailCase{"C:\\MAIN.CPL", false, kFailed, "Error "},
+        // As administrator: the user's "no" is no failure; anything else still is.
+        FailCase{"C:\\TOOLS\\EDIT.EXE", false, kCancelled, nullptr, kAdmin},
+        FailCase{"D:\\メモ.txt", false, kCancelled, nullptr, kAdmin},
+        FailCase{"C:\\TOOLS\\EDIT.EXE", true, kCancelled, nullptr, kAdmin},
+        FailCase{"C:\\MAIN.CPL", false, kCancelled, nullptr, kAdmin},
+        FailCase{"C:\\TOOLS\\EDIT.EXE", false, kFailed, "C:\\TOOLS\\EDIT.EXEの起動に失敗しました。",
                  kAdmin},
-        FailCase{"C:\\MAIN.CPL", false, 32, "Error ", kAdmin},
-        FailCase{"C:\\MAIN.CPL", false, 33, nullptr, kAdmin}));
+        FailCase{"C:\\MAIN.CPL", false, kFailed, "Error ", kAdmin},
+        FailCase{"C:\\MAIN.CPL", false, kStarted, nullptr, kAdmin}));
 
 TEST_F(Launch, AsAdministratorEveryKindGoesThroughTheShellWithRunas) {
     Set("C:\\TOOLS\\EDIT.EXE", "", "-n", 2);
@@ -295,7 +300,6 @@ TEST_F(Launch, NewDataReplacesTheOldAndItsExtension) {
     Set("C:\\MAIN.CPL", "", "", 0);
     Set("C:\\TOOLS\\EDIT.EXE", "", "-n", 0);
     start.Start();
-    EXPECT_EQ(start.Extension(), ".EXE");
     EXPECT_TRUE(shell.commandLines.empty());
     ASSERT_EQ(shell.executes.size(), 1u);
     EXPECT_EQ(shell.executes[0].parameters, "-n");

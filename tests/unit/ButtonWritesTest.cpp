@@ -66,7 +66,7 @@ class Writes : public testing::Test {
 using Sections = std::vector<std::string>;
 
 TEST_F(Writes, ADragsEndATopmostToggleAndAnEditWriteThatButtonsSectionOnly) {
-    h.platform.windows.MoveWindow(button(2).Window(), 120, 130, 35, 35, true);
+    h.platform.windows.MoveWindow(button(2).Window(), 120, 130, 35, 35);
     button(2).OnExitSizeMove();
     EXPECT_EQ(Written(), (Sections{"Btn3"}));
     EXPECT_EQ(h.StoredString("Btn3", "Data"), "0,0,120,130,155,165");
@@ -134,7 +134,7 @@ TEST_F(Writes, AnArrangementAndOneSizeForAllWriteTheButtonsThatChanged) {
 
 TEST_F(Writes, AnExitWritesOnlyWhatDiffersFromWhatWasLastWritten) {
     button(3).OnCommand(ID_BUTTON_TOPMOST);
-    h.platform.windows.MoveWindow(button(0).Window(), 600, 20, 35, 35, true);  // not yet saved
+    h.platform.windows.MoveWindow(button(0).Window(), 600, 20, 35, 35);  // not yet saved
     h.platform.log.clear();
     h.main().OnClose();
     EXPECT_EQ(Written(), (Sections{"Btn1", "Watch"}));

@@ -36,9 +36,8 @@ TEST_F(Clock, WithAnEmptyStoreTheMenuOpensAGreyTopmostBoxAtTenTen) {
     const fake::FakeWindow& w = Window();
     EXPECT_EQ(w.rect, (Rect{10, 10, 110, 60}));
     EXPECT_EQ(w.text, "Brisalto");
-    EXPECT_EQ(w.style,
-              plat::ws::kPopup | plat::ws::kVisible | plat::ws::kBorder | plat::ws::kThickFrame);
-    EXPECT_EQ(w.exStyle, plat::ws::kExTopmost);
+    EXPECT_EQ(w.spec->kind, plat::WindowKind::Clock);
+    EXPECT_TRUE(w.spec->topmost);
     EXPECT_EQ(w.owner, h.main().Window());
     EXPECT_TRUE(w.visible);
     EXPECT_EQ(w.timers, (std::map<int, int>{{1, 1000}}));
@@ -249,8 +248,8 @@ struct Cut {
 
 class FaceName : public testing::TestWithParam<Cut> {};
 
-TEST_P(FaceName, KeepsAtMost31WholeCharacters) {
-    EXPECT_EQ(CutFaceName(GetParam().name), GetParam().kept);
+TEST_P(FaceName, KeepsAtMost31Utf16UnitsOfWholeCharacters) {
+    EXPECT_EQ(plat::CutFaceName(GetParam().name), GetParam().kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -258,8 +257,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Cut{"", ""}, Cut{std::string(31, 'a'), std::string(31, 'a')},
                     Cut{std::string(32, 'a'), std::string(31, 'a')},
                     Cut{std::string(30, 'a') + "ゴシ", std::string(30, 'a') + "ゴ"},
-                    Cut{std::string(30, 'a') + "\xF0\x9F\x95\x90\xF0\x9F\x95\x91",
-                        std::string(30, 'a') + "\xF0\x9F\x95\x90"}));
+                    // A character beyond the 16-bit plane takes two units: the 31st unit
+                    // cannot hold half of one.
+                    Cut{std::string(30, 'a') + "\xF0\x9F\x95\x90", std::string(30, 'a')},
+                    Cut{std::string(29, 'a') + "\xF0\x9F\x95\x90\xF0\x9F\x95\x91",
+                        std::string(29, 'a') + "\xF0\x9F\x95\x90"}));
 
 struct Topmost {
     int stored;
@@ -273,7 +275,7 @@ class ClockTopmost : public Clock, public testing::WithParamInterface<Topmost> {
 TEST_P(ClockTopmost, TheStyleNeedsExactlyOneAndTheRefreshAnyNonZero) {
     h.store().Put("Watch", "TopMost", GetParam().stored);
     StartClock();
-    EXPECT_EQ(Window().exStyle == plat::ws::kExTopmost, GetParam().style);
+    EXPECT_EQ(Window().spec->topmost, GetParam().style);
     h.platform.log.clear();
     h.main().RefreshTopmost();
     EXPECT_EQ(h.Calls("Windows.SetWindowPos"),

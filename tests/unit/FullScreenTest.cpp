@@ -45,17 +45,35 @@ class FullScreen : public testing::Test {
 };
 
 TEST_F(FullScreen, AProgramCoveringAMonitorTakesOnlyItsTopmostWindowsOutOfTheBandAndBack) {
-    const plat::Rect b0 = button(0).rect, c = clock().rect;
+    const std::vector<plat::Rect> places = {button(0).rect, button(1).rect, button(2).rect,
+                                            clock().rect};
+    const std::vector<bool> shown = {button(0).visible, button(1).visible, button(2).visible,
+                                     clock().visible};
+    const auto expectUntouchedButTheBand = [&] {
+        EXPECT_EQ((std::vector<plat::Rect>{button(0).rect, button(1).rect, button(2).rect,
+                                           clock().rect}),
+                  places)
+            << "everything stays where it stood";
+        EXPECT_EQ((std::vector<bool>{button(0).visible, button(1).visible, button(2).visible,
+                                     clock().visible}),
+                  shown)
+            << "nothing is shown or hidden";
+        for (fake::FakeWindow* w : {&button(0), &button(1), &button(2), &clock()}) {
+            EXPECT_EQ(w->activations, 0) << w->className << " was activated";
+        }
+        EXPECT_TRUE(h.Calls("Windows.ShowWindow").empty());
+        EXPECT_TRUE(h.platform.input.foreground.empty());
+    };
+    for (fake::FakeWindow* w : {&button(0), &button(1), &button(2), &clock()}) w->activations = 0;
+
     Foreground(Window(Kind::Program, kLeft));
     ExpectLeftAside();
-    // Out of the band below everything, where they stood, without being shown or activated.
-    EXPECT_EQ(h.Calls("Windows.SetWindowPos"),
-              (std::vector<std::string>{"Windows.SetWindowPos bottom 100,100 0x0 flags 19",
-                                        "Windows.SetWindowPos bottom 10,10 0x0 flags 19"}));
-    EXPECT_TRUE(h.Calls("Windows.ShowWindow").empty());
-    EXPECT_TRUE(h.platform.windows.foreground.empty());
-    EXPECT_EQ(button(0).rect, b0);
-    EXPECT_EQ(clock().rect, c);
+    // Out of the band, below everything: only the left monitor's two topmost windows.
+    EXPECT_EQ((std::vector<bool>{button(0).atBottom, button(1).atBottom, button(2).atBottom,
+                                 clock().atBottom}),
+              (std::vector<bool>{true, false, false, true}));
+    EXPECT_EQ(h.Calls("Windows.SetWindowPos").size(), 2u);
+    expectUntouchedButTheBand();
 
     // Moving or telling again changes nothing.
     h.platform.log.clear();
@@ -64,9 +82,11 @@ TEST_F(FullScreen, AProgramCoveringAMonitorTakesOnlyItsTopmostWindowsOutOfTheBan
 
     Foreground(Window(Kind::Program, {0, 0, 800, 600}));
     ExpectAllInPlace();
-    EXPECT_EQ(h.Calls("Windows.SetWindowPos"),
-              (std::vector<std::string>{"Windows.SetWindowPos topmost 100,100 0x0 flags 19",
-                                        "Windows.SetWindowPos topmost 10,10 0x0 flags 19"}));
+    EXPECT_EQ((std::vector<bool>{button(0).atBottom, button(1).atBottom, button(2).atBottom,
+                                 clock().atBottom}),
+              (std::vector<bool>{false, false, false, false}));
+    EXPECT_EQ(h.Calls("Windows.SetWindowPos").size(), 2u) << "only the two come back";
+    expectUntouchedButTheBand();
     EXPECT_TRUE(h.Calls("Store.Write").empty());
 }
 
@@ -137,14 +157,13 @@ TEST_F(FullScreen, RefreshingAndTheClocksSettingsRespectTheProgramAndShowNothing
     h.main().OnTrayEvent(plat::tray::kLButtonDblClk);  // the buttons hidden from the tray
     Foreground(Window(Kind::Program, kLeft));
     h.platform.log.clear();
+    clock().visible = false;  // so that a placement that showed it would tell
     h.main().RefreshTopmost();
     h.main().m_pWatch->ApplyTopmost();
     ExpectLeftAside();
     EXPECT_FALSE(button(0).visible);
-    for (const std::string& call : h.Calls("Windows.SetWindowPos")) {
-        if (call.find(" topmost ") != std::string::npos) continue;    // the right monitor's
-        EXPECT_EQ(call.find("flags 80"), std::string::npos) << call;  // never shown
-    }
+    EXPECT_FALSE(button(1).visible) << "never shown";
+    EXPECT_FALSE(clock().visible) << "never shown";
     // The way back does not show what the tray hid, either.
     Foreground(plat::ForegroundWindow{});
     ExpectAllInPlace();

@@ -196,7 +196,7 @@ TEST_P(AtDpi, TheOrderDialogsRowsAndIconsAreScaled) {
 
 TEST_P(AtDpi, TheTrayIconIsTheSmallIconSizeOfItsScreen) {
     Start();
-    ASSERT_FALSE(h.platform.tray.calls.empty());
+    ASSERT_FALSE(h.platform.tray.shows.empty());
     const int side = plat::ScaleToDpi(16, GetParam().dpi);
     EXPECT_EQ(h.Calls("System.LoadResourceIcon").front(),
               "System.LoadResourceIcon " + std::to_string(IDI_TRAY) + " " + std::to_string(side) +

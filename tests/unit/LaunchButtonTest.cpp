@@ -38,7 +38,7 @@ TEST_F(Buttons, AppearAtTheirStoredPlacesOneSmallerThanTheirSize) {
     EXPECT_TRUE(window(1).topmost);
     EXPECT_FALSE(window(2).topmost) << "bits other than bit 0 do not make a button topmost";
     EXPECT_EQ(window(0).owner, h.main().Window());
-    EXPECT_EQ(window(0).exStyle, plat::ws::kExAcceptFiles);
+    EXPECT_EQ(window(0).spec->kind, plat::WindowKind::Button);
     EXPECT_EQ(window(0).toolTip, "EDIT.EXE");
     EXPECT_EQ(window(2).toolTip, "MEMO.TXT");
 }
@@ -129,11 +129,11 @@ TEST(SecondMonitor, AButtonHiddenFromTheTrayIsPulledBackButStaysHidden) {
 TEST_F(Buttons, APressAndAReleaseInsideStartTheEntryOnce) {
     button(0).OnLButtonDown({5, 5}, kLButton);
     EXPECT_EQ(h.platform.graphics.faces.back().pressed, true);
-    EXPECT_EQ(h.platform.windows.captured, button(0).Window());
+    EXPECT_EQ(h.platform.input.captured, button(0).Window());
     EXPECT_EQ(starts(), 0u);
     button(0).OnLButtonUp({5, 5}, 0);
     EXPECT_EQ(h.platform.graphics.faces.back().pressed, false);
-    EXPECT_FALSE(h.platform.windows.captured);
+    EXPECT_FALSE(h.platform.input.captured);
     ASSERT_EQ(starts(), 1u);
     const fake::ExecuteCall& call = h.platform.shell.executes[0];
     EXPECT_EQ(call.file, "C:\\TOOLS\\EDIT.EXE");
@@ -171,7 +171,7 @@ TEST_F(Buttons, ARightPressDuringALeftPressDragsTheButtonCentredUnderThePointer)
     button(1).OnLButtonUp({18, 18}, 0);
     EXPECT_EQ(starts(), 0u);
     EXPECT_EQ(button(1).m_moveMode, 0);
-    EXPECT_FALSE(h.platform.windows.captured);
+    EXPECT_FALSE(h.platform.input.captured);
     EXPECT_FALSE(h.Calls("Windows.SetWindowPos topmost 302,202 35x35").empty())
         << "a topmost button is put back on top";
     // The new place is written at once.
@@ -317,7 +317,7 @@ const std::string kAsk = "ﾄﾞﾛｯﾌﾟされた 300 個のﾌｧｲﾙを 
 struct FloodCase {
     const char* name;
     std::size_t files;
-    std::vector<int> results;  // what the shell answers each start, in order; then a start
+    std::vector<plat::StartOutcome> results;  // the shell's answers in order; then a start
     unsigned keys;
     std::vector<int> answers;  // the user's answers to the boxes
     std::size_t starts;
@@ -360,26 +360,26 @@ INSTANTIATE_TEST_SUITE_P(
         FloodCase{"TwentyStartWithoutAQuestion", 20, {}, 0, {}, 20, {}},
         FloodCase{"RefusedElevationEndsTheDropWithoutABox",
                   5,
-                  {42, plat::IShell::kCancelled},
+                  {plat::StartOutcome::Started(), plat::StartOutcome::Cancelled()},
                   kAdminKeys,
                   {},
                   2,
                   {}},
-        FloodCase{"FailureEndsTheDropWithOneBox", 5, {42, 2}, 0, {}, 2, {kFailed}},
+        FloodCase{"FailureEndsTheDropWithOneBox", 5, {plat::StartOutcome::Started(), plat::StartOutcome::Failed()}, 0, {}, 2, {kFailed}},
         FloodCase{
             "ThreeHundredAskFirstAndNoStartsNothing", 300, {}, 0, {plat::mb::kIdNo}, 0, {kAsk}},
         FloodCase{
             "ThreeHundredAskFirstAndYesStartsThemAll", 300, {}, 0, {plat::mb::kIdYes}, 300, {kAsk}},
         FloodCase{"ThreeHundredBrokenOnesShowOneBoxAfterTheQuestion",
                   300,
-                  {2},
+                  {plat::StartOutcome::Failed()},
                   0,
                   {plat::mb::kIdYes},
                   1,
                   {kAsk, kFailed}},
         FloodCase{"ThreeHundredRefusedElevationsEndAtTheFirst",
                   300,
-                  {plat::IShell::kCancelled},
+                  {plat::StartOutcome::Cancelled()},
                   kAdminKeys,
                   {plat::mb::kIdYes},
                   1,
@@ -426,11 +426,16 @@ TEST_F(Buttons, GetInfoReportsWhereTheWindowStandsNow) {
     EXPECT_EQ(info.size, 48);
 }
 
-TEST_F(Buttons, EnterEscapeAndCloseNeverEndAButton) {
-    button(0).OnCommand(plat::mb::kIdOk);
-    button(0).OnCommand(plat::mb::kIdCancel);
+// A button is no dialog: Enter and Escape never reach it as commands. What can reach it is a close
+// request (Alt+F4 on a button with the focus), which ends nothing and changes nothing.
+TEST_F(Buttons, ACloseRequestNeverEndsAButtonNorStartsOrStoresAnything) {
+    h.platform.log.clear();
     EXPECT_FALSE(button(0).OnClose());
     EXPECT_FALSE(window(0).destroyed);
+    EXPECT_EQ(h.main().ButtonCount(), 3);
+    EXPECT_TRUE(h.platform.shell.executes.empty());
+    EXPECT_TRUE(h.platform.dialogs.messageBoxes.empty());
+    EXPECT_TRUE(h.Calls("Store.Write").empty());
 }
 
 }  // namespace

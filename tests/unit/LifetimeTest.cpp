@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "clock/WatchWnd.h"
 #include "res/Resource.h"
 #include "tests/unit/Harness.h"
 
@@ -13,7 +16,7 @@ class EndWhileAHandlerRuns : public testing::TestWithParam<bool> {
         h.store().Put("Button", "Num", 1);
         h.StoreButton(1, "C:\\GONE\\TOOL.EXE", 100, 100);
         ASSERT_TRUE(h.app.InitInstance());
-        h.platform.shell.executeResult = 2;  // file not found
+        h.platform.shell.executeResult = plat::StartOutcome::Failed();
     }
     // Another program's close request, or the tray menu's exit (the failure box is not one of
     // the dialogs that hold the exit back).
@@ -36,7 +39,7 @@ TEST_P(EndWhileAHandlerRuns, ADropOfTwoFilesStopsAfterTheFirstFailureBox) {
     h.platform.dialogs.whileMessageBox = [&](const fake::MessageBoxCall&) { EndOnce(); };
     button().OnDropFiles({"C:\\a.txt", "C:\\b.txt", "C:\\c.txt"}, 0);
     EXPECT_TRUE(ended);
-    EXPECT_EQ(h.platform.windows.quitCode, std::optional<int>(0));
+    EXPECT_TRUE(h.platform.windows.quitPosted);
     EXPECT_EQ(h.platform.shell.executes.size(), 1u) << "nothing more starts once the end began";
     EXPECT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
     EXPECT_EQ(h.StoredString("Btn1", "AppName"), "C:\\GONE\\TOOL.EXE") << "the exit saved";
@@ -46,9 +49,45 @@ TEST_P(EndWhileAHandlerRuns, TheButtonsMenuReturnsToAButtonThatStillExists) {
     h.platform.dialogs.whileMenu = [&](const fake::TrackedMenu&) { EndOnce(); };
     button().OnRButtonDown({5, 5}, 0);
     EXPECT_TRUE(ended);
-    EXPECT_EQ(h.platform.windows.quitCode, std::optional<int>(0));
+    EXPECT_TRUE(h.platform.windows.quitPosted);
 }
 
 INSTANTIATE_TEST_SUITE_P(CloseOrExit, EndWhileAHandlerRuns, testing::Bool());
+
+// The end of the session closes the clock while its settings dialog is open. The clock object
+// owns its font, so the fonts alive tell whether it still lives: it outlives its window until
+// its handler has returned, the handler then changes nothing, and it goes with the main window.
+TEST(ClockEndedUnderItsDialog, LivesUntilItsHandlerReturnsAndGoesWithTheMainWindow) {
+    fake::FakePlatform platform;
+    const auto writes = [&] {
+        return std::count_if(platform.log.begin(), platform.log.end(),
+                             [](const std::string& c) { return c.rfind("Store.Write", 0) == 0; });
+    };
+    const int before = fake::LiveHandles();
+    {
+        CMainApp app(platform);
+        platform.store.Put("Watch", "Show", 1);
+        ASSERT_TRUE(app.InitInstance());
+        CMainWnd& main = *app.MainWnd();
+        ASSERT_NE(main.m_pWatch, nullptr);
+        CWatchWnd& clock = *main.m_pWatch;
+        const int withClock = fake::LiveHandles();
+        ASSERT_GT(withClock, before) << "the clock holds a font";
+
+        platform.dialogs.dialogScripts.push_back([&](fake::FakeDialog& d) {
+            const int open = fake::LiveHandles();
+            EXPECT_TRUE(main.OnQueryEndSession(true));
+            EXPECT_EQ(main.m_pWatch, nullptr);
+            EXPECT_EQ(clock.Window(), plat::WindowRef{}) << "its window is gone";
+            EXPECT_LT(fake::LiveHandles(), open) << "its font went with its window";
+            d.Click(plat::mb::kIdOk);
+        });
+        const auto writtenBefore = writes();
+        clock.OnNcLButtonDblClk();
+        EXPECT_EQ(writes(), writtenBefore + 7)
+            << "the end wrote Show and the clock's six values; the OK after it wrote nothing";
+    }
+    EXPECT_EQ(fake::LiveHandles(), before) << "the clock went with the main window";
+}
 
 }  // namespace

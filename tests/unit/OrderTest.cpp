@@ -26,7 +26,7 @@ class IconList : public testing::Test {
         for (const char* name : {"A", "B", "C", "D", "E"}) {
             const std::string path = std::string("C:\\") + name + ".EXE";
             h.platform.icons.files[path] = {{32}};
-            icons[name] = h.platform.Icons().ModuleIcon(path, 0, true);
+            icons[name] = h.platform.Icons().ModuleIcon(path, 0, plat::IIcons::kSmallSide);
         }
         events.box = &box;
         box.Attach(dialog, kOrderList);
@@ -58,7 +58,7 @@ TEST_F(IconList, RemoveThenInsertKeepsEachIconWithItsText) {
     EXPECT_EQ(box.RemoveItem(2), 3);
     EXPECT_EQ(box.InsertItem(1, "C", icons["C"]), 3);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"A=A", "C=C", "B=B", "D=D"}));
-    EXPECT_EQ(dialog.ListCount(kOrderList), 4);
+    EXPECT_EQ(dialog.RowCount(kOrderList), 4);
 }
 
 TEST_F(IconList, InsertsAtTheFrontAndAppendsPastTheEnd) {
@@ -76,7 +76,7 @@ TEST_F(IconList, RefusesMissingIconsAndRowsThatAreNotThere) {
     box.GetItemText(7, text);
     EXPECT_EQ(text, "unchanged");
     EXPECT_EQ(box.Count(), 4);
-    EXPECT_EQ(dialog.ListCount(kOrderList), 4);
+    EXPECT_EQ(dialog.RowCount(kOrderList), 4);
 }
 
 TEST_F(IconList, RowsAreTwentyHighAndDrawnInTheSelectionsColours) {
@@ -135,7 +135,7 @@ class Order : public testing::Test {
 TEST_F(Order, ListsFileNamesAndMovesTheSelectedButtonUpUntilTheTop) {
     Run([&](fake::FakeDialog& d) {
         EXPECT_EQ(h.main().m_nOpenDialogs, 1);
-        EXPECT_EQ(d.ListCount(kOrderList), 3);
+        EXPECT_EQ(d.RowCount(kOrderList), 3);
         EXPECT_EQ(d.ListSelection(kOrderList), -1);
         EXPECT_EQ(Texts(d), (std::vector<std::string>{"ONE.EXE", "TWO.EXE", "THREE.EXE"}));
         d.ListSelect(kOrderList, 2);

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <set>
+#include <utility>
 
 #include "app/ButtonStore.h"
+#include "app/StoredValues.h"
 #include "button/GetComma.h"
 #include "res/Resource.h"
 #include "tests/unit/Harness.h"
@@ -169,6 +172,63 @@ TEST(ButtonSections, AreNamedWithoutLeadingZeros) {
     EXPECT_EQ(ButtonSection(1), "Btn1");
     EXPECT_EQ(ButtonSection(10), "Btn10");
     EXPECT_EQ(ButtonSection(123), "Btn123");
+}
+
+}  // namespace
+
+namespace {
+
+// Every read and write of the store names a value of the one table, with the table's type, and
+// a session that starts, opens the clock and ends reads every value of it.
+TEST(StoredValues, TheProgramReadsAndWritesExactlyTheTablesValues) {
+    Harness h;
+    h.store().Put("Button", "Num", 1);
+    h.StoreButton(1, "C:\\TOOLS\\A.EXE", 10, 20);
+    h.store().Put("Watch", "Show", 1);
+    ASSERT_TRUE(h.app.InitInstance());
+    h.main().OnCommand(ID_APP_EXIT);
+
+    std::set<std::string> tableCalls, seen;
+    for (const stored::Value* v : stored::kAll) {
+        const bool integer = v->type == stored::Type::Integer;
+        const std::string section = stored::Section(*v, 1);
+        for (const char* verb : {"Read", "Write"}) {
+            tableCalls.insert(std::string("Store.") + verb + (integer ? "Int " : "String ") +
+                              section + "/" + std::string(v->name));
+        }
+    }
+    for (std::string call : h.Calls("Store.")) {
+        if (call.rfind("Store.SetLocation", 0) == 0) continue;
+        call = call.substr(0, call.find('='));  // a write carries its value
+        EXPECT_TRUE(tableCalls.count(call)) << call << " is not a value of the table";
+        seen.insert(call);
+    }
+    for (const stored::Value* v : stored::kAll) {
+        const bool integer = v->type == stored::Type::Integer;
+        const std::string read = std::string("Store.Read") + (integer ? "Int " : "String ") +
+                                 stored::Section(*v, 1) + "/" + std::string(v->name);
+        EXPECT_TRUE(seen.count(read)) << read << " was never read";
+    }
+}
+
+TEST(StoredValues, EachNameIsDeclaredOnceInItsSection) {
+    std::set<std::pair<std::string, std::string>> names;
+    for (const stored::Value* v : stored::kAll) {
+        EXPECT_TRUE(names.insert({std::string(v->section), std::string(v->name)}).second)
+            << v->section << "/" << v->name;
+        if (v->type == stored::Type::Integer) {
+            EXPECT_EQ(stored::Bounded(*v, v->number), v->number)
+                << v->name << ": default in bounds";
+        }
+    }
+}
+
+TEST(StoredValues, IntegersOutsideTheirBoundsTakeTheRowsRule) {
+    EXPECT_EQ(stored::Bounded(stored::kSize, 14), kDefaultButtonSize);
+    EXPECT_EQ(stored::Bounded(stored::kSize, 201), kDefaultButtonSize);
+    EXPECT_EQ(stored::Bounded(stored::kSize, 200), 200);
+    EXPECT_EQ(stored::Bounded(stored::kNum, -5), 0);
+    EXPECT_EQ(stored::Bounded(stored::kNum, INT_MAX), kMaxButtons);
 }
 
 }  // namespace

@@ -22,11 +22,10 @@ TEST(Startup, AnEmptyStoreGivesAHiddenMainWindowAndNoButtons) {
     ASSERT_TRUE(h.app.InitInstance());
     ASSERT_EQ(h.platform.windows.windows.size(), 1u);
     const fake::FakeWindow& w = h.platform.windows.windows.begin()->second;
-    EXPECT_EQ(w.spec.caption, "Brisalt");
-    EXPECT_EQ(w.spec.exStyle, plat::ws::kExToolWindow);
-    EXPECT_EQ(w.spec.style, plat::ws::kCaption | plat::ws::kMinimizeBox);
-    EXPECT_EQ(w.spec.width, 100);
-    EXPECT_EQ(w.spec.height, 100);
+    EXPECT_EQ(w.text, "Brisalt");
+    EXPECT_EQ(w.events, &h.main()) << "the hidden main window, not a popup";
+    EXPECT_FALSE(w.spec.has_value());
+    EXPECT_EQ(h.platform.input.watching, h.main().Window()) << "the foreground is watched";
     EXPECT_FALSE(w.visible);
     EXPECT_EQ(h.main().ButtonCount(), 0);
     EXPECT_EQ(h.main().m_pWatch, nullptr);
@@ -261,11 +260,20 @@ TEST_F(PastTheBound, ADeletionShowsTheLastOfThemInTheFreedPlace) {
     EXPECT_NE(next.platform.dialogs.messageBoxes[0].text.find("残りの 2 個"), std::string::npos);
 }
 
-TEST(Startup, RunReturnsTheExitCodeOfTheQuitMessage) {
-    Harness h;
-    h.platform.windows.quitCode = 0;
-    EXPECT_EQ(h.app.Run(), 0);
-    EXPECT_EQ(h.platform.log.back(), "Windows.RunMessageLoop");
+TEST(Startup, RunReturnsWhatTheLoopEndedWithAndARefusedStartZeroWithoutALoop) {
+    {
+        Harness h;
+        h.platform.windows.loopExitCode = 7;  // not a value Run could have made up itself
+        EXPECT_EQ(h.app.Run(), 7);
+        EXPECT_EQ(h.platform.log.back(), "Windows.RunMessageLoop");
+    }
+    {
+        Harness h;
+        h.platform.system.majorVersion = 3;
+        h.platform.windows.loopExitCode = 7;
+        EXPECT_EQ(h.app.Run(), 0);
+        EXPECT_TRUE(h.Calls("Windows.RunMessageLoop").empty());
+    }
 }
 
 // --- Shutdown ------------------------------------------------------------------------------
@@ -289,7 +297,11 @@ TEST_F(Shutdown, CloseWritesEveryButtonThenTheClockFlagThenQuitsLeavingTheWindow
     h.main().OnClose();
     EXPECT_EQ(h.Calls("Store.Write").size(), 2u * 8 + 1);
     EXPECT_LT(h.IndexOf("Store.WriteInt Btn2/Option=0"), h.IndexOf("Store.WriteInt Watch/Show=0"));
-    EXPECT_LT(h.IndexOf("Store.WriteInt Watch/Show=0"), h.IndexOf("Windows.PostQuit 0"));
+    EXPECT_LT(h.IndexOf("Store.WriteInt Watch/Show=0"), h.IndexOf("Windows.PostQuit"));
+    // The foreground is no longer watched, and the windows are let go before the quit is posted.
+    EXPECT_LT(h.IndexOf("Input.StopWatchingForeground"), h.IndexOf("Windows.DetachAll"));
+    EXPECT_LT(h.IndexOf("Windows.DetachAll"), h.IndexOf("Windows.PostQuit"));
+    EXPECT_FALSE(h.platform.input.watching);
     // No window is destroyed one by one, and none reports to an object any more.
     EXPECT_TRUE(h.Calls("Windows.DestroyWindow").empty());
     for (const auto window : buttons) {
@@ -304,13 +316,13 @@ TEST_F(Shutdown, CloseWritesEveryButtonThenTheClockFlagThenQuitsLeavingTheWindow
     EXPECT_EQ(h.StoredString("Btn1", "Data"), "0,0,10,20,45,55");
     EXPECT_EQ(h.StoredInt("Btn1", "Option"), 6);
     EXPECT_EQ(h.StoredString("Watch", "Positon"), "1,2,3,4");
-    EXPECT_EQ(h.platform.windows.quitCode, 0);
+    EXPECT_TRUE(h.platform.windows.quitPosted);
 }
 
 TEST_F(Shutdown, ExitCommandClosesWhenNoDialogIsOpen) {
     h.main().OnCommand(ID_APP_EXIT);
     EXPECT_EQ(h.StoredInt("Watch", "Show"), 0);
-    EXPECT_EQ(h.platform.windows.quitCode, 0);
+    EXPECT_TRUE(h.platform.windows.quitPosted);
 }
 
 TEST_F(Shutdown, ExitCommandIsRefusedWhileADialogIsOpen) {
@@ -323,7 +335,7 @@ TEST_F(Shutdown, ExitCommandIsRefusedWhileADialogIsOpen) {
     EXPECT_EQ(box.type, plat::mb::kOk);
     EXPECT_EQ(box.owner, h.main().Window());
     EXPECT_TRUE(h.Calls("Store.Write").empty());
-    EXPECT_FALSE(h.platform.windows.quitCode.has_value());
+    EXPECT_FALSE(h.platform.windows.quitPosted);
 }
 
 TEST_F(Shutdown, EndOfSessionSavesWhenDefaultProcessingAgrees) {

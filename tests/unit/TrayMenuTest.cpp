@@ -85,12 +85,9 @@ class Tray : public testing::Test {
 TEST_F(Tray, TheIconIsAddedWhileTheWindowIsCreatedAndItsHandleReleased) {
     const int live = fake::FakeIcons::LiveIcons();
     Start();
-    ASSERT_EQ(h.platform.tray.calls.size(), 1u);
-    const auto& e = h.platform.tray.calls[0];
+    ASSERT_EQ(h.platform.tray.shows.size(), 1u);
+    const auto& e = h.platform.tray.shows[0];
     EXPECT_EQ(e.window, h.main().Window());
-    EXPECT_EQ(e.id, 138u);
-    EXPECT_EQ(e.flags, 7u);
-    EXPECT_EQ(e.callbackMessage, 32868u);
     EXPECT_NE(e.icon, 0u);
     EXPECT_EQ(e.tip, "Brisalto");
     EXPECT_EQ(h.Calls("System.LoadResourceIcon"),
@@ -104,8 +101,6 @@ TEST_F(Tray, ARestartedShellGetsTheSameIconBack) {
     h.platform.tray.shown.reset();  // the shell's new notification area is empty
     h.main().OnTaskbarCreated();
     ASSERT_TRUE(h.platform.tray.shown.has_value());
-    EXPECT_EQ(h.platform.tray.shown->id, first.id);
-    EXPECT_EQ(h.platform.tray.shown->callbackMessage, first.callbackMessage);
     EXPECT_EQ(h.platform.tray.shown->tip, first.tip);
     EXPECT_EQ(h.platform.tray.shown->window, first.window);
 }
@@ -120,22 +115,20 @@ TEST_F(Tray, ShutdownRemovesTheIcon) {
     Start();
     h.main().SaveOnExit();
     EXPECT_FALSE(h.platform.tray.shown.has_value());
-    EXPECT_EQ(h.platform.tray.calls.back().id, 138u);
-    EXPECT_EQ(h.platform.tray.calls.back().flags, 7u);
-    EXPECT_EQ(h.Calls("Tray."), (std::vector<std::string>{"Tray.Add", "Tray.Delete"}));
+    EXPECT_EQ(h.Calls("Tray."), (std::vector<std::string>{"Tray.Show", "Tray.Remove"}));
 }
 
 TEST_F(Tray, RightClickTracksTheMenuAtTheCursorAfterBringingTheProgramForward) {
     Start();
-    h.platform.windows.cursor = {1000, 760};
+    h.platform.input.cursor = {1000, 760};
     h.main().OnTrayEvent(plat::tray::kRButtonDown);
     ASSERT_EQ(h.platform.dialogs.menus.size(), 1u);
     EXPECT_EQ(h.platform.dialogs.menus[0].at, (plat::Point{1000, 760}));
     EXPECT_EQ(h.platform.dialogs.menus[0].owner, h.main().Window());
     EXPECT_EQ(h.platform.dialogs.menus[0].menu, h.main().BuildTrayMenu());
-    ASSERT_EQ(h.platform.windows.foreground.size(), 1u);
-    EXPECT_EQ(h.platform.windows.foreground[0], h.main().Window());
-    EXPECT_LT(h.IndexOf("Windows.SetForegroundWindow"), h.IndexOf("Dialogs.TrackPopupMenu"));
+    ASSERT_EQ(h.platform.input.foreground.size(), 1u);
+    EXPECT_EQ(h.platform.input.foreground[0], h.main().Window());
+    EXPECT_LT(h.IndexOf("Input.SetForegroundWindow"), h.IndexOf("Dialogs.TrackPopupMenu"));
 }
 
 TEST_F(Tray, OtherMouseEventsDoNothing) {
@@ -203,7 +196,7 @@ TEST_F(Tray, TheAboutBoxCountsAsOpenWhileItRunsAndShowsTheVersion) {
     EXPECT_EQ(h.platform.dialogs.templates[0]->caption, "Brisalto のﾊﾞｰｼﾞｮﾝ情報");
     // Closed, the program answers again.
     h.main().OnCommand(ID_APP_EXIT);
-    EXPECT_EQ(h.platform.windows.quitCode, 0);
+    EXPECT_TRUE(h.platform.windows.quitPosted);
 }
 
 TEST(AboutBox, TheTemplateNamesTheProgramAndItsMakerBetweenTheRules) {
@@ -234,7 +227,7 @@ struct HelpCase {
     const char* name;
     std::vector<std::string> files;  // beside the program
     bool winHelpWorks;
-    int shellResult;
+    bool guideOpens;
     const char* opened;  // "hlp", "html" or "none"
 };
 class Help : public testing::TestWithParam<HelpCase> {};
@@ -245,13 +238,13 @@ TEST_P(Help, OpensTheClassicFileTheGuideOrSaysItFailed) {
     h.platform.system.programPath = "C:\\ツール\\Brisalto.exe";
     for (const auto& f : c.files) h.platform.system.existingFiles.push_back("C:\\ツール\\" + f);
     h.platform.system.winHelpSucceeds = c.winHelpWorks;
-    h.platform.shell.executeResult = c.shellResult;
+    if (!c.guideOpens) h.platform.shell.executeResult = plat::StartOutcome::Failed();
     ASSERT_TRUE(h.app.InitInstance());
     h.main().OnCommand(ID_HELP_FINDER);
     const std::string opened = c.opened;
     if (opened == "hlp") {
         EXPECT_EQ(h.Calls("System.WinHelp"),
-                  std::vector<std::string>{"System.WinHelp C:\\ツール\\Brisalto.HLP 11 0"});
+                  std::vector<std::string>{"System.WinHelp C:\\ツール\\Brisalto.HLP"});
         EXPECT_TRUE(h.platform.shell.executes.empty());
     }
     if (opened == "html") {
@@ -269,11 +262,11 @@ TEST_P(Help, OpensTheClassicFileTheGuideOrSaysItFailed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, Help,
-    testing::Values(HelpCase{"ClassicFile", {"Brisalto.HLP", "Brisalto.html"}, true, 42, "hlp"},
-                    HelpCase{"NoWinHelp", {"Brisalto.HLP", "Brisalto.html"}, false, 42, "html"},
-                    HelpCase{"GuideOnly", {"Brisalto.html"}, true, 42, "html"},
-                    HelpCase{"GuideWontOpen", {"Brisalto.html"}, true, 31, "none"},
-                    HelpCase{"Nothing", {}, true, 42, "none"}),
+    testing::Values(HelpCase{"ClassicFile", {"Brisalto.HLP", "Brisalto.html"}, true, true, "hlp"},
+                    HelpCase{"NoWinHelp", {"Brisalto.HLP", "Brisalto.html"}, false, true, "html"},
+                    HelpCase{"GuideOnly", {"Brisalto.html"}, true, true, "html"},
+                    HelpCase{"GuideWontOpen", {"Brisalto.html"}, true, false, "none"},
+                    HelpCase{"Nothing", {}, true, true, "none"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

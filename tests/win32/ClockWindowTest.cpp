@@ -137,13 +137,13 @@ class Probe : public plat::IDialogEvents {
     void OnInitDialog(plat::IDialog& d) override {
         client = d.ClientRect();
         marker = d.ItemRect(dlg::kWatchPreviewBound);
-        d.MoveItem(dlg::kWatchPreview, {20, 5, 120, 40}, true);
+        d.MoveItem(dlg::kWatchPreview, {20, 5, 120, 40});
         moved = d.ItemRect(dlg::kWatchPreview);
         d.SetChecked(dlg::kWatchTopmost, true);
         checked = d.IsChecked(dlg::kWatchTopmost);
         d.SetChecked(dlg::kWatchTopmost, false);
         unchecked = !d.IsChecked(dlg::kWatchTopmost);
-        d.Invalidate(true);
+        d.Invalidate(plat::IDialog::kWholeDialog);
     }
     void OnPaint(plat::IDialog& d) override {
         painted = true;

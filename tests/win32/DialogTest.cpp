@@ -64,14 +64,13 @@ TEST_F(Dialogs, SettingAnEditsTextReportsAnUpdateAsTypingDoes) {
 TEST_F(Dialogs, AComboBoxTakesItemsAndAnIndexOutsideThemSelectsNothing) {
     std::vector<int> selections;
     Recording events([&](plat::IDialog& d) {
-        for (const char* mode : {"通常のｳｲﾝﾄﾞｳ", "最小化", "最大化"}) {
-            d.AddComboItem(dlg::kSetShowMode, mode);
-        }
-        selections.push_back(d.ComboSelection(dlg::kSetShowMode));
-        for (int index : {2, 5, 0, -1}) {
-            d.SetComboSelection(dlg::kSetShowMode, index);
+        const std::vector<std::string> modes = {"通常のｳｲﾝﾄﾞｳ", "最小化", "最大化"};
+        for (int index : {-1, 2, 5, 0, -1}) {
+            d.SetComboItems(dlg::kSetShowMode, modes, index);
             selections.push_back(d.ComboSelection(dlg::kSetShowMode));
         }
+        EXPECT_EQ(SendMessageW(Item(d, dlg::kSetShowMode), CB_GETCOUNT, 0, 0), 3)
+            << "filled anew, not added to";
         wchar_t text[32] = {};
         SendMessageW(Item(d, dlg::kSetShowMode), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
         EXPECT_EQ(Narrow(text), "最小化");

@@ -231,13 +231,29 @@ TEST_F(RealStart, FailedStartSaysSoInABoxThatTheUserCloses) {
 TEST_F(RealStart, CommandLineRunsAsWritten) {
     const std::wstring program = Recorder(L"cmd line\\rec.exe");
     win32::Shell shell;
-    EXPECT_GE(shell.RunCommandLine(Quote(Narrow(program)) + " one,,0 ü", 5), 32);
+    EXPECT_TRUE(shell.RunCommandLine(Quote(Narrow(program)) + " one,,0 ü", 5).started());
     const Record record = WaitForRecord();
     ASSERT_FALSE(record.empty()) << "the recorder did not start";
     for (const auto& [key, value] : record) RecordProperty(key, value);
     EXPECT_EQ(record.at("command"), Quote(Narrow(program)) + " one,,0 ü");
     EXPECT_EQ(record.at("show"), "5");
-    EXPECT_LT(shell.RunCommandLine(Quote(Narrow(scratch.Path()) + "missing.exe"), 5), 32);
+    const plat::StartOutcome missing =
+        shell.RunCommandLine(Quote(Narrow(scratch.Path()) + "missing.exe"), 5);
+    EXPECT_TRUE(missing.failed());
+    EXPECT_FALSE(missing.reason.empty()) << "the system says why";
+}
+
+// The one rule of what a start came to, against the real shell: a started program, a missing
+// file (whatever instance value the shell leaves behind), and a document type nobody opens.
+TEST_F(RealStart, TheShellsAnswerIsStartedOrFailedWithTheSystemsReason) {
+    win32::Shell shell;
+    const std::wstring program = Recorder(L"outcome\\rec.exe");
+    EXPECT_TRUE(shell.Execute({}, "", Narrow(program), "", "", 5).started());
+    ASSERT_FALSE(WaitForRecord().empty()) << "the recorder did not start";
+    const plat::StartOutcome missing =
+        shell.Execute({}, "", Narrow(scratch.Path()) + "missing.exe", "", "", 5);
+    EXPECT_TRUE(missing.failed());
+    EXPECT_FALSE(missing.reason.empty());
 }
 
 std::set<DWORD> ProcessesNamed(const wchar_t* name) {

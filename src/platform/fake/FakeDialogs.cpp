@@ -1,5 +1,8 @@
 #include "platform/fake/FakeDialogs.h"
 
+#include "platform/win32/DialogStyles.h"
+#include "res/Texts.h"
+
 namespace fake {
 
 FakeDialog::FakeDialog(const plat::DialogTemplate& t, plat::IDialogEvents& events,
@@ -22,7 +25,7 @@ plat::Rect FakeDialog::ItemRect(int id) {
     return it == m_rects.end() ? plat::Rect{} : it->second;
 }
 
-void FakeDialog::MoveItem(int id, plat::Rect rect, bool) {
+void FakeDialog::MoveItem(int id, plat::Rect rect) {
     if (m_rects.count(id) != 0) m_rects[id] = rect;
 }
 
@@ -30,11 +33,11 @@ bool FakeDialog::IsChecked(int id) { return m_checked[id]; }
 
 void FakeDialog::SetChecked(int id, bool checked) { m_checked[id] = checked; }
 
-void FakeDialog::Invalidate(bool) { ++invalidations; }
+void FakeDialog::Invalidate(int) { ++invalidations; }
 
 void FakeDialog::Click(int id) {
     for (const auto& c : m_template.controls) {
-        if (c.id == id && c.className == "BUTTON" && (c.style & 0xF) == plat::ws::kBsAutoCheckBox) {
+        if (c.id == id && c.className == "BUTTON" && (c.style & 0xF) == dlgstyle::kBsAutoCheckBox) {
             m_checked[id] = !m_checked[id];
         }
     }
@@ -61,7 +64,10 @@ void FakeDialog::FocusItem(int id, bool selectAll) {
 
 void FakeDialog::SetSpinRange(int id, int lower, int upper) { spinRanges[id] = {lower, upper}; }
 
-void FakeDialog::AddComboItem(int id, std::string_view text) { comboItems[id].emplace_back(text); }
+void FakeDialog::SetComboItems(int id, const std::vector<std::string>& items, int index) {
+    comboItems[id] = items;
+    SetComboSelection(id, index);
+}
 
 void FakeDialog::SetComboSelection(int id, int index) {
     const auto count = static_cast<int>(comboItems[id].size());
@@ -97,7 +103,7 @@ void FakeDialog::ListDeleteRow(int id, int row) {
     }
 }
 
-int FakeDialog::ListCount(int id) { return static_cast<int>(listRows[id].size()); }
+int FakeDialog::RowCount(int id) { return static_cast<int>(listRows[id].size()); }
 
 int FakeDialog::ListSelection(int id) {
     auto it = listSelection.find(id);
@@ -105,10 +111,8 @@ int FakeDialog::ListSelection(int id) {
 }
 
 void FakeDialog::ListSelect(int id, int row) {
-    listSelection[id] = row >= 0 && row < ListCount(id) ? row : -1;
+    listSelection[id] = row >= 0 && row < RowCount(id) ? row : -1;
 }
-
-void FakeDialog::InvalidateItem(int, bool) { ++invalidations; }
 
 void FakeDialog::DrawRow(int id, int row, unsigned action) {
     plat::DrawItem item;
@@ -117,7 +121,7 @@ void FakeDialog::DrawRow(int id, int row, unsigned action) {
     item.action = action;
     item.state = row >= 0 && ListSelection(id) == row ? plat::oda::kSelected : 0;
     item.rect = {0, row * 20, 120, row * 20 + 20};
-    item.window = Item(id);
+    item.window = plat::WindowRef{0x9000u + static_cast<unsigned>(id)};  // the list's own window
     m_events.OnDrawItem(*this, item);
 }
 
@@ -125,10 +129,10 @@ void FakeDialog::End(int result) {
     if (!m_result) m_result = result;
 }
 
-int FakeDialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text,
-                                std::string_view caption, unsigned type) {
+int FakeDialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text, unsigned type) {
     m_log.push_back("Dialogs.MessageBox " + std::string(text));
-    messageBoxes.push_back({owner, std::string(text), std::string(caption), type});
+    // The caption the real adapter puts on every box.
+    messageBoxes.push_back({owner, std::string(text), text::kAppName, type});
     if (whileMessageBox) whileMessageBox(MessageBoxCall(messageBoxes.back()));
     if (messageBoxAnswers.empty()) return plat::mb::kIdOk;
     const int answer = messageBoxAnswers.front();

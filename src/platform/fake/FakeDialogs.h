@@ -33,19 +33,16 @@ class FakeDialog : public plat::IDialog {
     void End(int result) override;
     plat::Rect ClientRect() override;
     plat::Rect ItemRect(int id) override;
-    void MoveItem(int id, plat::Rect rect, bool repaint) override;
+    void MoveItem(int id, plat::Rect rect) override;
     bool IsChecked(int id) override;
     void SetChecked(int id, bool checked) override;
-    void Invalidate(bool erase) override;
+    void Invalidate(int id) override;
     int ListAddRow(int id, std::uintptr_t data) override;
     void ListDeleteRow(int id, int row) override;
-    int ListCount(int id) override;
     int ListSelection(int id) override;
     void ListSelect(int id, int row) override;
-    void InvalidateItem(int id, bool erase) override;
-    plat::WindowRef Item(int id) override {
-        return plat::WindowRef{0x9000u + static_cast<unsigned>(id)};
-    }
+    // How many rows a list holds.
+    int RowCount(int id);
 
     // The window system drawing an owner-drawn row.
     void DrawRow(int id, int row, unsigned action);
@@ -57,8 +54,8 @@ class FakeDialog : public plat::IDialog {
     // A dialog unit is kDialogUnit / 2 pixels both ways in the fake, as with a 9-point font.
     static constexpr int kDialogUnit = 3;
     int invalidations = 0;
-    void AddComboItem(int id, std::string_view text) override;
-    void SetComboSelection(int id, int index) override;
+    void SetComboItems(int id, const std::vector<std::string>& items, int selection) override;
+    void SetComboSelection(int id, int index);
     int ComboSelection(int id) override;
     void SetItemIcon(int id, const plat::Icon* icon) override;
 
@@ -115,8 +112,7 @@ class FakeDialogs : public plat::IDialogs {
     FakeDialogs(std::vector<std::string>& log, FakeWindows& windows)
         : m_log(log), m_windows(windows) {}
 
-    int ShowMessageBox(plat::WindowRef owner, std::string_view text, std::string_view caption,
-                       unsigned type) override;
+    int ShowMessageBox(plat::WindowRef owner, std::string_view text, unsigned type) override;
     void TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::WindowRef owner) override;
     int RunModalDialog(const plat::DialogTemplate& dialog, plat::WindowRef parent,
                        plat::IDialogEvents& events) override;

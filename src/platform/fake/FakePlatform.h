@@ -20,12 +20,16 @@ namespace fake {
 
 class FakePlatform : public plat::IPlatform {
   public:
-    FakePlatform() { windows.monitors = &monitors; }
+    FakePlatform() {
+        windows.input = &input;
+        windows.monitors = &monitors;
+    }
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
     plat::ISettingsStore& Store() override { return store; }
     plat::IWindows& Windows() override { return windows; }
+    plat::IInput& Input() override { return input; }
     plat::IMonitors& Monitors() override { return monitors; }
     plat::IDialogs& Dialogs() override { return dialogs; }
     plat::ISystem& System() override { return system; }
@@ -39,6 +43,7 @@ class FakePlatform : public plat::IPlatform {
     std::vector<std::string> log;
     FakeSettingsStore store{log};
     FakeWindows windows{log};
+    FakeInput input{log};
     FakeMonitors monitors{windows};
     FakeDialogs dialogs{log, windows};
     FakeSystem system{log, windows};

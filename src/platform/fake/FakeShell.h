@@ -15,7 +15,7 @@ struct ExecuteCall {
     std::string parameters;
     std::string directory;
     int showCommand = 0;
-    std::string verb = "";  // empty: the shell's default action
+    std::string verb;  // empty: the shell's default action
     friend bool operator==(const ExecuteCall&, const ExecuteCall&) = default;
 };
 
@@ -29,15 +29,16 @@ class FakeShell : public plat::IShell {
   public:
     explicit FakeShell(std::vector<std::string>& log) : m_log(log) {}
 
-    int Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
-                std::string_view parameters, std::string_view directory, int showCommand) override;
-    int RunCommandLine(std::string_view commandLine, int showCommand) override;
+    plat::StartOutcome Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
+                               std::string_view parameters, std::string_view directory,
+                               int showCommand) override;
+    plat::StartOutcome RunCommandLine(std::string_view commandLine, int showCommand) override;
 
-    // Scripted: what the next starts answer, in order, then `executeResult` (a started program
-    // by default).
-    std::deque<int> executeResults;
-    int executeResult = 42;
-    int commandLineResult = 33;
+    // Scripted: what the next starts answer, in order, then `executeResult` (started, by
+    // default).
+    std::deque<plat::StartOutcome> executeResults;
+    plat::StartOutcome executeResult;
+    plat::StartOutcome commandLineResult;
 
     std::vector<ExecuteCall> executes;
     std::vector<CommandLineCall> commandLines;

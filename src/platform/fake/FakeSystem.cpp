@@ -22,10 +22,8 @@ bool FakeSystem::FileExists(std::string_view path) {
     return false;
 }
 
-bool FakeSystem::OpenWinHelp(plat::WindowRef, std::string_view helpFile, unsigned command,
-                             std::uintptr_t data) {
-    m_log.push_back("System.WinHelp " + std::string(helpFile) + " " + std::to_string(command) +
-                    " " + std::to_string(data));
+bool FakeSystem::OpenWinHelp(plat::WindowRef, std::string_view helpFile) {
+    m_log.push_back("System.WinHelp " + std::string(helpFile));
     return winHelpSucceeds;
 }
 

@@ -20,8 +20,7 @@ class FakeSystem : public plat::ISystem {
     std::string SystemFolder() override;
     int MajorVersion() override;
     bool FileExists(std::string_view path) override;
-    bool OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,
-                     std::uintptr_t data) override;
+    bool OpenWinHelp(plat::WindowRef owner, std::string_view helpFile) override;
     plat::Icon LoadResourceIcon(int id, int cx, int cy) override;
     plat::WindowRef FindTopLevelWindow(std::string_view caption) override;
     bool TakeInstanceLock(std::string_view name) override;

@@ -2,22 +2,26 @@
 
 namespace fake {
 
-bool FakeTray::Notify(plat::TrayAction action, const plat::TrayIconData& data) {
-    const bool add = action == plat::TrayAction::Add;
-    m_log.push_back(add ? "Tray.Add" : "Tray.Delete");
-    Entry e{data.window,
-            data.id,
-            data.flags,
-            data.callbackMessage,
-            data.icon != nullptr ? data.icon->Get() : 0,
-            data.tip};
-    calls.push_back(e);
+bool FakeTray::Show(plat::WindowRef window, const plat::Icon& icon, std::string_view tip) {
+    m_log.push_back("Tray.Show");
+    Entry e{window, icon.Get(), std::string(tip)};
+    shows.push_back(e);
     if (!succeeds) return false;
-    if (add) {
-        shown = e;
-    } else {
-        shown.reset();
-    }
+    shown = e;
+    return true;
+}
+
+bool FakeTray::ChangeTip(std::string_view tip) {
+    m_log.push_back("Tray.ChangeTip " + std::string(tip));
+    if (!succeeds || !shown) return false;
+    shown->tip = std::string(tip);
+    return true;
+}
+
+bool FakeTray::Remove() {
+    m_log.push_back("Tray.Remove");
+    if (!succeeds || !shown) return false;
+    shown.reset();
     return true;
 }
 

@@ -1,4 +1,4 @@
-// The notification area in memory: every record passed, and what it shows now.
+// The notification area in memory: every call, and what it shows now.
 #pragma once
 
 #include <cstdint>
@@ -13,17 +13,18 @@ namespace fake {
 class FakeTray : public plat::ITray {
   public:
     explicit FakeTray(std::vector<std::string>& log) : m_log(log) {}
-    bool Notify(plat::TrayAction action, const plat::TrayIconData& data) override;
+    bool Show(plat::WindowRef window, const plat::Icon& icon, std::string_view tip) override;
+    bool ChangeTip(std::string_view tip) override;
+    bool Remove() override;
 
-    // The record as the shell would keep it, the icon as its handle value.
+    // The icon as the shell would keep it, the picture as its handle value.
     struct Entry {
         plat::WindowRef window;
-        unsigned id, flags, callbackMessage;
-        std::uintptr_t icon;
+        std::uintptr_t icon = 0;
         std::string tip;
         friend bool operator==(const Entry&, const Entry&) = default;
     };
-    std::vector<Entry> calls;    // every record passed, adds and deletes alike
+    std::vector<Entry> shows;    // every Show, in order
     std::optional<Entry> shown;  // what the notification area shows now
     bool succeeds = true;
 

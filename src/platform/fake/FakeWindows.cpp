@@ -7,18 +7,16 @@
 
 namespace fake {
 
-plat::WindowRef FakeWindows::CreateMainWindow(const plat::MainWindowSpec& spec,
+plat::WindowRef FakeWindows::CreateMainWindow(std::string_view caption,
                                               plat::IMainWindowEvents& events) {
-    m_log.push_back("Windows.CreateMainWindow " + spec.caption);
+    m_log.push_back("Windows.CreateMainWindow " + std::string(caption));
     if (failCreate) return {};
     const plat::WindowRef ref{m_nextWindow++};
     FakeWindow w;
-    w.spec = spec;
     w.events = &events;
-    w.text = spec.caption;
-    w.style = spec.style;
-    w.exStyle = spec.exStyle;
-    w.rect = {0, 0, spec.width, spec.height};
+    w.className = "BrisaltoMainWindow";
+    w.text = std::string(caption);
+    w.rect = {0, 0, 100, 100};
     windows[ref.value] = w;
     if (!events.OnCreate(ref)) {
         windows.erase(ref.value);
@@ -48,45 +46,42 @@ void FakeWindows::DestroyWindow(plat::WindowRef window) {
     w = Find(window);
     w->destroyed = true;
     w->visible = false;
-    if (captured == window) captured = {};
+    if (input != nullptr && input->captured == window) input->captured = {};
     if (w->popup != nullptr) w->popup->OnDestroy();
     if (w->events != nullptr) w->events->OnDestroyed();
 }
 
 int FakeWindows::RunMessageLoop() {
     m_log.push_back("Windows.RunMessageLoop");
-    return quitCode.value_or(0);
+    return loopExitCode;
 }
 
-void FakeWindows::PostQuit(int exitCode) {
-    m_log.push_back("Windows.PostQuit " + std::to_string(exitCode));
-    quitCode = exitCode;
+void FakeWindows::PostQuit() {
+    m_log.push_back("Windows.PostQuit");
+    quitPosted = true;
+}
+
+void FakeWindows::DetachAll() {
+    m_log.push_back("Windows.DetachAll");
     for (auto& [id, w] : windows) {
         w.events = nullptr;
         w.popup = nullptr;
     }
 }
 
-plat::Point FakeWindows::CursorPos() { return cursor; }
-
-void FakeWindows::SetForegroundWindow(plat::WindowRef window) {
-    m_log.push_back("Windows.SetForegroundWindow");
-    foreground.push_back(window);
-}
-
 plat::WindowRef FakeWindows::CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) {
-    m_log.push_back("Windows.CreatePopup " + spec.className);
-    const plat::WindowRef ref{m_nextWindow++};
+    const bool clock = spec.kind == plat::WindowKind::Clock;
     FakeWindow w;
     w.popup = &events;
-    w.className = spec.className;
+    w.spec = spec;
+    w.className = clock ? "BrisaltoClock" : "BrisaltoButton";
+    m_log.push_back("Windows.CreatePopup " + w.className);
+    const plat::WindowRef ref{m_nextWindow++};
     w.text = spec.text;
-    w.style = spec.style;
-    w.exStyle = spec.exStyle;
     w.rect = spec.rect;
     w.owner = spec.owner;
-    w.visible = (spec.style & plat::ws::kVisible) != 0;
-    w.topmost = (spec.exStyle & plat::ws::kExTopmost) != 0;
+    w.visible = clock;  // a button stays hidden until it is placed
+    w.topmost = spec.topmost;
     windows[ref.value] = w;
     events.OnCreate(ref);
     return ref;
@@ -120,7 +115,9 @@ void FakeWindows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, in
     }
     if (z == plat::ZOrder::Topmost) w->topmost = true;
     if (z == plat::ZOrder::NoTopmost || z == plat::ZOrder::Bottom) w->topmost = false;
+    if (z != plat::ZOrder::Keep) w->atBottom = z == plat::ZOrder::Bottom;
     if (flags & plat::swp::kShowWindow) w->visible = true;
+    if (!(flags & plat::swp::kNoActivate)) ++w->activations;
     FollowMonitor(window);
 }
 
@@ -156,9 +153,9 @@ bool FakeWindows::InTopBand(plat::WindowRef window) {
     return w != nullptr && !w->destroyed && w->topmost;
 }
 
-void FakeWindows::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {
+void FakeWindows::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy) {
     m_log.push_back("Windows.MoveWindow " + std::to_string(x) + "," + std::to_string(y) + " " +
-                    std::to_string(cx) + "x" + std::to_string(cy) + (repaint ? " repaint" : ""));
+                    std::to_string(cx) + "x" + std::to_string(cy));
     if (FakeWindow* w = Find(window)) w->rect = {x, y, x + cx, y + cy};
     FollowMonitor(window);
 }
@@ -178,8 +175,8 @@ plat::Point FakeWindows::ClientToScreen(plat::WindowRef window, plat::Point clie
     return {r.left + client.x, r.top + client.y};
 }
 
-void FakeWindows::Invalidate(plat::WindowRef window, bool erase) {
-    m_log.push_back(std::string("Windows.Invalidate") + (erase ? " erase" : ""));
+void FakeWindows::Invalidate(plat::WindowRef window) {
+    m_log.push_back("Windows.Invalidate");
     if (FakeWindow* w = Find(window)) ++w->invalidations;
 }
 
@@ -192,13 +189,6 @@ void FakeWindows::KillTimer(plat::WindowRef window, int id) {
     m_log.push_back("Windows.KillTimer " + std::to_string(id));
     if (FakeWindow* w = Find(window)) w->timers.erase(id);
 }
-
-void FakeWindows::SetCapture(plat::WindowRef window) {
-    m_log.push_back(window ? "Windows.SetCapture" : "Windows.ReleaseCapture");
-    captured = window;
-}
-
-void FakeWindows::SetFocus(plat::WindowRef window) { focused = window; }
 
 void FakeWindows::SetToolTip(plat::WindowRef window, std::string_view text) {
     m_log.push_back("Windows.SetToolTip " + std::string(text));

@@ -9,24 +9,27 @@
 #include <vector>
 
 #include "platform/Windows.h"
+#include "platform/fake/FakeInput.h"
 
 namespace fake {
 
 class FakeMonitors;
 
 struct FakeWindow {
-    plat::MainWindowSpec spec;  // the main window's
-    plat::IMainWindowEvents* events = nullptr;
+    plat::IMainWindowEvents* events = nullptr;  // the main window's
     plat::IPopupEvents* popup = nullptr;
-    std::string className;
+    std::optional<plat::PopupSpec> spec;  // a popup's, as it was made; none: the main window
+    std::string className;  // as the real one is registered, so that tests may look windows up
     std::string text;
-    unsigned style = 0;
-    unsigned exStyle = 0;
     plat::Rect rect;
     plat::WindowRef owner;
     bool visible = false;
     bool destroyed = false;
     bool topmost = false;
+    // Below every other window, as a full-screen program's neighbours are put.
+    bool atBottom = false;
+    // Placements that activated it.
+    int activations = 0;
     std::map<int, int> timers;  // id -> period
     std::string toolTip;
     int invalidations = 0;
@@ -40,27 +43,24 @@ class FakeWindows : public plat::IWindows {
   public:
     explicit FakeWindows(std::vector<std::string>& log) : m_log(log) {}
 
-    plat::WindowRef CreateMainWindow(const plat::MainWindowSpec& spec,
+    plat::WindowRef CreateMainWindow(std::string_view caption,
                                      plat::IMainWindowEvents& events) override;
     int RunMessageLoop() override;
-    void PostQuit(int exitCode) override;
+    void PostQuit() override;
+    void DetachAll() override;
     plat::WindowRef CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) override;
     void ShowWindow(plat::WindowRef window, int command) override;
     void DestroyWindow(plat::WindowRef window) override;
     void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
                       unsigned flags) override;
     bool InTopBand(plat::WindowRef window) override;
-    void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) override;
+    void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy) override;
     plat::Rect WindowRect(plat::WindowRef window) override;
     plat::Rect ClientRect(plat::WindowRef window) override;
     plat::Point ClientToScreen(plat::WindowRef window, plat::Point client) override;
-    void Invalidate(plat::WindowRef window, bool erase) override;
+    void Invalidate(plat::WindowRef window) override;
     void SetTimer(plat::WindowRef window, int id, int milliseconds) override;
     void KillTimer(plat::WindowRef window, int id) override;
-    plat::Point CursorPos() override;
-    void SetCapture(plat::WindowRef window) override;
-    void SetFocus(plat::WindowRef window) override;
-    void SetForegroundWindow(plat::WindowRef window) override;
     void SetToolTip(plat::WindowRef window, std::string_view text) override;
 
     FakeWindow* Find(plat::WindowRef window);
@@ -78,13 +78,13 @@ class FakeWindows : public plat::IWindows {
     FakeMonitors* monitors = nullptr;
 
     bool failCreate = false;
-    plat::Point cursor{500, 700};
+    // What the loop returns: as the real one, the quit message's code, which is always 0; a test
+    // that must tell it from a default changes it.
+    int loopExitCode = 0;
+    FakeInput* input = nullptr;  // its capture ends with the captured window
 
     std::map<std::uintptr_t, FakeWindow> windows;
-    std::optional<int> quitCode;
-    std::vector<plat::WindowRef> foreground;
-    plat::WindowRef captured;
-    plat::WindowRef focused;
+    bool quitPosted = false;
 
   private:
     void FollowMonitor(plat::WindowRef window);

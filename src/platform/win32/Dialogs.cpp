@@ -15,33 +15,17 @@
 #include "platform/win32/Graphics.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
+#include "res/Texts.h"
 
 namespace win32 {
 
-int Dialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text, std::string_view caption,
-                            unsigned type) {
-    return MessageBoxW(ToHwnd(owner), Widen(text).c_str(), Widen(caption).c_str(), type);
+int Dialogs::ShowMessageBox(plat::WindowRef owner, std::string_view text, unsigned type) {
+    return MessageBoxW(ToHwnd(owner), Widen(text).c_str(), Widen(text::kAppName).c_str(), type);
 }
 
 namespace {
 
 // The menus live exactly as long as the tracking.
-class MenuHandle {
-  public:
-    MenuHandle() : m_menu(CreatePopupMenu()) {}
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-    ~MenuHandle() {
-        if (m_menu != nullptr) DestroyMenu(m_menu);
-    }
-    HMENU get() const { return m_menu; }
-    // Ownership moves into the menu it is attached to.
-    HMENU release() { return std::exchange(m_menu, nullptr); }
-
-  private:
-    HMENU m_menu;
-};
-
 void FillMenu(HMENU menu, const plat::Menu& items) {
     for (const plat::MenuItem& item : items) {
         switch (item.kind) {
@@ -53,11 +37,12 @@ void FillMenu(HMENU menu, const plat::Menu& items) {
                             static_cast<UINT_PTR>(item.id), Widen(item.text).c_str());
                 break;
             case plat::MenuItem::Kind::Submenu: {
-                MenuHandle sub;
+                MenuHandle sub(CreatePopupMenu());
                 FillMenu(sub.get(), item.items);
                 if (AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub.get()),
                                 Widen(item.text).c_str())) {
-                    sub.release();
+                    // It now belongs to the menu it is attached to.
+                    static_cast<void>(sub.release());
                 }
                 break;
             }
@@ -100,24 +85,22 @@ class RunningDialog : public plat::IDialog {
         MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
         return {r.left, r.top, r.right, r.bottom};
     }
-    void MoveItem(int id, plat::Rect rect, bool repaint) override {
-        ::MoveWindow(GetDlgItem(hwnd, id), rect.left, rect.top, rect.Width(), rect.Height(),
-                     repaint);
+    void MoveItem(int id, plat::Rect rect) override {
+        ::MoveWindow(GetDlgItem(hwnd, id), rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
     }
     bool IsChecked(int id) override { return IsDlgButtonChecked(hwnd, id) == BST_CHECKED; }
     void SetChecked(int id, bool checked) override {
         CheckDlgButton(hwnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
     }
-    void Invalidate(bool erase) override { InvalidateRect(hwnd, nullptr, erase); }
+    void Invalidate(int id) override {
+        InvalidateRect(id == kWholeDialog ? hwnd : GetDlgItem(hwnd, id), nullptr, TRUE);
+    }
     int ListAddRow(int id, std::uintptr_t data) override {
         return static_cast<int>(
             SendDlgItemMessageW(hwnd, id, LB_ADDSTRING, 0, static_cast<LPARAM>(data)));
     }
     void ListDeleteRow(int id, int row) override {
         SendDlgItemMessageW(hwnd, id, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-    }
-    int ListCount(int id) override {
-        return static_cast<int>(SendDlgItemMessageW(hwnd, id, LB_GETCOUNT, 0, 0));
     }
     int ListSelection(int id) override {
         const LRESULT row = SendDlgItemMessageW(hwnd, id, LB_GETCURSEL, 0, 0);
@@ -126,18 +109,14 @@ class RunningDialog : public plat::IDialog {
     void ListSelect(int id, int row) override {
         SendDlgItemMessageW(hwnd, id, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
     }
-    void InvalidateItem(int id, bool erase) override {
-        InvalidateRect(GetDlgItem(hwnd, id), nullptr, erase);
-    }
-    plat::WindowRef Item(int id) override { return ToRef(GetDlgItem(hwnd, id)); }
-    void AddComboItem(int id, std::string_view text) override {
-        SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(Widen(text).c_str()));
-    }
-    void SetComboSelection(int id, int index) override {
+    void SetComboItems(int id, const std::vector<std::string>& items, int index) override {
+        SendDlgItemMessageW(hwnd, id, CB_RESETCONTENT, 0, 0);
+        for (const std::string& item : items) {
+            SendDlgItemMessageW(hwnd, id, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(Widen(item).c_str()));
+        }
         // Not every version clears the selection for an index past the items.
-        const LRESULT count = SendDlgItemMessageW(hwnd, id, CB_GETCOUNT, 0, 0);
-        if (index < 0 || index >= count) index = -1;
+        if (index < 0 || index >= static_cast<int>(items.size())) index = -1;
         SendDlgItemMessageW(hwnd, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     }
     int ComboSelection(int id) override {
@@ -204,7 +183,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void Dialogs::TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::WindowRef owner) {
-    MenuHandle popup;
+    const MenuHandle popup(CreatePopupMenu());
     FillMenu(popup.get(), menu);
     ::TrackPopupMenu(popup.get(), 0, at.x, at.y, 0, ToHwnd(owner), nullptr);
     // Lets the menu close properly when the user clicks outside it.
@@ -246,8 +225,7 @@ bool Dialogs::PickFont(plat::WindowRef owner, plat::LogFont& font, unsigned flag
     cf.lpLogFont = &lf;
     cf.Flags = flags;
     if (!ChooseFontW(&cf)) return false;
-    const plat::Font chosen(reinterpret_cast<std::uintptr_t>(CreateFontIndirectW(&lf)),
-                            [](std::uintptr_t f) { DeleteObject(reinterpret_cast<HFONT>(f)); });
+    const plat::Font chosen = OwnFont(CreateFontIndirectW(&lf));
     font = graphics.DescribeFont(chosen);
     return true;
 }

@@ -7,8 +7,7 @@ namespace win32 {
 
 class Dialogs : public plat::IDialogs {
   public:
-    int ShowMessageBox(plat::WindowRef owner, std::string_view text, std::string_view caption,
-                       unsigned type) override;
+    int ShowMessageBox(plat::WindowRef owner, std::string_view text, unsigned type) override;
     void TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::WindowRef owner) override;
     int RunModalDialog(const plat::DialogTemplate& dialog, plat::WindowRef parent,
                        plat::IDialogEvents& events) override;

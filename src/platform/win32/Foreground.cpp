@@ -12,6 +12,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/win32/Handles.h"
+
 namespace win32 {
 
 namespace {
@@ -24,7 +26,7 @@ HWND g_main = nullptr;
 HWND g_last = nullptr;
 // One look is queued at a time, however many events ask for it.
 bool g_lookQueued = false;
-std::vector<HWINEVENTHOOK> g_hooks;
+std::vector<WinEventHook> g_hooks;
 
 void QueueLook() {
     if (g_main == nullptr || g_lookQueued) return;
@@ -57,9 +59,6 @@ bool ClassIs(HWND hwnd, const wchar_t* name) {
 
 plat::ForegroundWindow::Kind KindOf(HWND hwnd) {
     using Kind = plat::ForegroundWindow::Kind;
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process == GetCurrentProcessId()) return Kind::Ours;
     // The desktop's wallpaper window comes to the front of everything when the desktop is shown.
     if (hwnd == GetDesktopWindow() || hwnd == GetShellWindow() || ClassIs(hwnd, L"Progman") ||
         ClassIs(hwnd, L"WorkerW")) {
@@ -68,14 +67,15 @@ plat::ForegroundWindow::Kind KindOf(HWND hwnd) {
     if (ClassIs(hwnd, L"Shell_TrayWnd") || ClassIs(hwnd, L"Shell_SecondaryTrayWnd")) {
         return Kind::Taskbar;
     }
-    return Kind::Program;
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    return process == GetCurrentProcessId() ? Kind::Ours : Kind::Program;
 }
 
-// The window in the foreground as the logic sees it.
-plat::ForegroundWindow DescribeForeground() {
+}  // namespace
+
+plat::ForegroundWindow DescribeWindow(HWND hwnd) {
     plat::ForegroundWindow w;
-    HWND hwnd = GetForegroundWindow();
-    g_last = hwnd;
     if (hwnd == nullptr || !IsWindow(hwnd)) return w;
     w.kind = KindOf(hwnd);
     w.visible = IsWindowVisible(hwnd) && !IsIconic(hwnd);
@@ -92,6 +92,14 @@ plat::ForegroundWindow DescribeForeground() {
     return w;
 }
 
+namespace {
+
+// The window in the foreground as the logic sees it.
+plat::ForegroundWindow DescribeForeground() {
+    g_last = GetForegroundWindow();
+    return DescribeWindow(g_last);
+}
+
 }  // namespace
 
 void StartForegroundWatch(HWND main) {
@@ -106,7 +114,7 @@ void StartForegroundWatch(HWND main) {
     for (const auto& range : ranges) {
         if (HWINEVENTHOOK hook = SetWinEventHook(range[0], range[1], nullptr, OnWinEvent, 0, 0,
                                                  WINEVENT_OUTOFCONTEXT)) {
-            g_hooks.push_back(hook);
+            g_hooks.emplace_back(hook);
         }
     }
     // A full-screen program may be up already.
@@ -115,7 +123,6 @@ void StartForegroundWatch(HWND main) {
 
 void StopForegroundWatch(HWND main) {
     if (main != g_main) return;
-    for (HWINEVENTHOOK hook : g_hooks) UnhookWinEvent(hook);
     g_hooks.clear();
     APPBARDATA bar = AppBar(main);
     SHAppBarMessage(ABM_REMOVE, &bar);

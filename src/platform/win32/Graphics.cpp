@@ -6,6 +6,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
+#include "res/Face.h"
 #include "res/Resource.h"
 
 namespace win32 {
@@ -14,55 +15,38 @@ namespace {
 
 constexpr int kFaceSize = 35;
 
-// A window's device context for the length of one drawing.
-class WindowDc {
-  public:
-    explicit WindowDc(HWND hwnd) : m_hwnd(hwnd), m_dc(GetDC(hwnd)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() {
-        if (m_dc != nullptr) ReleaseDC(m_hwnd, m_dc);
-    }
-    HDC get() const { return m_dc; }
-
-  private:
-    HWND m_hwnd;
-    HDC m_dc;
-};
-
 // The two faces are loaded once and shared by every button: they never change, because the
 // icon is drawn onto a copy made for each painting.
 HBITMAP Face(bool pressed) {
-    static HBITMAP faces[2] = {
-        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                        MAKEINTRESOURCEW(IDB_FACE_NORMAL), IMAGE_BITMAP, 0, 0, 0)),
-        static_cast<HBITMAP>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_FACE_PRESSED), IMAGE_BITMAP, 0, 0, 0))};
-    return faces[pressed ? 1 : 0];
+    const auto load = [](int id) {
+        return Bitmap(static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
+    };
+    static const Bitmap faces[2] = {load(IDB_FACE_NORMAL), load(IDB_FACE_PRESSED)};
+    return faces[pressed ? 1 : 0].get();
 }
 
 // The classic face is composed in one canvas kept for the program's life, from the two face
 // pictures kept in DCs of their own: a painting at 96 dpi makes and frees no GDI object.
 // Should the system refuse one of them, the next painting asks again.
 struct ClassicCanvas {
-    HDC faces[2] = {nullptr, nullptr};
-    HDC canvas = nullptr;
-    HBITMAP bitmap = nullptr;
+    // The bitmap outlives the context it is selected into.
+    Bitmap bitmap;
+    MemoryDc faces[2];
+    MemoryDc canvas;
 
     bool Ready() {
-        if (canvas != nullptr && bitmap != nullptr && faces[0] != nullptr && faces[1] != nullptr)
-            return true;
-        HDC screen = GetDC(nullptr);
+        if (canvas && bitmap && faces[0] && faces[1]) return true;
+        WindowDc screen(nullptr);
         for (int pressed = 0; pressed < 2; ++pressed) {
-            if (faces[pressed] == nullptr && (faces[pressed] = CreateCompatibleDC(screen)))
-                SelectObject(faces[pressed], Face(pressed != 0));
+            if (!faces[pressed] && (faces[pressed] = MemoryDc(CreateCompatibleDC(screen.get()))))
+                SelectObject(faces[pressed].get(), Face(pressed != 0));
         }
-        if (canvas == nullptr) canvas = CreateCompatibleDC(screen);
-        if (canvas != nullptr && bitmap == nullptr &&
-            (bitmap = CreateCompatibleBitmap(screen, kFaceSize, kFaceSize)))
-            SelectObject(canvas, bitmap);
-        ReleaseDC(nullptr, screen);
-        return canvas != nullptr && bitmap != nullptr && faces[0] != nullptr && faces[1] != nullptr;
+        if (!canvas) canvas = MemoryDc(CreateCompatibleDC(screen.get()));
+        if (canvas && !bitmap &&
+            (bitmap = Bitmap(CreateCompatibleBitmap(screen.get(), kFaceSize, kFaceSize))))
+            SelectObject(canvas.get(), bitmap.get());
+        return canvas && bitmap && faces[0] && faces[1];
     }
 };
 
@@ -70,13 +54,12 @@ struct ClassicCanvas {
 void PaintClassicFace(HDC dc, bool pressed, HICON icon, int size) {
     static ClassicCanvas c;
     if (!c.Ready()) return;
-    BitBlt(c.canvas, 0, 0, kFaceSize, kFaceSize, c.faces[pressed ? 1 : 0], 0, 0, SRCCOPY);
+    HDC canvas = c.canvas.get();
+    BitBlt(canvas, 0, 0, kFaceSize, kFaceSize, c.faces[pressed ? 1 : 0].get(), 0, 0, SRCCOPY);
     const int at = pressed ? 2 : 1;
-    if (icon != nullptr) DrawIconEx(c.canvas, at, at, icon, 32, 32, 0, nullptr, DI_NORMAL);
-    StretchBlt(dc, 0, 0, size, size, c.canvas, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
+    if (icon != nullptr) DrawIconEx(canvas, at, at, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    StretchBlt(dc, 0, 0, size, size, canvas, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
 }
-
-void ReleaseFont(std::uintptr_t font) { DeleteObject(reinterpret_cast<HFONT>(font)); }
 
 }  // namespace
 
@@ -86,44 +69,29 @@ namespace {
 int IconSide(HICON icon) {
     ICONINFO info{};
     if (!GetIconInfo(icon, &info)) return 32;
+    // The two bitmaps are copies made for the asking.
+    const Bitmap colour(info.hbmColor), mask(info.hbmMask);
     // A monochrome icon keeps mask and picture one above the other, so the width tells.
     BITMAP bm{};
-    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
-    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
-    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+    GetObjectW(colour ? colour.get() : mask.get(), sizeof bm, &bm);
     return bm.bmWidth > 0 ? bm.bmWidth : 32;
 }
 
 void Band(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
     if (right <= left || bottom <= top) return;
     const RECT r{left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    const Brush brush(CreateSolidBrush(colour));
+    FillRect(dc, &r, brush.get());
 }
 
-// The two faces of the classic 35 x 35 pictures drawn at `side` pixels with edges `e` wide:
-// raised, white above and left, a dark shadow inside a black one below and right; sunken, the
-// same turned round.
+// The classic face drawn at `side` pixels with edges `e` wide.
 void DrawFace(HDC dc, int side, int e, bool pressed) {
-    constexpr COLORREF kWhite = RGB(255, 255, 255), kLight = RGB(192, 192, 192),
-                       kDark = RGB(128, 128, 128), kBlack = RGB(0, 0, 0);
-    const int f = side;
-    Band(dc, 0, 0, f, f, kLight);
-    if (!pressed) {
-        Band(dc, 0, 0, f - e, e, kWhite);
-        Band(dc, 0, 0, e, f - e, kWhite);
-        Band(dc, e, f - 2 * e, f - e, f - e, kDark);
-        Band(dc, f - 2 * e, e, f - e, f - 2 * e, kDark);
-        Band(dc, 0, f - e, f, f, kBlack);
-        Band(dc, f - e, 0, f, f, kBlack);
-    } else {
-        Band(dc, 0, 0, f, e, kBlack);
-        Band(dc, 0, 0, e, f - e, kBlack);
-        Band(dc, e, e, f - e, 2 * e, kDark);
-        Band(dc, e, e, 2 * e, f - 2 * e, kDark);
-        Band(dc, 0, f - e, f, f, kWhite);
-        Band(dc, f - e, e, f, f, kWhite);
+    for (const face::Band& b : face::Bands(side, e, pressed)) {
+        const COLORREF colour = b.shade == face::Shade::White   ? RGB(255, 255, 255)
+                                : b.shade == face::Shade::Light ? RGB(192, 192, 192)
+                                : b.shade == face::Shade::Dark  ? RGB(128, 128, 128)
+                                                                : RGB(0, 0, 0);
+        Band(dc, b.left, b.top, b.right, b.bottom, colour);
     }
 }
 
@@ -140,20 +108,17 @@ void Graphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat:
         PaintClassicFace(dc.get(), pressed, hicon, size);
         return;
     }
-    HDC composed = CreateCompatibleDC(dc.get());
-    HBITMAP canvas = CreateCompatibleBitmap(dc.get(), size, size);
-    HGDIOBJ oldCanvas = SelectObject(composed, canvas);
+    const Bitmap canvas(CreateCompatibleBitmap(dc.get(), size, size));
+    const MemoryDc composed(CreateCompatibleDC(dc.get()));
+    const Selection drawing(composed.get(), canvas.get());
     const int e = plat::ScaleToDpi(1, dpi);
-    DrawFace(composed, size, e, pressed);
+    DrawFace(composed.get(), size, e, pressed);
     if (hicon != nullptr) {
         const int at = pressed ? 2 * e : e;
         const int side = IconSide(hicon);
-        DrawIconEx(composed, at, at, hicon, side, side, 0, nullptr, DI_NORMAL);
+        DrawIconEx(composed.get(), at, at, hicon, side, side, 0, nullptr, DI_NORMAL);
     }
-    BitBlt(dc.get(), 0, 0, size, size, composed, 0, 0, SRCCOPY);
-    SelectObject(composed, oldCanvas);
-    DeleteObject(canvas);
-    DeleteDC(composed);
+    BitBlt(dc.get(), 0, 0, size, size, composed.get(), 0, 0, SRCCOPY);
 }
 
 plat::Font Graphics::MakeFont(const plat::LogFont& f) {
@@ -171,12 +136,10 @@ plat::Font Graphics::MakeFont(const plat::LogFont& f) {
     lf.lfClipPrecision = f.clipPrecision;
     lf.lfQuality = f.quality;
     lf.lfPitchAndFamily = f.pitchAndFamily;
-    std::wstring face = Widen(f.faceName);
-    // At most 31 units, never half of a surrogate pair.
-    std::size_t n = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
-    if (n > 0 && n < face.size() && IS_HIGH_SURROGATE(face[n - 1])) --n;
-    face.copy(lf.lfFaceName, n);
-    return plat::Font(reinterpret_cast<std::uintptr_t>(CreateFontIndirectW(&lf)), ReleaseFont);
+    const std::wstring face = Widen(plat::CutFaceName(f.faceName));
+    // The cut fits; the bound only guards the field against bytes that are not UTF-8.
+    face.copy(lf.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
+    return OwnFont(CreateFontIndirectW(&lf));
 }
 
 plat::LogFont Graphics::DescribeFont(const plat::Font& font) {
@@ -203,11 +166,10 @@ plat::LogFont Graphics::DescribeFont(const plat::Font& font) {
 plat::Size Graphics::MeasureText(plat::WindowRef window, const plat::Font& font,
                                  std::string_view text) {
     WindowDc dc(ToHwnd(window));
-    HGDIOBJ old = SelectObject(dc.get(), reinterpret_cast<HFONT>(font.Get()));
+    const Selection withFont(dc.get(), reinterpret_cast<HFONT>(font.Get()));
     const std::wstring wide = Widen(text);
     SIZE size{};
     GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-    SelectObject(dc.get(), old);
     return {size.cx, size.cy};
 }
 
@@ -215,18 +177,16 @@ void Graphics::FillAndDrawText(plat::WindowRef window, plat::Rect rect, const pl
                                std::string_view text, plat::Colour back, plat::Colour textColour) {
     WindowDc dc(ToHwnd(window));
     if (dc.get() == nullptr) return;
-    HGDIOBJ old = SelectObject(dc.get(), reinterpret_cast<HFONT>(font.Get()));
+    const Selection withFont(dc.get(), reinterpret_cast<HFONT>(font.Get()));
     SetBkMode(dc.get(), OPAQUE);
     SetBkColor(dc.get(), back);
     SetTextColor(dc.get(), textColour);
     RECT r{rect.left, rect.top, rect.right, rect.bottom};
-    HBRUSH brush = CreateSolidBrush(back);
-    FillRect(dc.get(), &r, brush);
-    DeleteObject(brush);
+    const Brush brush(CreateSolidBrush(back));
+    FillRect(dc.get(), &r, brush.get());
     std::wstring wide = Widen(text);
     DrawTextW(dc.get(), wide.data(), static_cast<int>(wide.size()), &r,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc.get(), old);
 }
 
 void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text,
@@ -236,12 +196,11 @@ void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string
     // The system's colours, read each time: the user may have changed them since.
     const COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
     const COLORREF fore = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
-    HGDIOBJ old = SelectObject(
+    const Selection withFont(
         dc.get(), reinterpret_cast<HFONT>(SendMessageW(ToHwnd(window), WM_GETFONT, 0, 0)));
     RECT r{rect.left, rect.top, rect.right, rect.bottom};
-    HBRUSH brush = CreateSolidBrush(back);
-    FillRect(dc.get(), &r, brush);
-    DeleteObject(brush);
+    const Brush brush(CreateSolidBrush(back));
+    FillRect(dc.get(), &r, brush.get());
     SIZE sample{};
     GetTextExtentPoint32W(dc.get(), L"C:\\Samp", 7, &sample);
     const int y = rect.top + (plat::ScaleToDpi(20, dpi) - sample.cy) / 2;
@@ -251,7 +210,6 @@ void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string
     const std::wstring wide = Widen(text);
     ExtTextOutW(dc.get(), rect.left + plat::ScaleToDpi(21, dpi), y, ETO_CLIPPED, &r, wide.c_str(),
                 static_cast<UINT>(wide.size()), nullptr);
-    SelectObject(dc.get(), old);
 }
 
 void Graphics::DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at, int size) {

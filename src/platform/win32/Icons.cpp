@@ -114,9 +114,10 @@ int Icons::LargestImage(std::string_view module, int index) {
     // -1 counts; below -65535 no identifier is named (and -INT_MIN would overflow).
     if (index == -1 || index < -0xFFFF) return 0;
     const std::wstring path = ShellPath(module);
-    HMODULE file = LoadLibraryExW(path.c_str(), nullptr,
-                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    if (file == nullptr) return 0;
+    const Library library(LoadLibraryExW(
+        path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    if (!library) return 0;
+    HMODULE file = library.get();
     GroupSearch search;
     search.wanted = index;
     LPCWSTR name = nullptr;
@@ -140,7 +141,6 @@ int Icons::LargestImage(std::string_view module, int index) {
             if (side > largest) largest = side;
         }
     }
-    FreeLibrary(file);
     return largest;
 }
 

@@ -36,9 +36,8 @@ GetDpiForMonitorFn MonitorDpiCall() {
 }
 
 int ScreenDpi() {
-    HDC dc = GetDC(nullptr);
-    const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSX) : 0;
-    if (dc != nullptr) ReleaseDC(nullptr, dc);
+    const WindowDc screen(nullptr);
+    const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
     return dpi > 0 ? dpi : plat::kBaseDpi;
 }
 

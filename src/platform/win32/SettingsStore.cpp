@@ -11,18 +11,16 @@ namespace {
 // Room for a long path and its arguments.
 constexpr size_t kFirstReadChars = 520;
 
-HKEY CreateKey(HKEY parent, const std::wstring& path) {
+Key CreateKey(HKEY parent, const std::wstring& path) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return nullptr;
     }
-    return key;
+    return Key(key);
 }
 
 }  // namespace
-
-SettingsStore::~SettingsStore() { CloseKeys(); }
 
 void SettingsStore::SetLocation(std::string_view maker, std::string_view application) {
     CloseKeys();
@@ -30,22 +28,20 @@ void SettingsStore::SetLocation(std::string_view maker, std::string_view applica
 }
 
 void SettingsStore::CloseKeys() {
-    if (m_section != nullptr) RegCloseKey(m_section);
-    if (m_app != nullptr) RegCloseKey(m_app);
-    m_section = m_app = nullptr;
+    m_section.reset();
+    m_app.reset();
     m_sectionName.clear();
 }
 
 HKEY SettingsStore::Section(std::string_view section) {
-    if (m_section != nullptr && m_sectionName == section) return m_section;
-    if (m_section != nullptr) RegCloseKey(m_section);
-    m_section = nullptr;
+    if (m_section && m_sectionName == section) return m_section.get();
+    m_section.reset();
     if (m_root.empty()) return nullptr;
-    if (m_app == nullptr) m_app = CreateKey(HKEY_CURRENT_USER, m_root);
-    if (m_app == nullptr) return nullptr;
-    m_section = CreateKey(m_app, Widen(section));
-    if (m_section != nullptr) m_sectionName = section;
-    return m_section;
+    if (!m_app) m_app = CreateKey(HKEY_CURRENT_USER, m_root);
+    if (!m_app) return nullptr;
+    m_section = CreateKey(m_app.get(), Widen(section));
+    if (m_section) m_sectionName = section;
+    return m_section.get();
 }
 
 template <class Query>

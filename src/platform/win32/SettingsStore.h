@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/win32/Handles.h"
 
 namespace win32 {
 
@@ -14,7 +15,7 @@ class SettingsStore : public plat::ISettingsStore {
     SettingsStore() = default;
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
-    ~SettingsStore() override;
+    ~SettingsStore() override = default;
 
     void SetLocation(std::string_view maker, std::string_view application) override;
     int ReadInt(std::string_view section, std::string_view key, int fallback) override;
@@ -38,8 +39,8 @@ class SettingsStore : public plat::ISettingsStore {
     void CloseKeys();
 
     std::wstring m_root;  // Software\<maker>\<application>
-    HKEY m_app = nullptr;
-    HKEY m_section = nullptr;
+    Key m_app;
+    Key m_section;
     std::string m_sectionName;
 };
 

@@ -7,9 +7,10 @@ namespace win32 {
 
 class Shell : public plat::IShell {
   public:
-    int Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
-                std::string_view parameters, std::string_view directory, int showCommand) override;
-    int RunCommandLine(std::string_view commandLine, int showCommand) override;
+    plat::StartOutcome Execute(plat::WindowRef owner, std::string_view verb, std::string_view file,
+                               std::string_view parameters, std::string_view directory,
+                               int showCommand) override;
+    plat::StartOutcome RunCommandLine(std::string_view commandLine, int showCommand) override;
 };
 
 }  // namespace win32

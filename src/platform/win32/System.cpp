@@ -100,9 +100,8 @@ bool System::FileExists(std::string_view path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool System::OpenWinHelp(plat::WindowRef owner, std::string_view helpFile, unsigned command,
-                         std::uintptr_t data) {
-    return WinHelpW(ToHwnd(owner), Widen(helpFile).c_str(), command, data) != 0;
+bool System::OpenWinHelp(plat::WindowRef owner, std::string_view helpFile) {
+    return WinHelpW(ToHwnd(owner), Widen(helpFile).c_str(), HELP_FINDER, 0) != 0;
 }
 
 }  // namespace win32

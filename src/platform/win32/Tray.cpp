@@ -8,20 +8,50 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
+#include "res/Resource.h"
 
 namespace win32 {
 
-bool Tray::Notify(plat::TrayAction action, const plat::TrayIconData& data) {
+namespace {
+
+// The record the shell knows the icon by: its owner and our one identifier.
+NOTIFYICONDATAW Record(plat::WindowRef window) {
     NOTIFYICONDATAW nid{};
     nid.cbSize = sizeof nid;
-    nid.hWnd = ToHwnd(data.window);
-    nid.uID = data.id;
-    nid.uFlags = data.flags;
-    nid.uCallbackMessage = data.callbackMessage;
-    nid.hIcon = data.icon != nullptr ? reinterpret_cast<HICON>(data.icon->Get()) : nullptr;
-    const std::wstring tip = Widen(data.tip).substr(0, std::size(nid.szTip) - 1);
-    tip.copy(nid.szTip, tip.size());
-    return Shell_NotifyIconW(action == plat::TrayAction::Add ? NIM_ADD : NIM_DELETE, &nid) != 0;
+    nid.hWnd = ToHwnd(window);
+    nid.uID = IDI_TRAY;
+    return nid;
+}
+
+void SetTip(NOTIFYICONDATAW& nid, std::string_view tip) {
+    const std::wstring wide = Widen(tip).substr(0, std::size(nid.szTip) - 1);
+    wide.copy(nid.szTip, wide.size());
+    nid.uFlags |= NIF_TIP;
+}
+
+}  // namespace
+
+bool Tray::Show(plat::WindowRef window, const plat::Icon& icon, std::string_view tip) {
+    m_window = window;
+    NOTIFYICONDATAW nid = Record(window);
+    nid.uFlags = NIF_MESSAGE | NIF_ICON;
+    nid.uCallbackMessage = WM_TRAY_CALLBACK;
+    nid.hIcon = reinterpret_cast<HICON>(icon.Get());
+    SetTip(nid, tip);
+    return Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
+}
+
+bool Tray::ChangeTip(std::string_view tip) {
+    if (!m_window) return false;
+    NOTIFYICONDATAW nid = Record(m_window);
+    SetTip(nid, tip);
+    return Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
+
+bool Tray::Remove() {
+    if (!m_window) return false;
+    NOTIFYICONDATAW nid = Record(m_window);
+    return Shell_NotifyIconW(NIM_DELETE, &nid) != FALSE;
 }
 
 }  // namespace win32

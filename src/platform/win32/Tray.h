@@ -7,7 +7,12 @@ namespace win32 {
 
 class Tray : public plat::ITray {
   public:
-    bool Notify(plat::TrayAction action, const plat::TrayIconData& data) override;
+    bool Show(plat::WindowRef window, const plat::Icon& icon, std::string_view tip) override;
+    bool ChangeTip(std::string_view tip) override;
+    bool Remove() override;
+
+  private:
+    plat::WindowRef m_window;  // the icon's owner, once shown
 };
 
 }  // namespace win32

@@ -6,6 +6,7 @@
 #include "platform/win32/Dialogs.h"
 #include "platform/win32/Graphics.h"
 #include "platform/win32/Icons.h"
+#include "platform/win32/Input.h"
 #include "platform/win32/Monitors.h"
 #include "platform/win32/SettingsStore.h"
 #include "platform/win32/Shell.h"
@@ -33,6 +34,7 @@ class Win32Platform : public plat::IPlatform {
   public:
     plat::ISettingsStore& Store() override { return m_store; }
     plat::IWindows& Windows() override { return m_windows; }
+    plat::IInput& Input() override { return m_input; }
     plat::IMonitors& Monitors() override { return m_monitors; }
     plat::IDialogs& Dialogs() override { return m_dialogs; }
     plat::ISystem& System() override { return m_system; }
@@ -48,6 +50,7 @@ class Win32Platform : public plat::IPlatform {
     win32::SettingsStore m_registry;
     JournalStore m_store{m_registry};
     win32::Windows m_windows;
+    win32::Input m_input;
     win32::Monitors m_monitors;
     win32::Dialogs m_dialogs;
     win32::System m_system;

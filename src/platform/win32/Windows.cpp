@@ -47,9 +47,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
     switch (msg) {
         case WM_CREATE:
-            if (!events->OnCreate(ToRef(hwnd))) return -1;
-            StartForegroundWatch(hwnd);
-            return 0;
+            return events->OnCreate(ToRef(hwnd)) ? 0 : -1;
         case WM_CLOSE:
             events->OnClose();
             return 0;
@@ -66,7 +64,6 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             events->OnDisplayChange();
             return DefWindowProcW(hwnd, msg, wParam, lParam);
         case WM_NCDESTROY:
-            StopForegroundWatch(hwnd);
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             events->OnDestroyed();
             return 0;
@@ -91,13 +88,15 @@ bool RegisterMainClass(HINSTANCE instance) {
 
 }  // namespace
 
-plat::WindowRef Windows::CreateMainWindow(const plat::MainWindowSpec& spec,
+plat::WindowRef Windows::CreateMainWindow(std::string_view caption,
                                           plat::IMainWindowEvents& events) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!RegisterMainClass(instance)) return {};
-    HWND hwnd = CreateWindowExW(spec.exStyle, kMainClass, Widen(spec.caption).c_str(), spec.style,
-                                CW_USEDEFAULT, CW_USEDEFAULT, spec.width, spec.height, nullptr,
-                                nullptr, instance, &events);
+    // A tool window stays out of the taskbar and the task switcher; the caption is what a second
+    // instance looks for.
+    HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, kMainClass, Widen(caption).c_str(),
+                                WS_CAPTION | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+                                nullptr, nullptr, instance, &events);
     return ToRef(hwnd);
 }
 
@@ -115,14 +114,6 @@ int Windows::RunMessageLoop() {
     }
     return static_cast<int>(msg.wParam);
 }
-
-plat::Point Windows::CursorPos() {
-    POINT p{};
-    GetCursorPos(&p);
-    return {p.x, p.y};
-}
-
-void Windows::SetForegroundWindow(plat::WindowRef window) { ::SetForegroundWindow(ToHwnd(window)); }
 
 std::vector<std::string> TakeDroppedFiles(HDROP drop) {
     std::vector<std::string> files;
@@ -275,26 +266,54 @@ HWND InsertAfter(plat::ZOrder z) {
 
 }  // namespace
 
+namespace {
+
+// What each kind of the program's popups is made of.
+struct PopupClass {
+    const wchar_t* name;
+    UINT classStyle;
+    bool arrowCursor;
+    DWORD style;
+    DWORD exStyle;
+};
+
+PopupClass ClassOf(plat::WindowKind kind) {
+    switch (kind) {
+        case plat::WindowKind::Clock:
+            return {L"BrisaltoClock", CS_HREDRAW | CS_VREDRAW, false,
+                    WS_POPUP | WS_VISIBLE | WS_BORDER | WS_THICKFRAME, 0};
+        case plat::WindowKind::Button:
+            break;
+    }
+    // One window of our own class: a modeless dialog would add a font and two push buttons that
+    // nobody ever sees, three times the objects for a thousand buttons. Double clicks arrive as
+    // such, as they did on a dialog.
+    return {L"BrisaltoButton", CS_DBLCLKS, true, WS_POPUP, WS_EX_ACCEPTFILES};
+}
+
+}  // namespace
+
 plat::WindowRef Windows::CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    const std::wstring className = Widen(spec.className);
+    const PopupClass kind = ClassOf(spec.kind);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(instance, className.c_str(), &wc)) {
-        wc.style = spec.classStyle;
+    if (!GetClassInfoExW(instance, kind.name, &wc)) {
+        wc.style = kind.classStyle;
         wc.lpfnWndProc = PopupProc;
         wc.hInstance = instance;
         wc.hCursor =
-            spec.arrowCursor ? LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)) : nullptr;
+            kind.arrowCursor ? LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)) : nullptr;
         wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-        wc.lpszClassName = className.c_str();
+        wc.lpszClassName = kind.name;
         RegisterClassExW(&wc);
     }
     const plat::Rect& r = spec.rect;
+    const DWORD exStyle = kind.exStyle | (spec.topmost ? WS_EX_TOPMOST : 0);
     plat::IPopupEvents* const outer = std::exchange(t_creating, &events);
-    HWND hwnd = CreateWindowExW(spec.exStyle, className.c_str(), Widen(spec.text).c_str(),
-                                spec.style, r.left, r.top, r.Width(), r.Height(),
-                                ToHwnd(spec.owner), nullptr, instance, &events);
+    HWND hwnd =
+        CreateWindowExW(exStyle, kind.name, Widen(spec.text).c_str(), kind.style, r.left, r.top,
+                        r.Width(), r.Height(), ToHwnd(spec.owner), nullptr, instance, &events);
     t_creating = outer;
     return ToRef(hwnd);
 }
@@ -303,19 +322,19 @@ namespace {
 // Unhooks one of the program's windows from its object; the window stays as it is.
 BOOL CALLBACK ReleaseFromObject(HWND hwnd, LPARAM) {
     const auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
-    if (proc == MainWindowProc) StopForegroundWatch(hwnd);
     if (proc == MainWindowProc || proc == PopupProc) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     return TRUE;
 }
 }  // namespace
 
-void Windows::PostQuit(int exitCode) {
+void Windows::DetachAll() {
     // Destroying a thousand windows one by one keeps the window system busy for seconds; the end
     // of the process takes them all at once, without a message to any of them. Until then none
     // reports to its object: the objects go first.
     EnumThreadWindows(GetCurrentThreadId(), ReleaseFromObject, 0);
-    PostQuitMessage(exitCode);
 }
+
+void Windows::PostQuit() { PostQuitMessage(0); }
 
 void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
                            unsigned flags) {
@@ -341,8 +360,8 @@ bool Windows::InTopBand(plat::WindowRef window) {
     return (GetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-void Windows::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) {
-    ::MoveWindow(ToHwnd(window), x, y, cx, cy, repaint);
+void Windows::MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy) {
+    ::MoveWindow(ToHwnd(window), x, y, cx, cy, TRUE);
 }
 
 plat::Rect Windows::WindowRect(plat::WindowRef window) {
@@ -363,9 +382,7 @@ plat::Point Windows::ClientToScreen(plat::WindowRef window, plat::Point client) 
     return {p.x, p.y};
 }
 
-void Windows::Invalidate(plat::WindowRef window, bool erase) {
-    InvalidateRect(ToHwnd(window), nullptr, erase);
-}
+void Windows::Invalidate(plat::WindowRef window) { InvalidateRect(ToHwnd(window), nullptr, TRUE); }
 
 void Windows::SetTimer(plat::WindowRef window, int id, int milliseconds) {
     ::SetTimer(ToHwnd(window), static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
@@ -374,16 +391,6 @@ void Windows::SetTimer(plat::WindowRef window, int id, int milliseconds) {
 void Windows::KillTimer(plat::WindowRef window, int id) {
     ::KillTimer(ToHwnd(window), static_cast<UINT_PTR>(id));
 }
-
-void Windows::SetCapture(plat::WindowRef window) {
-    if (window) {
-        ::SetCapture(ToHwnd(window));
-    } else {
-        ::ReleaseCapture();
-    }
-}
-
-void Windows::SetFocus(plat::WindowRef window) { ::SetFocus(ToHwnd(window)); }
 
 namespace {
 

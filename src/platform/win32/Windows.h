@@ -7,27 +7,24 @@ namespace win32 {
 
 class Windows : public plat::IWindows {
   public:
-    plat::WindowRef CreateMainWindow(const plat::MainWindowSpec& spec,
+    plat::WindowRef CreateMainWindow(std::string_view caption,
                                      plat::IMainWindowEvents& events) override;
     int RunMessageLoop() override;
-    void PostQuit(int exitCode) override;
+    void PostQuit() override;
+    void DetachAll() override;
     plat::WindowRef CreatePopup(const plat::PopupSpec& spec, plat::IPopupEvents& events) override;
     void ShowWindow(plat::WindowRef window, int command) override;
     void DestroyWindow(plat::WindowRef window) override;
     void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
                       unsigned flags) override;
     bool InTopBand(plat::WindowRef window) override;
-    void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy, bool repaint) override;
+    void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy) override;
     plat::Rect WindowRect(plat::WindowRef window) override;
     plat::Rect ClientRect(plat::WindowRef window) override;
     plat::Point ClientToScreen(plat::WindowRef window, plat::Point client) override;
-    void Invalidate(plat::WindowRef window, bool erase) override;
+    void Invalidate(plat::WindowRef window) override;
     void SetTimer(plat::WindowRef window, int id, int milliseconds) override;
     void KillTimer(plat::WindowRef window, int id) override;
-    plat::Point CursorPos() override;
-    void SetCapture(plat::WindowRef window) override;
-    void SetFocus(plat::WindowRef window) override;
-    void SetForegroundWindow(plat::WindowRef window) override;
     void SetToolTip(plat::WindowRef window, std::string_view text) override;
 };
 
