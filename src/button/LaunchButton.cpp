@@ -270,7 +270,7 @@ void CLaunchButton::OnDropFiles(const std::vector<std::string>& files, unsigned 
         {
             DialogScope open(m_host);
             answer = m_platform.Dialogs().ShowMessageBox(
-                m_hWnd, FormatCount(text::kConfirmManyDrops, files.size()), text::kAppName,
+                m_hWnd, FormatCount(text::kConfirmManyDrops, files.size()),
                 plat::mb::kYesNo | plat::mb::kIconQuestion);
         }
         if (answer != plat::mb::kIdYes) return;

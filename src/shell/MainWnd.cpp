@@ -525,7 +525,7 @@ bool CMainWnd::OnQueryEndSession(bool defaultAnswer) {
 void CMainWnd::SaveForEndOfSession() {
     const StoreChange change(m_platform.Store());
     SaveAllButtons();
-    m_platform.Store().WriteInt("Watch", "Show", m_pWatch ? 1 : 0);
+    stored::WriteInt(m_platform.Store(), stored::kShow, m_pWatch ? 1 : 0);
     if (!m_pWatch) return;
     m_pWatch->SavePosition();
     m_pWatch->SaveFont();

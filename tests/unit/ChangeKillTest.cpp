@@ -146,7 +146,7 @@ const Change kChanges[] = {
      [](JournalledPlatform&, CMainWnd& main) { main.m_buttons[2]->OnCommand(ID_BUTTON_TOPMOST); }},
     {"Move",
      [](JournalledPlatform& p, CMainWnd& main) {
-         p.windows.MoveWindow(main.m_buttons[1]->Window(), 400, 400, 35, 35, true);
+         p.windows.MoveWindow(main.m_buttons[1]->Window(), 400, 400, 35, 35);
          main.m_buttons[1]->OnExitSizeMove();
      }},
     {"Align", [](JournalledPlatform&, CMainWnd& main) { main.OnCommand(ID_ALIGN_LEFT); }},
@@ -161,7 +161,7 @@ const Change kChanges[] = {
      }},
     {"ClockOff",
      [](JournalledPlatform& p, CMainWnd& main) {
-         p.windows.MoveWindow(main.m_pWatch->Window(), 300, 300, 120, 60, true);
+         p.windows.MoveWindow(main.m_pWatch->Window(), 300, 300, 120, 60);
          main.OnCommand(ID_CLOCK);
      }},
     {"ClockSettings",
@@ -179,9 +179,9 @@ const Change kChanges[] = {
      }},
     {"Exit",
      [](JournalledPlatform& p, CMainWnd& main) {
-         p.windows.MoveWindow(main.m_buttons[0]->Window(), 600, 10, 35, 35, true);
-         p.windows.MoveWindow(main.m_buttons[2]->Window(), 10, 600, 35, 35, true);
-         p.windows.MoveWindow(main.m_pWatch->Window(), 300, 300, 120, 60, true);
+         p.windows.MoveWindow(main.m_buttons[0]->Window(), 600, 10, 35, 35);
+         p.windows.MoveWindow(main.m_buttons[2]->Window(), 10, 600, 35, 35);
+         p.windows.MoveWindow(main.m_pWatch->Window(), 300, 300, 120, 60);
          main.OnCommand(ID_APP_EXIT);
      }},
 };

@@ -350,7 +350,7 @@ TEST_F(Shutdown, EndOfSessionSavesWhenDefaultProcessingAgrees) {
 // clock, and the next exit finds the clock open.
 TEST_F(Shutdown, AQueryThenASessionThatGoesOnStoresAllAndTakesNothingDown) {
     h.main().OnCommand(ID_CLOCK);
-    h.platform.windows.MoveWindow(h.main().m_buttons[1]->Window(), 70, 80, 35, 35, true);
+    h.platform.windows.MoveWindow(h.main().m_buttons[1]->Window(), 70, 80, 35, 35);
     h.platform.log.clear();
     EXPECT_TRUE(h.main().OnQueryEndSession(true));
     EXPECT_EQ(h.StoredString("Btn2", "Data"), "0,0,70,80,105,115");
@@ -360,10 +360,10 @@ TEST_F(Shutdown, AQueryThenASessionThatGoesOnStoresAllAndTakesNothingDown) {
     EXPECT_EQ(h.store().changesBegun, h.store().changesCommitted);
     EXPECT_GE(h.store().changesBegun, 1);
     h.main().OnEndSession(false);
-    EXPECT_TRUE(h.Calls("Tray.Delete").empty());
+    EXPECT_TRUE(h.Calls("Tray.Remove").empty());
     EXPECT_TRUE(h.Calls("Windows.DestroyWindow").empty());
     ASSERT_NE(h.main().m_pWatch, nullptr);
-    EXPECT_FALSE(h.platform.windows.quitCode.has_value());
+    EXPECT_FALSE(h.platform.windows.quitPosted);
 
     h.main().OnCommand(ID_APP_EXIT);
     EXPECT_EQ(h.StoredInt("Watch", "Show"), 1);
@@ -374,8 +374,8 @@ TEST_F(Shutdown, ASessionThatEndsQuitsWritingNothingMore) {
     h.platform.log.clear();
     h.main().OnEndSession(true);
     EXPECT_TRUE(h.Calls("Store.Write").empty());
-    EXPECT_EQ(h.Calls("Tray.Delete").size(), 1u) << "a close by the restart manager leaves no icon";
-    EXPECT_EQ(h.platform.windows.quitCode, 0);
+    EXPECT_EQ(h.Calls("Tray.Remove").size(), 1u) << "a close by the restart manager leaves no icon";
+    EXPECT_TRUE(h.platform.windows.quitPosted);
 }
 
 TEST_F(Shutdown, EndOfSessionRefusedByDefaultProcessingSavesNothing) {
