@@ -365,7 +365,13 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   2,
                   {}},
-        FloodCase{"FailureEndsTheDropWithOneBox", 5, {plat::StartOutcome::Started(), plat::StartOutcome::Failed()}, 0, {}, 2, {kFailed}},
+        FloodCase{"FailureEndsTheDropWithOneBox",
+                  5,
+                  {plat::StartOutcome::Started(), plat::StartOutcome::Failed()},
+                  0,
+                  {},
+                  2,
+                  {kFailed}},
         FloodCase{
             "ThreeHundredAskFirstAndNoStartsNothing", 300, {}, 0, {plat::mb::kIdNo}, 0, {kAsk}},
         FloodCase{

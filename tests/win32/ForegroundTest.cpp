@@ -86,7 +86,9 @@ TEST(Foreground, TheDesktopTheTaskbarOurOwnAnotherProgramAndNoneAreToldApart) {
         EnumWindows(TakeVisibleOf, reinterpret_cast<LPARAM>(&find));
     }
     EXPECT_NE(find.found, nullptr) << "notepad showed no window";
-    if (find.found != nullptr) EXPECT_EQ(win32::DescribeWindow(find.found).kind, Kind::Program);
+    if (find.found != nullptr) {
+        EXPECT_EQ(win32::DescribeWindow(find.found).kind, Kind::Program);
+    }
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 5000);
     CloseHandle(process.hThread);
@@ -97,6 +99,7 @@ struct MainEvents : plat::IMainWindowEvents {
     bool OnCreate(plat::WindowRef) override { return true; }
     void OnClose() override { ++heard; }
     bool OnQueryEndSession(bool answer) override { return answer; }
+    void OnEndSession(bool) override { ++heard; }
     void OnCommand(int) override { ++heard; }
     void OnTrayEvent(int) override { ++heard; }
     void OnTaskbarCreated() override { ++heard; }
