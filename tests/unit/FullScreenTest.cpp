@@ -50,9 +50,9 @@ TEST_F(FullScreen, AProgramCoveringAMonitorTakesOnlyItsTopmostWindowsOutOfTheBan
     const std::vector<bool> shown = {button(0).visible, button(1).visible, button(2).visible,
                                      clock().visible};
     const auto expectUntouchedButTheBand = [&] {
-        EXPECT_EQ((std::vector<plat::Rect>{button(0).rect, button(1).rect, button(2).rect,
-                                           clock().rect}),
-                  places)
+        EXPECT_EQ(
+            (std::vector<plat::Rect>{button(0).rect, button(1).rect, button(2).rect, clock().rect}),
+            places)
             << "everything stays where it stood";
         EXPECT_EQ((std::vector<bool>{button(0).visible, button(1).visible, button(2).visible,
                                      clock().visible}),

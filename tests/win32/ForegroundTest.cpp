@@ -149,15 +149,16 @@ TEST(Exit, DetachingLetsEveryWindowGoOfItsObjectAndTheQuitEndsTheLoopWithZero) {
         SendMessageW(hwnd, WM_COMMAND, 7, 0);
         SendMessageW(hwnd, WM_LBUTTONDOWN, 0, 0);
         EXPECT_TRUE(IsWindow(hwnd)) << "left to the end of the process";
-        SendMessageW(hwnd, WM_CLOSE, 0, 0);  // bare, it goes as a plain window does
     }
+    // Bare, the main window closes as a plain window does, and its owned popups go with it.
+    SendMessageW(win32::ToHwnd(main), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(buttonHwnd));
     EXPECT_EQ(mainEvents.heard, 0);
     EXPECT_EQ(button.heard, 1);
     EXPECT_EQ(clock.heard, 0);
 
     windows.PostQuit();
     EXPECT_EQ(windows.RunMessageLoop(), 0);
-    DestroyWindow(win32::ToHwnd(main));
     EXPECT_EQ(mainEvents.heard + button.heard + clock.heard, 1);
 }
 
