@@ -65,10 +65,14 @@ wine_tiers() {
     done
     wine_env_down
     unset BRISALTO_DPI
-    echo "== Two monitors on Xorg's dummy driver under Wine $1"
-    wine_env_two_monitors
-    tier monitors -L monitors
-    wine_env_down
+    # Opt-in for now: on a prefix made in the same run, Wine 8 has been seen to count one monitor
+    # where xrandr shows two, and the tier then fails in its set-up.
+    if [ "${BRISALTO_MONITORS:-0}" = 1 ]; then
+        echo "== Two monitors on Xorg's dummy driver under Wine $1"
+        wine_env_two_monitors
+        tier monitors -L monitors
+        wine_env_down
+    fi
     trap - EXIT
 }
 
