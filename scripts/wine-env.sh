@@ -67,17 +67,23 @@ wine_env_registry() {
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
 EOF_REG
-    # Wine 10's desktop shows its taskbar only when asked to; Wine 8's always did.
+    # A virtual desktop for every program of the prefix, unless the screen itself is the desktop
+    # (the two-monitor tier).
     [ "$BRISALTO_VIRTUAL_DESKTOP" = 1 ] && wine_env_import <<EOF_REG
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
 "Desktop"="Default"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
 "Default"="$BRISALTO_DESKTOP_SIZE"
-
+EOF_REG
+    # Wine 10's desktop shows its taskbar, where the tray icon lives, only when asked to. Wine 8's
+    # shows it by itself, and hides it while no icon is left, which a test relies on.
+    if [ "${BRISALTO_WINE:-8}" = 10 ]; then
+        wine_env_import <<EOF_REG
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops\\Default]
 "EnableShell"=dword:00000001
 EOF_REG
+    fi
     [ -n "${BRISALTO_DPI:-}" ] || return 0
     # Where the display settings keep the scale, and the older place Wine also reads.
     local dpi
