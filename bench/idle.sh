@@ -85,7 +85,7 @@ for n in ${counts//,/ }; do
         t1=$(ticks "$pid"); s1=$(ticks "$server"); w1=$(wakes "$pid")
         trace=$(mktemp)
         timeout -s INT "$seconds" strace -f -c -p "$pid" -o "$trace" >/dev/null 2>&1 || true
-        calls=$(awk '$NF == "total" {print $3}' "$trace")
+        calls=$(awk '$NF == "total" {print $4}' "$trace")
         top=$(sed -n '/^-/,$p' "$trace" | awk 'NR > 1 && $NF != "total" && NF >= 5 {print $NF "=" $4}' | sort -t= -k2 -nr | head -3 | tr '\n' ' ')
         rm -f "$trace"
         printf '%-8s %6d %9d %9d %9d %10s  %s\n' "$label" "$n" $(((t1 - t0) * 1000 / hz)) \

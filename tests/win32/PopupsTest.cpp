@@ -181,6 +181,47 @@ TEST_F(Popups, TheTipIsOneToolFromThePointersFirstVisitWhoseTextIsReplaced) {
     hwnd = nullptr;
 }
 
+// While the pointer rests on a tool, the tip control looks ten times a second whether it has
+// left. Once the tip has had its time and the pointer stays, nothing of the program may run
+// until the pointer moves again: then the tip comes back as before.
+TEST_F(Popups, OnceItsTipHasHadItsTimeAButtonUnderAStillPointerCostsNoTimer) {
+    windows.SetToolTip(events.window, "EDIT.EXE");
+    windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 300, 300, 35, 35,
+                         plat::swp::kShowWindow);
+    SetCursorPos(317, 317);
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(17, 17));
+    HWND tip = static_cast<HWND>(GetPropW(hwnd, L"BrisaltoToolTip"));
+    ASSERT_NE(tip, nullptr);
+    SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 20);
+    SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 300);
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(17, 17));
+    // Counts the timer messages the thread dispatches while it waits.
+    const auto pump = [](int milliseconds, const auto& done) {
+        int timers = 0;
+        for (int waited = 0; waited < milliseconds && !done(); waited += 10) {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message == WM_TIMER) ++timers;
+                DispatchMessageW(&msg);
+            }
+            Sleep(10);
+        }
+        return timers;
+    };
+    pump(3000, [&] { return IsWindowVisible(tip) != FALSE; });
+    ASSERT_TRUE(IsWindowVisible(tip)) << "the tip shows while the pointer rests";
+    pump(3000, [&] { return !IsWindow(tip); });
+    EXPECT_FALSE(IsWindow(tip)) << "the control goes once its tip has come down";
+    EXPECT_EQ(pump(600, [] { return false; }), 0) << "no timer while the pointer stays";
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(18, 18));
+    tip = static_cast<HWND>(GetPropW(hwnd, L"BrisaltoToolTip"));
+    ASSERT_NE(tip, nullptr) << "a move of the pointer brings the tip control back";
+    SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 20);
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(17, 17));
+    pump(3000, [&] { return IsWindowVisible(tip) != FALSE; });
+    EXPECT_TRUE(IsWindowVisible(tip)) << "and with it the tip";
+}
+
 // Thirty files dropped on a real button: the program asks once, in a Yes/No box of its own,
 // before it starts a program thirty times; No starts none.
 TEST(FloodedDrop, AsksOnceBeforeThirtyStartsAndNoStartsNothing) {

@@ -147,6 +147,7 @@ plat::IPopupEvents* EventsOf(HWND hwnd) {
 
 void AddToolOnFirstVisit(HWND hwnd, WPARAM wParam, LPARAM lParam);
 void RemoveToolTip(HWND hwnd);
+void HearTip(HWND hwnd, UINT msg, LPARAM lParam);
 
 // The popups' dispatch. Sets `handled` when the events took the message and
 // `result` is the answer; otherwise default processing follows.
@@ -235,6 +236,7 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     // A window's tool goes with the window, whether or not it still reports to an object.
     if (msg == WM_NCDESTROY) RemoveToolTip(hwnd);
+    HearTip(hwnd, msg, lParam);
     plat::IPopupEvents* events = EventsOf(hwnd);
     if (events == nullptr && msg == WM_GETMINMAXINFO) events = t_creating;
     if (events == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -408,19 +410,47 @@ std::unordered_map<HWND, Tip>& Tips() {
     return tips;
 }
 
+// The tip control, made when the pointer first comes over a window and let go once its tip has
+// had its time: while the pointer rests on its tool the control looks every tenth of a second
+// whether it has left, and with a thousand buttons that look is what an idle program would
+// spend its time on.
+HWND g_tip = nullptr;
+// Posted to a window whose tip was taken down while the pointer still rests on it.
+constexpr UINT kTipDone = WM_APP + 0x67;
+
 HWND TipControl(HWND forWindow) {
-    static HWND tip = nullptr;
-    if (tip != nullptr && IsWindow(tip)) return tip;
+    if (g_tip != nullptr && IsWindow(g_tip)) return g_tip;
     HWND owner = GetWindow(forWindow, GW_OWNER);
-    tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                          owner != nullptr ? owner : forWindow, nullptr, GetModuleHandleW(nullptr),
-                          nullptr);
-    if (tip == nullptr) return nullptr;
-    SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
+    g_tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                            owner != nullptr ? owner : forWindow, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    if (g_tip == nullptr) return nullptr;
+    SendMessageW(g_tip, TTM_ACTIVATE, TRUE, 0);
     // The tools of a control that went are gone with it.
     for (auto& [window, entry] : Tips()) entry.tool = false;
-    return tip;
+    return g_tip;
+}
+
+// The tip came down while the pointer stays on its window (its time ran out, or a click): the
+// control goes, and the next move of the pointer over any window makes it anew. A tip that came
+// down because the pointer went on to another window leaves the control to show that one's.
+void HearTip(HWND hwnd, UINT msg, LPARAM lParam) {
+    if (msg == WM_NOTIFY) {
+        const auto* note = reinterpret_cast<const NMHDR*>(lParam);
+        POINT pointer{};
+        if (note->code == TTN_POP && note->hwndFrom == g_tip && GetCursorPos(&pointer) &&
+            WindowFromPoint(pointer) == hwnd) {
+            // Not from inside the control's own call: it goes on using itself after this.
+            PostMessageW(hwnd, kTipDone, 0, 0);
+        }
+    } else if (msg == kTipDone && g_tip != nullptr) {
+        for (auto& [window, entry] : Tips()) {
+            if (entry.tool) RemovePropW(window, kTipProperty);
+            entry.tool = false;
+        }
+        DestroyWindow(std::exchange(g_tip, nullptr));
+    }
 }
 
 TTTOOLINFOW ToolOf(HWND hwnd, std::wstring* text) {
