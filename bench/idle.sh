@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What an idle Brisalto costs: CPU time and wake-ups of its process (and of the prefix's
 # wineserver, which answers every call it makes to the window system) over a quiet spell, with
-# N stored buttons, for each program given. Run inside the Wine environment (scripts/wine-env.sh).
+# N stored buttons, for each program given, with the pointer resting on the first button. Run
+# inside the Wine environment (scripts/wine-env.sh).
 #   bench/idle.sh SECONDS N1,N2,... LABEL=EXE [LABEL=EXE ...]
 # Prints one line per program and N: CPU ms of the process and of wineserver, voluntary context
 # switches (each is a wake-up after a wait) and, over a second spell of the same length under
@@ -75,6 +76,9 @@ for n in ${counts//,/ }; do
         label=${spec%%=*}
         exe=${spec#*=}
         store_buttons "$n"
+        # The pointer rests where the first button stands (with no buttons, on the desktop): a
+        # button under a still pointer has shown its tip and must then cost nothing either.
+        xdotool mousemove 17 17
         wine "$exe" >/dev/null 2>&1 &
         pid=$(program_pid "$exe")
         settle "$pid"

@@ -39,7 +39,7 @@ for wine_version in ${BENCH_WINES:-8 10}; do
         fi
         if [ -z "$part" ] || [ "$part" = idle ]; then
             echo
-            echo "Idle, nothing happening (no clock, no pointer, no change), over ${BENCH_IDLE_SECONDS:-30} s"
+            echo "Idle, nothing happening (no clock, no change, the pointer still on the first button), over ${BENCH_IDLE_SECONDS:-30} s"
             bench/idle.sh "${BENCH_IDLE_SECONDS:-30}" 0,100,1000 ${before:+before=$before} \
                 after=$PWD/build/mingw/Brisalto.exe
         fi

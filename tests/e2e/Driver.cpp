@@ -1,5 +1,7 @@
 #include "tests/e2e/Driver.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <thread>
 #include <vector>
@@ -268,6 +270,14 @@ std::string Screenshot(const std::string& name) {
     const std::string path = folder + "/" + name + suffix + ".png";
     RunUnix({"/usr/bin/import", "-window", "root", path});
     return path;
+}
+
+bool TrayIconKnown(HWND owner, UINT id) {
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof nid;
+    nid.hWnd = owner;
+    nid.uID = id;
+    return Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
 }
 
 bool TrayIconPoint(POINT& at) {

@@ -20,8 +20,11 @@ void Click(int x, int y, int button);
 // A screenshot of the whole screen into $BRISALTO_ARTIFACTS/<name>.png; its path.
 std::string Screenshot(const std::string& name);
 
+// Whether the notification area holds the icon of this owner and id: the shell changes only
+// an icon it has.
+bool TrayIconKnown(HWND owner, UINT id);
 // Where the program's icon sits in the virtual desktop's notification area; false if the
-// taskbar is not shown (Wine hides it while it holds no icon).
+// taskbar is not shown (Wine 8 hides it while it holds no icon).
 bool TrayIconPoint(POINT& at);
 // Opens the tray icon's menu with a real right click; none if it did not open.
 HWND OpenTrayMenu(POINT icon);
