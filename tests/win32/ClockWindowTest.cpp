@@ -99,15 +99,22 @@ TEST_F(ClockWindow, ApplyTopmostTakesItOutOfTheTopBandAndBackInPlace) {
 }
 
 // Inside, the window is its own caption, so a drag moves it; the outer band is the frame's.
+// The frame's corner codes reach along each side as far as the system's caption-button height
+// (SM_CYSIZE) from the inner edge of the frame: 18 px under Wine 8, 22 under Wine 10 and
+// Windows 10, whose corners meet halfway down the default clock's 50-px side. The sides are
+// looked at on a clock tall enough to have a middle under any of them.
 TEST_F(ClockWindow, TheHitTestDragsInsideAndSizesAtTheEdgeAndCloseIsIgnored) {
     HWND clock = OpenClock();
     ASSERT_NE(clock, nullptr);
     EXPECT_EQ(HitTest(clock, 60, 35), HTCAPTION);
     EXPECT_EQ(HitTest(clock, 13, 13), HTCAPTION);
-    EXPECT_EQ(HitTest(clock, 11, 35), HTLEFT);
-    EXPECT_EQ(HitTest(clock, 108, 35), HTRIGHT);
     EXPECT_EQ(HitTest(clock, 60, 58), HTBOTTOM);
     EXPECT_EQ(HitTest(clock, 109, 59), HTBOTTOMRIGHT);
+    EXPECT_EQ(HitTest(clock, 11, 11), HTTOPLEFT);
+    MoveWindow(clock, 10, 10, 100, 120, TRUE);
+    EXPECT_EQ(HitTest(clock, 11, 70), HTLEFT);
+    EXPECT_EQ(HitTest(clock, 108, 70), HTRIGHT);
+    EXPECT_EQ(HitTest(clock, 60, 70), HTCAPTION);
     SendMessageW(clock, WM_CLOSE, 0, 0);
     SendMessageW(clock, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(IsWindow(clock));
