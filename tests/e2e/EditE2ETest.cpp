@@ -19,6 +19,7 @@ constexpr int kPath = 1008;
 constexpr int kSize = 1000;
 constexpr int kChangeIcon = 1004;
 constexpr int kNext = 1018;
+constexpr int kSample = 1020;
 
 // The recorder lies beside this test program; it holds two icons of known colours.
 std::wstring RecorderPath() {
@@ -111,7 +112,16 @@ TEST_F(Editing, AButtonIsAddedFromTheTrayMenuAndItsIconAndSizeAreEditedInItsSett
     e2e::ClickItem(settings, kChangeIcon);
     HWND change = WaitForDialog(L"ｱｲｺﾝの変更");
     ASSERT_NE(change, nullptr);
-    e2e::ClickItem(change, kNext);
+    // The next icon shows in the sample; a click that a busy desktop drops is made again.
+    HWND sample = GetDlgItem(change, kSample);
+    const auto first = SendMessageW(sample, STM_GETICON, 0, 0);
+    bool moved = false;
+    for (int attempt = 0; attempt < 3 && !moved; ++attempt) {
+        e2e::ClickItem(change, kNext);
+        moved =
+            e2e::WaitUntil([&] { return SendMessageW(sample, STM_GETICON, 0, 0) != first; }, 3s);
+    }
+    ASSERT_TRUE(moved) << "the sample did not go on to the next icon";
     std::this_thread::sleep_for(300ms);
     std::printf("screenshot: %s\n", e2e::Screenshot("icon-change-dialog").c_str());
     e2e::ClickItem(change, IDOK);

@@ -120,11 +120,18 @@ TEST_F(FullScreen, OursComeBackWithinTwoSecondsHoweverTheProgramGoes) {
     };
     for (const auto& ending : endings) {
         SCOPED_TRACE(ending.how);
-        // The user is at the clock when the program takes the screen.
+        // The user is at the clock when the program takes the screen: Wine 8 tells a program
+        // nothing of a foreground change between two others (no WinEvent, no activation), so
+        // the test makes sure of the click, which a busy desktop may drop.
         RECT r{};
         GetWindowRect(clock, &r);
-        e2e::Click((r.left + r.right) / 2, (r.top + r.bottom) / 2, 1);
-        e2e::WaitUntil([&] { return ProcessOf(GetForegroundWindow()) == program.Id(); }, 3s);
+        bool atTheClock = false;
+        for (int attempt = 0; attempt < 3 && !atTheClock; ++attempt) {
+            e2e::Click((r.left + r.right) / 2, (r.top + r.bottom) / 2, 1);
+            atTheClock = e2e::WaitUntil(
+                [&] { return ProcessOf(GetForegroundWindow()) == program.Id(); }, 3s);
+        }
+        ASSERT_TRUE(atTheClock) << "the click on the clock did not bring the program forward";
         Cover cover(ending.words);
         ASSERT_NE(cover.Window(), nullptr) << "the covering window did not come to the front";
         ASSERT_TRUE(e2e::WaitUntil([&] { return !Topmost(ours.front()); }, 2s))
