@@ -216,7 +216,7 @@ wine_env_dpi() {
     wineserver -k >/dev/null 2>&1 || true
     wine_env_reap "$BRISALTO_DESKTOP_PID"
     export BRISALTO_DPI=$1
-    export WINEPREFIX=$BRISALTO_ROOT/build/wineprefix-$1
+    export WINEPREFIX=$BRISALTO_ROOT/build/wineprefix-$1$BRISALTO_WINE_SUFFIX
     wine_env_prefix || return 1
     wine_env_desktop || return 1
 }
