@@ -28,10 +28,10 @@ echo "== Windows build with clang, warnings as errors"
 cmake --preset clang >/dev/null
 cmake --build --preset clang
 
-# The Wines the Windows tiers run under: the machine's Wine 8, and with BRISALTO_WINES="8 10"
-# Debian 13's Wine 10 as well, from a root made once and kept in build/ (a clear failure if it
-# cannot be made).
-wines=${BRISALTO_WINES:-8}
+# The Wines the Windows tiers run under: the machine's Wine 8, then Debian 13's Wine 10 from a
+# root made once and kept in build/ (a clear failure if it cannot be made). BRISALTO_WINES="8"
+# or "10" runs under one alone.
+wines=${BRISALTO_WINES:-8 10}
 if [[ " $wines " == *" 10 "* ]]; then
     root_start=$(date +%s)
     scripts/wine10.sh setup
