@@ -150,7 +150,8 @@ wine_env_up() {
 
 # Two monitors side by side, 0-1024 and 1024-2048, on an Xorg of its own with the dummy driver
 # (Xvfb's screens are one monitor to Wine), and a prefix of its own without a virtual desktop,
-# which would be one monitor again. `xrandr --output DUMMY1 --off` takes the second away.
+# which would be one monitor again. `xrandr --output DUMMY1 --off` takes the second away and
+# `xrandr --output DUMMY1 --mode 1024x768 --right-of DUMMY0` brings it back.
 wine_env_two_monitors() {
     BRISALTO_VIRTUAL_DESKTOP=0
     export WINEPREFIX=$BRISALTO_ROOT/build/wineprefix-monitors$BRISALTO_WINE_SUFFIX
@@ -194,9 +195,15 @@ EOF_CONF
         xdpyinfo >/dev/null 2>&1 && break
         sleep 0.1
     done
+    # The dummy driver calls an output connected once it has been given a mode, but the server
+    # only learns that when it next probes its outputs. Wine asks for the current state without a
+    # probe and leaves out an output that is not connected, so until something probes, it counts
+    # one monitor. The query below is that probe.
     xrandr --addmode DUMMY1 1024x768 &&
         xrandr --output DUMMY0 --mode 1024x768 --pos 0x0 --output DUMMY1 --mode 1024x768 \
-            --right-of DUMMY0 || {
+            --right-of DUMMY0 &&
+        xrandr --query >/dev/null &&
+        xrandr --current | grep -q '^DUMMY1 connected 1024x768+1024+0 ' || {
         echo "Xorg's dummy driver did not give two monitors (see build/xorg-dummy-$n.log)" >&2
         return 1
     }
