@@ -188,8 +188,8 @@ TEST(FloodedDrop, AsksOnceBeforeThirtyStartsAndNoStartsNothing) {
     CMainWnd main(platform);
     ASSERT_TRUE(main.Create());
     ButtonInfo info;
-    info.size = 36;
-    info.rect = {200, 200, 0, 0};
+    info.size = plat::Dip(36);
+    info.at = {200, 200};
     info.appName = win32::Narrow(real::SystemDir()) + "nothere-brisalto.exe";
     main.CreateButton(info, 0);
     HWND button = ToHwnd(main.m_buttons.at(0)->Window());

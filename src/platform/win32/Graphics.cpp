@@ -111,7 +111,7 @@ void Graphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat:
     const Bitmap canvas(CreateCompatibleBitmap(dc.get(), size, size));
     const MemoryDc composed(CreateCompatibleDC(dc.get()));
     const Selection drawing(composed.get(), canvas.get());
-    const int e = plat::ScaleToDpi(1, dpi);
+    const int e = plat::ToPx(plat::Dip(1), dpi).value;
     DrawFace(composed.get(), size, e, pressed);
     if (hicon != nullptr) {
         const int at = pressed ? 2 * e : e;
@@ -203,13 +203,13 @@ void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string
     FillRect(dc.get(), &r, brush.get());
     SIZE sample{};
     GetTextExtentPoint32W(dc.get(), L"C:\\Samp", 7, &sample);
-    const int y = rect.top + (plat::ScaleToDpi(20, dpi) - sample.cy) / 2;
+    const int y = rect.top + (plat::ToPx(plat::Dip(20), dpi).value - sample.cy) / 2;
     SetBkMode(dc.get(), OPAQUE);
     SetBkColor(dc.get(), back);
     SetTextColor(dc.get(), fore);
     const std::wstring wide = Widen(text);
-    ExtTextOutW(dc.get(), rect.left + plat::ScaleToDpi(21, dpi), y, ETO_CLIPPED, &r, wide.c_str(),
-                static_cast<UINT>(wide.size()), nullptr);
+    ExtTextOutW(dc.get(), rect.left + plat::ToPx(plat::Dip(21), dpi).value, y, ETO_CLIPPED, &r,
+                wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
 }
 
 void Graphics::DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at, int size) {
