@@ -181,8 +181,12 @@ void CLaunchButton::KeepOnScreen() {
 
 void CLaunchButton::DrawFace() {
     const plat::Icon* icon = m_icon && *m_icon ? m_icon.get() : nullptr;
+    // On a 96-dpi screen the classic pictures, stretched; above it the face is drawn at its own
+    // size, so its edges and the icon stay sharp.
+    const int edge =
+        m_dpi <= plat::kBaseDpi ? plat::kClassicFace : plat::ToPx(kFaceEdge, m_dpi).value;
     m_platform.Graphics().PaintButtonFace(m_hWnd, m_pressed == 1, icon,
-                                          plat::ToPx(m_info.size, m_dpi).value, m_dpi);
+                                          plat::ToPx(m_info.size, m_dpi).value, edge);
 }
 
 void CLaunchButton::OnPaint() { DrawFace(); }

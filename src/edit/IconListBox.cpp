@@ -3,6 +3,8 @@
 namespace {
 constexpr plat::Dip kImageSize{16};
 constexpr plat::Dip kRowHeight{20};
+// The text's start in its row; it is centred in the row's height.
+constexpr plat::Dip kTextLeft{21};
 // The icon's place in its row.
 constexpr plat::Dip kIconLeft{1};
 constexpr plat::Dip kIconTop{2};
@@ -66,7 +68,9 @@ void CIconListBox::DrawItem(const plat::DrawItem& item) {
     const bool selected = (item.state & plat::oda::kSelected) != 0;
     auto& graphics = m_platform.Graphics();
     if (item.action & (plat::oda::kDrawEntire | plat::oda::kSelect)) {
-        graphics.PaintListRow(item.window, item.rect, m_texts[row], selected, m_dpi);
+        graphics.PaintListRow(item.window, item.rect, m_texts[row], selected,
+                              plat::ToPx(kTextLeft, m_dpi).value,
+                              plat::ToPx(kRowHeight, m_dpi).value);
     }
     const plat::Point at{item.rect.left + plat::ToPx(kIconLeft, m_dpi).value,
                          item.rect.top + plat::ToPx(kIconTop, m_dpi).value};

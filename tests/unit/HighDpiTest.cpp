@@ -90,7 +90,8 @@ TEST_P(AtDpi, TheFaceIsPaintedAtTheScaledSizeWithTheLargestIconThatFits) {
     const auto& faces = h.platform.graphics.faces;
     ASSERT_EQ(faces.size(), 2u);
     EXPECT_EQ(faces[0].size, GetParam().side36 + 1);
-    EXPECT_EQ(faces[0].dpi, GetParam().dpi);
+    // Classic at 96 dpi; above it drawn with edges of one unit.
+    EXPECT_EQ(faces[0].edge, GetParam().dpi == 96 ? plat::kClassicFace : Pixels(1, GetParam().dpi));
     const auto icon = FakeIcons::Describe(faces[0].icon);
     ASSERT_TRUE(icon);
     EXPECT_EQ(icon->size, GetParam().icon36);
@@ -191,7 +192,8 @@ TEST_P(AtDpi, TheOrderDialogsRowsAndIconsAreScaled) {
         const auto icon = FakeIcons::Describe(drawn.icon);
         ASSERT_TRUE(icon);
         EXPECT_EQ(icon->size, Pixels(16, dpi)) << "made at that size, not stretched";
-        EXPECT_EQ(h.platform.graphics.rows.at(0).dpi, dpi);
+        EXPECT_EQ(h.platform.graphics.rows.at(0).textLeft, Pixels(21, dpi));
+        EXPECT_EQ(h.platform.graphics.rows.at(0).lineHeight, Pixels(20, dpi));
     });
     h.main().OnCommand(ID_ORDER);
     EXPECT_EQ(h.platform.dialogs.templates.size(), 1u);
@@ -242,7 +244,8 @@ TEST_P(ScaleChange, ButtonsAndClockTakeTheNewSizeAtTheirCornerAndTheStoreStaysAs
     h.platform.graphics.faces.clear();
     button.OnPaint();
     EXPECT_EQ(h.platform.graphics.faces.at(0).size, Pixels(36, dpi));
-    EXPECT_EQ(h.platform.graphics.faces.at(0).dpi, dpi);
+    EXPECT_EQ(h.platform.graphics.faces.at(0).edge,
+              dpi == 96 ? plat::kClassicFace : Pixels(1, dpi));
     EXPECT_EQ(w.rect, (plat::Rect{300, 40, 300 + Pixels(120, dpi), 40 + Pixels(60, dpi)}));
     EXPECT_EQ(h.platform.graphics.DescribeFont(clock.m_font).height, Pixels(-13, dpi));
 
