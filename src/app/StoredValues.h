@@ -61,7 +61,7 @@ inline constexpr Value kAppName      {"Btn", "AppName",    Type::Text,    0,  ""
 inline constexpr Value kDir          {"Btn", "Dir",        Type::Text,    0,  "", 0, INT_MAX, Outside::Default, true};
 inline constexpr Value kParm         {"Btn", "Parm",       Type::Text,    0,  "", 0, INT_MAX, Outside::Default, true};
 inline constexpr Value kIcon         {"Btn", "Icon",       Type::Text,    0,  "", 0, INT_MAX, Outside::Default, true};
-inline constexpr Value kSize         {"Btn", "Size",       Type::Integer, kDefaultButtonSize, "",
+inline constexpr Value kSize         {"Btn", "Size",       Type::Integer, kDefaultButtonSize.value, "",
                                       dlg::kMinButtonSize, dlg::kMaxButtonSize, Outside::Default, true};
 // Show mode, icon index, left, top, right, bottom.
 inline constexpr Value kData         {"Btn", "Data",       Type::List,    0,  "", 6, 6, Outside::Default, true};

@@ -3,11 +3,15 @@
 
 #include <string>
 
+#include "platform/Dpi.h"
 #include "platform/Types.h"
 
 struct ButtonInfo {
-    int size = 0;
-    plat::Rect rect;
+    plat::Dip size;
+    // Where it stands, as stored: its corner in screen pixels and its extent from there in 96-dpi
+    // units, so that a change of scale leaves the entry as it was.
+    plat::Point at;
+    plat::DipSize extent;
     std::string title;
     std::string appName;
     std::string dir;
@@ -19,7 +23,7 @@ struct ButtonInfo {
     friend bool operator==(const ButtonInfo&, const ButtonInfo&) = default;
 };
 
-inline constexpr int kDefaultButtonSize = 36;
+inline constexpr plat::Dip kDefaultButtonSize{36};
 // Bit 0 of the option word keeps a button above all other windows.
 inline constexpr int kOptionTopmost = 1;
 

@@ -23,6 +23,9 @@ std::string FormatCount(std::string_view pattern, std::size_t count) {
     return out;
 }
 
+// The face's edges are one unit wide.
+constexpr plat::Dip kFaceEdge{1};
+
 }  // namespace
 
 CLaunchButton::CLaunchButton(IHost& host, plat::IPlatform& platform)
@@ -59,7 +62,7 @@ void CLaunchButton::ReleaseWindow() {
 void CLaunchButton::ApplyInfo(const ButtonInfo& info, int option) {
     m_info = info;
     m_option = option;
-    const plat::Point at = OnScreen(m_info.rect.left, m_info.rect.top);
+    const plat::Point at = OnScreen(m_info.at.x, m_info.at.y);
     m_dpi = m_platform.Monitors().DpiAt({at.x, at.y, at.x + 1, at.y + 1});
     PlaceOnScreen(at, Side(), Side());
     LoadFaceIcon();
@@ -70,9 +73,10 @@ void CLaunchButton::ApplyInfo(const ButtonInfo& info, int option) {
 
 void CLaunchButton::LoadFaceIcon() {
     // Above 96 dpi the largest picture of the file that fits between the face's edges.
-    const int room = m_dpi <= plat::kBaseDpi
-                         ? 0
-                         : plat::ScaleToDpi(m_info.size, m_dpi) - 3 * plat::ScaleToDpi(1, m_dpi);
+    const int room =
+        m_dpi <= plat::kBaseDpi
+            ? 0
+            : (plat::ToPx(m_info.size, m_dpi) - 3 * plat::ToPx(kFaceEdge, m_dpi)).value;
     m_icon = m_host.ButtonIcon(m_info.iconFile.empty() ? m_info.appName : m_info.iconFile,
                                m_info.iconIndex, room);
 }
@@ -86,11 +90,10 @@ std::string CLaunchButton::TipText() const {
 
 void CLaunchButton::GetInfo(ButtonInfo& info, int& option) {
     if (m_hWnd) {
-        // Its place in pixels, its extent in the units of its size, so that a change of scale
-        // leaves the stored entry as it was.
         const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-        m_info.rect = {r.left, r.top, r.left + ButtonUnits(r.Width(), m_dpi),
-                       r.top + ButtonUnits(r.Height(), m_dpi)};
+        m_info.at = {r.left, r.top};
+        m_info.extent = {plat::ButtonSize(plat::Px(r.Width()), m_dpi),
+                         plat::ButtonSize(plat::Px(r.Height()), m_dpi)};
     }
     info = m_info;
     option = m_option;
@@ -105,7 +108,7 @@ void CLaunchButton::MoveTo(int x, int y) {
     if (rescaled) LoadFaceIcon();
 }
 
-void CLaunchButton::SetButtonSize(int size) {
+void CLaunchButton::SetButtonSize(plat::Dip size) {
     m_info.size = size;
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
     m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
@@ -178,8 +181,12 @@ void CLaunchButton::KeepOnScreen() {
 
 void CLaunchButton::DrawFace() {
     const plat::Icon* icon = m_icon && *m_icon ? m_icon.get() : nullptr;
+    // On a 96-dpi screen the classic pictures, stretched; above it the face is drawn at its own
+    // size, so its edges and the icon stay sharp.
+    const int edge =
+        m_dpi <= plat::kBaseDpi ? plat::kClassicFace : plat::ToPx(kFaceEdge, m_dpi).value;
     m_platform.Graphics().PaintButtonFace(m_hWnd, m_pressed == 1, icon,
-                                          plat::ScaleToDpi(m_info.size, m_dpi), m_dpi);
+                                          plat::ToPx(m_info.size, m_dpi).value, edge);
 }
 
 void CLaunchButton::OnPaint() { DrawFace(); }
@@ -214,7 +221,7 @@ void CLaunchButton::OnLButtonDown(plat::Point, unsigned keys) {
 
 void CLaunchButton::OnMouseMove(plat::Point client, unsigned keys) {
     if (m_moveMode != 1 || !(keys & plat::mk::kLButton)) return;
-    const int half = plat::ScaleToDpi(m_info.size, m_dpi) / 2;
+    const int half = (plat::ToPx(m_info.size, m_dpi) / 2).value;
     const plat::Point at = m_platform.Windows().ClientToScreen(m_hWnd, client);
     m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, Side(), Side());
 }
@@ -333,7 +340,8 @@ void CLaunchButton::EditSettings() {
     ButtonInfo info;
     dialog.GetButtonInfo(info);
     auto& windows = m_platform.Windows();
-    info.rect = windows.WindowRect(m_hWnd);
+    const plat::Rect before = windows.WindowRect(m_hWnd);
+    info.at = {before.left, before.top};
     // The faces are composed afresh on every paint, so nothing of the old icon stays on them;
     // ApplyInfo loads the new one.
     ApplyInfo(info, m_option);

@@ -16,11 +16,6 @@ class IHost;
 // A drop of more files than this starts one program each only when the user says yes.
 inline constexpr std::size_t kDropsWithoutAsking = 20;
 
-// The side in pixels of the window of a button of `size` (96-dpi units) on a screen of `dpi`,
-// and back: on a 96-dpi screen the window is size - 1 pixels square.
-inline int ButtonSide(int size, int dpi) { return plat::ScaleToDpi(size, dpi) - 1; }
-inline int ButtonUnits(int side, int dpi) { return plat::UnscaleFromDpi(side + 1, dpi) - 1; }
-
 class CLaunchButton : public plat::IPopupEvents {
   public:
     CLaunchButton(IHost& host, plat::IPlatform& platform);
@@ -47,7 +42,7 @@ class CLaunchButton : public plat::IPopupEvents {
     int Dpi() const { return m_dpi; }
 
     void MoveTo(int x, int y);
-    void SetButtonSize(int size);
+    void SetButtonSize(plat::Dip size);
     void PlaceWindow(int x, int y, int cx, int cy);
     void ReassertTopmost();
     // ReassertTopmost for a button that has left the band it belongs in; one that stands in it
@@ -90,7 +85,7 @@ class CLaunchButton : public plat::IPopupEvents {
     // on no monitor.
     plat::Point OnScreen(int x, int y);
     void LoadFaceIcon();
-    int Side() const { return ButtonSide(m_info.size, m_dpi); }
+    int Side() const { return plat::ButtonSide(m_info.size, m_dpi).value; }
 
     IHost& m_host;
     plat::IPlatform& m_platform;

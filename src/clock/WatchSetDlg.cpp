@@ -8,9 +8,9 @@
 namespace {
 // Measured on wider figures than the sample shows, so the box leaves room around it.
 constexpr const char* kMeasured = "88/888";
-constexpr int kPreviewMargin = 10;
-constexpr int kPreviewMinHeight = 20;
-constexpr int kPreviewMaxHeight = 45;
+constexpr plat::Dip kPreviewMargin{10};
+constexpr plat::Dip kPreviewMinHeight{20};
+constexpr plat::Dip kPreviewMaxHeight{45};
 // Screen fonts only, opened on the current one, without the effects group.
 constexpr unsigned kFontFlags = 0x41;
 }  // namespace
@@ -31,9 +31,9 @@ void CWatchSetDlg::PlacePreview(plat::IDialog& dialog) {
         m_platform.Graphics().MeasureText(dialog.Window(), m_previewFont, kMeasured);
     // The box's margin and bounds are pixels of a 96-dpi screen.
     const int dpi = m_platform.Monitors().WindowDpi(dialog.Window());
-    const int width = measured.cx + plat::ScaleToDpi(kPreviewMargin, dpi);
-    const int height = std::clamp(measured.cy, plat::ScaleToDpi(kPreviewMinHeight, dpi),
-                                  plat::ScaleToDpi(kPreviewMaxHeight, dpi));
+    const int width = measured.cx + plat::ToPx(kPreviewMargin, dpi).value;
+    const int height = std::clamp(measured.cy, plat::ToPx(kPreviewMinHeight, dpi).value,
+                                  plat::ToPx(kPreviewMaxHeight, dpi).value);
     const int left = (dialog.ClientRect().Width() - width) / 2;
     const int bound = dialog.ItemRect(dlg::kWatchPreviewBound).bottom;
     const int bottom = (bound + height) / 2;

@@ -16,7 +16,7 @@ namespace {
 constexpr int kTimer = 1;
 constexpr int kTickMilliseconds = 1000;
 // The inner part that drags the clock; the band outside it resizes.
-constexpr int kSizingBand = 3;
+constexpr plat::Dip kSizingBand{3};
 }  // namespace
 
 plat::LogFont ParseWatchFont(const std::string& fields, std::string_view faceName) {
@@ -55,14 +55,14 @@ std::string FormatWatchFont(const plat::LogFont& f) {
 }
 
 plat::LogFont ScaleFont(plat::LogFont font, int dpi) {
-    font.height = plat::ScaleToDpi(font.height, dpi);
-    font.width = plat::ScaleToDpi(font.width, dpi);
+    font.height = plat::ToPx(plat::Dip(font.height), dpi).value;
+    font.width = plat::ToPx(plat::Dip(font.width), dpi).value;
     return font;
 }
 
 plat::LogFont UnscaleFont(plat::LogFont font, int dpi) {
-    font.height = plat::UnscaleFromDpi(font.height, dpi);
-    font.width = plat::UnscaleFromDpi(font.width, dpi);
+    font.height = plat::ToDip(plat::Px(font.height), dpi).value;
+    font.width = plat::ToDip(plat::Px(font.width), dpi).value;
     return font;
 }
 
@@ -110,8 +110,9 @@ plat::Rect CWatchWnd::StoredRect(plat::IPlatform& platform) {
     }
     const int x = static_cast<int>(left), y = static_cast<int>(top);
     const int dpi = platform.Monitors().DpiAt({x, y, x + 1, y + 1});
-    const plat::Rect r{x, y, x + plat::ScaleToDpi(static_cast<int>(right - left), dpi),
-                       y + plat::ScaleToDpi(static_cast<int>(bottom - top), dpi)};
+    const plat::Px width = plat::ToPx(plat::Dip(static_cast<int>(right - left)), dpi);
+    const plat::Px height = plat::ToPx(plat::Dip(static_cast<int>(bottom - top)), dpi);
+    const plat::Rect r{x, y, x + width.value, y + height.value};
     return BackOnScreen(platform.Monitors(), r, Return::Clamped);
 }
 
@@ -143,7 +144,8 @@ void CWatchWnd::MakeFont(plat::LogFont units) {
         // No height stands for the platform's default font, whose height does not follow the
         // screen's scale: it is measured and scaled as a chosen one would be.
         const plat::Font standard = graphics.MakeFont(units);
-        shown.height = plat::ScaleToDpi(graphics.MeasureText(m_hWnd, standard, "0").cy, m_dpi);
+        const plat::Dip measured(graphics.MeasureText(m_hWnd, standard, "0").cy);
+        shown.height = plat::ToPx(measured, m_dpi).value;
     }
     m_font = graphics.MakeFont(shown);
     m_fontUnits = std::move(units);
@@ -158,8 +160,8 @@ void CWatchWnd::OnDpiChanged(int dpi, plat::Rect suggested) {
     // and forth; the place the platform suggests keeps it on the new one.
     auto& windows = m_platform.Windows();
     plat::Rect r = windows.WindowRect(m_hWnd);
-    const int width = plat::ScaleToDpi(plat::UnscaleFromDpi(r.Width(), m_dpi), dpi);
-    const int height = plat::ScaleToDpi(plat::UnscaleFromDpi(r.Height(), m_dpi), dpi);
+    const int width = plat::ToPx(plat::ToDip(plat::Px(r.Width()), m_dpi), dpi).value;
+    const int height = plat::ToPx(plat::ToDip(plat::Px(r.Height()), m_dpi), dpi).value;
     if (m_bSizeMove) r = suggested.Centred(width, height);
     m_dpi = dpi;
     MakeFont(m_fontUnits);
@@ -172,8 +174,11 @@ void CWatchWnd::SavePosition() {
     if (!m_hWnd) return;
     // Its corner in pixels, its size in 96-dpi units.
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
-    const int right = r.left + plat::UnscaleFromDpi(r.Width(), m_dpi);
-    const int bottom = r.top + plat::UnscaleFromDpi(r.Height(), m_dpi);
+    const plat::Dip width = plat::ToDip(plat::Px(r.Width()), m_dpi);
+    const plat::Dip height = plat::ToDip(plat::Px(r.Height()), m_dpi);
+    // Right and bottom are the corner's plus the size, as the entry has always been spelled.
+    const int right = r.left + width.value;
+    const int bottom = r.top + height.value;
     stored::WriteText(m_platform.Store(), stored::kPosition,
                       std::to_string(r.left) + "," + std::to_string(r.top) + "," +
                           std::to_string(right) + "," + std::to_string(bottom));
@@ -253,7 +258,7 @@ void CWatchWnd::OnTimer(int) {
 
 std::optional<int> CWatchWnd::OnNcHitTest(plat::Point screen) {
     plat::Rect inner = m_platform.Windows().WindowRect(m_hWnd);
-    const int band = plat::ScaleToDpi(kSizingBand, m_dpi);
+    const int band = plat::ToPx(kSizingBand, m_dpi).value;
     inner = {inner.left + band, inner.top + band, inner.right - band, inner.bottom - band};
     if (inner.Contains(screen)) return plat::hit::kCaption;
     return std::nullopt;

@@ -1,19 +1,25 @@
 #include "edit/IconListBox.h"
 
 namespace {
-constexpr int kImageSize = 16;
-constexpr int kRowHeight = 20;
+constexpr plat::Dip kImageSize{16};
+constexpr plat::Dip kRowHeight{20};
+// The text's start in its row; it is centred in the row's height.
+constexpr plat::Dip kTextLeft{21};
+// The icon's place in its row.
+constexpr plat::Dip kIconLeft{1};
+constexpr plat::Dip kIconTop{2};
 }  // namespace
 
 CIconListBox::CIconListBox(plat::IPlatform& platform)
-    : m_platform(platform), m_list(platform.Icons().CreateImageList(kImageSize)) {}
+    : m_platform(platform),
+      m_list(platform.Icons().CreateImageList(plat::ToPx(kImageSize, plat::kBaseDpi).value)) {}
 
 void CIconListBox::Attach(plat::IDialog& dialog, int id) {
     m_dialog = &dialog;
     m_id = id;
     m_dpi = m_platform.Monitors().WindowDpi(dialog.Window());
     if (m_dpi != plat::kBaseDpi) {
-        m_list = m_platform.Icons().CreateImageList(plat::ScaleToDpi(kImageSize, m_dpi));
+        m_list = m_platform.Icons().CreateImageList(plat::ToPx(kImageSize, m_dpi).value);
     }
 }
 
@@ -51,8 +57,8 @@ void CIconListBox::GetItemText(int index, std::string& out) const {
 plat::Size CIconListBox::MeasureItem(int row) const {
     const std::size_t length =
         row >= 0 && row < Count() ? m_texts[static_cast<std::size_t>(row)].size() : 0;
-    return {6 * static_cast<int>(length) + plat::ScaleToDpi(kImageSize, m_dpi),
-            plat::ScaleToDpi(kRowHeight, m_dpi)};
+    return {6 * static_cast<int>(length) + plat::ToPx(kImageSize, m_dpi).value,
+            plat::ToPx(kRowHeight, m_dpi).value};
 }
 
 void CIconListBox::DrawItem(const plat::DrawItem& item) {
@@ -62,9 +68,11 @@ void CIconListBox::DrawItem(const plat::DrawItem& item) {
     const bool selected = (item.state & plat::oda::kSelected) != 0;
     auto& graphics = m_platform.Graphics();
     if (item.action & (plat::oda::kDrawEntire | plat::oda::kSelect)) {
-        graphics.PaintListRow(item.window, item.rect, m_texts[row], selected, m_dpi);
+        graphics.PaintListRow(item.window, item.rect, m_texts[row], selected,
+                              plat::ToPx(kTextLeft, m_dpi).value,
+                              plat::ToPx(kRowHeight, m_dpi).value);
     }
-    const plat::Point at{item.rect.left + plat::ScaleToDpi(1, m_dpi),
-                         item.rect.top + plat::ScaleToDpi(2, m_dpi)};
-    graphics.DrawIcon(item.window, m_images[row], at, plat::ScaleToDpi(kImageSize, m_dpi));
+    const plat::Point at{item.rect.left + plat::ToPx(kIconLeft, m_dpi).value,
+                         item.rect.top + plat::ToPx(kIconTop, m_dpi).value};
+    graphics.DrawIcon(item.window, m_images[row], at, plat::ToPx(kImageSize, m_dpi).value);
 }

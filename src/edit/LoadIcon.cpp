@@ -22,7 +22,7 @@ int FittingIconSize(int room, int largest) {
 }
 
 void CLoadIcon::Create(int isSmall, int dpi) {
-    CreateAt(plat::ScaleToDpi(isSmall ? kSmallIconSize : kLargeIconSize, dpi));
+    CreateAt(plat::ToPx(plat::Dip(isSmall ? kSmallIconSize : kLargeIconSize), dpi).value);
 }
 
 void CLoadIcon::CreateAt(int size) {

@@ -29,7 +29,7 @@ plat::Icon COrderDlg::RowIcon(const CLaunchButton& button) {
 void COrderDlg::OnInitDialog(plat::IDialog& dialog) {
     m_rows.Attach(dialog, dlg::kOrderList);
     m_dpi = m_platform.Monitors().WindowDpi(dialog.Window());
-    const int side = plat::ScaleToDpi(kSmallIconSize, m_dpi);
+    const int side = plat::ToPx(plat::Dip(kSmallIconSize), m_dpi).value;
     m_fallback = m_platform.System().LoadResourceIcon(IDI_NOICON, side, side);
     for (const auto& button : *m_buttons) {
         const plat::Icon icon = RowIcon(*button);

@@ -16,7 +16,7 @@ void CSettingDlg::SetButtonInfo(ButtonInfo info) {
     m_appName = m_info.appName;
     m_dir = m_info.dir;
     m_parm = m_info.parm;
-    m_size = static_cast<unsigned>(m_info.size);
+    m_size = static_cast<unsigned>(m_info.size.value);
     m_iconFile = m_info.iconFile;
     m_iconIndex = m_info.iconIndex;
 }
@@ -32,7 +32,7 @@ void CSettingDlg::GetButtonInfo(ButtonInfo& out) {
     m_info.appName = m_appName;
     m_info.dir = m_dir;
     m_info.parm = m_parm;
-    m_info.size = static_cast<int>(m_size);
+    m_info.size = plat::Dip(static_cast<int>(m_size));
     m_info.iconFile = m_iconFile;
     m_info.iconIndex = m_iconIndex;
     out = m_info;

@@ -38,7 +38,7 @@ class CSettingDlg : public plat::IDialogEvents {
     // The icon choice lives here until OK; an empty file means the program's own icons.
     int m_iconIndex = 0;
     std::string m_iconFile;
-    unsigned m_size = kDefaultButtonSize;
+    unsigned m_size = kDefaultButtonSize.value;
     std::string m_appName;
     std::string m_title;
     std::string m_parm;

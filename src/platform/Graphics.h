@@ -4,21 +4,24 @@
 
 #include <string_view>
 
-#include "platform/Dpi.h"
 #include "platform/Types.h"
 
 namespace plat {
+
+// A face drawn without edges of its own: the classic pictures, stretched.
+inline constexpr int kClassicFace = 0;
 
 // Drawing, outside or inside the paint cycle, through the window's own device context.
 class IGraphics {
   public:
     virtual ~IGraphics() = default;
-    // The raised or sunken face (35 x 35) with the icon on it at (1, 1), or at (2, 2) when
-    // pressed, composed off-screen and stretched in one blit to size x size. Above 96 dpi the
-    // face is composed at size x size itself, its edges and the icon's offset one pixel of that
-    // DPI wide, the icon at its own size: nothing is stretched.
+    // The raised or sunken face, size x size pixels, with the icon on it. With `edge`
+    // kClassicFace, the classic pictures (35 x 35) with the icon at (1, 1), or at (2, 2) when
+    // pressed, composed off-screen and stretched in one blit. Otherwise the face is composed at
+    // its own size, its edges `edge` pixels wide and the icon as far in (twice when pressed) at
+    // its own size: nothing is stretched.
     virtual void PaintButtonFace(WindowRef window, bool pressed, const Icon* icon, int size,
-                                 int dpi = kBaseDpi) = 0;
+                                 int edge) = 0;
     virtual Font MakeFont(const LogFont& font) = 0;
     virtual LogFont DescribeFont(const Font& font) = 0;
     virtual Size MeasureText(WindowRef window, const Font& font, std::string_view text) = 0;
@@ -26,9 +29,9 @@ class IGraphics {
     virtual void FillAndDrawText(WindowRef window, Rect rect, const Font& font,
                                  std::string_view text, Colour back, Colour textColour) = 0;
     // A list row in the system's colours, highlighted when selected: the rectangle filled and
-    // the text drawn at x 21, centred in the row's 20 pixels, both in 96-dpi units.
+    // the text drawn `textLeft` pixels in from its left, centred in its top `lineHeight` pixels.
     virtual void PaintListRow(WindowRef window, Rect rect, std::string_view text, bool selected,
-                              int dpi = kBaseDpi) = 0;
+                              int textLeft, int lineHeight) = 0;
     virtual void DrawIcon(WindowRef window, const Icon& icon, Point at, int size) = 0;
 };
 

@@ -227,9 +227,9 @@ void CMainWnd::FollowFullScreen(plat::WindowRef window, bool topmost,
 // --- The tray icon and its menu ------------------------------------------------------------
 
 void CMainWnd::AddTrayIcon() {
-    // The shell keeps its own copy of the icon; ours goes when this returns. Small icons are
-    // 16 pixels on a 96-dpi screen.
-    const int side = plat::ScaleToDpi(16, m_platform.Monitors().WindowDpi(m_hWnd));
+    // The shell keeps its own copy of the icon; ours goes when this returns.
+    const int side =
+        plat::ToPx(plat::Dip(kSmallIconSize), m_platform.Monitors().WindowDpi(m_hWnd)).value;
     const plat::Icon icon = m_platform.System().LoadResourceIcon(IDI_TRAY, side, side);
     m_platform.Tray().Show(m_hWnd, icon, text::kProductName);
 }
@@ -370,7 +370,7 @@ void CMainWnd::AddButton() {
     }
     ButtonInfo info;
     info.size = kDefaultButtonSize;
-    info.rect = {100, 100, 0, 0};
+    info.at = {100, 100};
     CSettingDlg dialog(m_platform);
     dialog.SetButtonInfo(info);
     if (dialog.DoModal(m_hWnd) != plat::mb::kIdOk) return;
@@ -386,7 +386,7 @@ std::vector<int> CMainWnd::ButtonSizes() const {
     if (m_buttons.empty()) return sizes;
     const int dpi = m_buttons.front()->Dpi();
     for (const auto& button : m_buttons)
-        sizes.push_back(plat::ScaleToDpi(button->Info().size, dpi));
+        sizes.push_back(plat::ToPx(button->Info().size, dpi).value);
     return sizes;
 }
 
@@ -445,7 +445,7 @@ void CMainWnd::MakeButtonsSameSize() {
         DialogScope open(*this);
         if (dialog.DoModal({}) != plat::mb::kIdOk) return;
     }
-    for (auto& button : m_buttons) button->SetButtonSize(dialog.m_size);
+    for (auto& button : m_buttons) button->SetButtonSize(plat::Dip(dialog.m_size));
     SaveButtonList();
 }
 

@@ -82,8 +82,9 @@ class HighDpi : public testing::Test {
 
 TEST_F(HighDpi, ButtonsClockAndDialogsAreTheSizeOfTheScreensScale) {
     const std::vector<HWND> buttons = e2e::ButtonWindows(program.Id());
-    const int sides[] = {plat::ScaleToDpi(36, dpi) - 1, plat::ScaleToDpi(60, dpi) - 1,
-                         plat::ScaleToDpi(36, dpi) - 1};
+    const int sides[] = {plat::ButtonSide(plat::Dip(36), dpi).value,
+                         plat::ButtonSide(plat::Dip(60), dpi).value,
+                         plat::ButtonSide(plat::Dip(36), dpi).value};
     for (int i = 0; i < 3; ++i) {
         RECT r{};
         GetWindowRect(buttons[static_cast<std::size_t>(i)], &r);
@@ -92,8 +93,8 @@ TEST_F(HighDpi, ButtonsClockAndDialogsAreTheSizeOfTheScreensScale) {
     }
     RECT c{};
     GetWindowRect(clock, &c);
-    EXPECT_EQ(c.right - c.left, plat::ScaleToDpi(100, dpi));
-    EXPECT_EQ(c.bottom - c.top, plat::ScaleToDpi(50, dpi));
+    EXPECT_EQ(c.right - c.left, plat::ToPx(plat::Dip(100), dpi).value);
+    EXPECT_EQ(c.bottom - c.top, plat::ToPx(plat::Dip(50), dpi).value);
     Shot("buttons-clock");
 
     // The first button's settings, from its own menu.
@@ -126,7 +127,7 @@ TEST_F(HighDpi, ButtonsClockAndDialogsAreTheSizeOfTheScreensScale) {
     HWND order = WaitForDialog(L"整列の順序");
     ASSERT_NE(order, nullptr);
     HWND list = GetDlgItem(order, 1023);
-    EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), plat::ScaleToDpi(20, dpi));
+    EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), plat::ToPx(plat::Dip(20), dpi).value);
     Shot("order-dialog");
     Close(order);
 }

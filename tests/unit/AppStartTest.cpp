@@ -120,23 +120,29 @@ INSTANTIATE_TEST_SUITE_P(
                  "",
                  "-n",
                  2,
-                 {kOwner, "C:\\TOOLS\\EDIT.EXE", "-n", "C:\\TOOLS\\", 3}},
+                 {kOwner, "C:\\TOOLS\\EDIT.EXE", "-n", "C:\\TOOLS\\", 3, ""}},
         KindCase{"C:\\TOOLS\\EDIT.Exe",
                  "",
                  "-n",
                  2,
-                 {kOwner, "C:\\TOOLS\\EDIT.Exe", "-n", "C:\\TOOLS\\", 3}},
+                 {kOwner, "C:\\TOOLS\\EDIT.Exe", "-n", "C:\\TOOLS\\", 3, ""}},
         KindCase{"C:\\DOS\\RUN.cOm",
                  "C:\\TMP",
                  "a b",
                  1,
-                 {kOwner, "C:\\DOS\\RUN.cOm", "a b", "C:\\TMP", 2}},
-        KindCase{
-            "D:\\DOCS\\MEMO.TXT", "", "-x", 0, {kOwner, "D:\\DOCS\\MEMO.TXT", "", "D:\\DOCS\\", 5}},
-        KindCase{"C:\\A.B\\TOOL", "", "-x", 2, {kOwner, "C:\\A.B\\TOOL", "", "C:\\A.B\\", 3}},
-        KindCase{
-            "C:\\x\\prog.exe.txt", "", "-x", 0, {kOwner, "C:\\x\\prog.exe.txt", "", "C:\\x\\", 5}},
-        KindCase{"", "", "-x", 0, {kOwner, "", "", "", 5}}));
+                 {kOwner, "C:\\DOS\\RUN.cOm", "a b", "C:\\TMP", 2, ""}},
+        KindCase{"D:\\DOCS\\MEMO.TXT",
+                 "",
+                 "-x",
+                 0,
+                 {kOwner, "D:\\DOCS\\MEMO.TXT", "", "D:\\DOCS\\", 5, ""}},
+        KindCase{"C:\\A.B\\TOOL", "", "-x", 2, {kOwner, "C:\\A.B\\TOOL", "", "C:\\A.B\\", 3, ""}},
+        KindCase{"C:\\x\\prog.exe.txt",
+                 "",
+                 "-x",
+                 0,
+                 {kOwner, "C:\\x\\prog.exe.txt", "", "C:\\x\\", 5, ""}},
+        KindCase{"", "", "-x", 0, {kOwner, "", "", "", 5, ""}}));
 
 TEST_F(Launch, ControlPanelItemRunsThroughTheCommandLineWhateverTheRestHolds) {
     for (const char* path :
@@ -166,7 +172,7 @@ TEST_P(Drop, GoesThroughTheShellQuotedWithoutTheEntrysParameters) {
     ASSERT_EQ(shell.executes.size(), 1u);
     EXPECT_EQ(shell.executes[0],
               (fake::ExecuteCall{kOwner, GetParam().appName, "\"C:\\My Files\\a.txt\"",
-                                 start.StartDirectory(), 2}));
+                                 start.StartDirectory(), 2, ""}));
     EXPECT_TRUE(shell.commandLines.empty());
 }
 

@@ -84,7 +84,7 @@ TEST_F(SizeDialog, OpensAt36AndGivesEveryButtonTheSizeKeepingItsCorner) {
     EXPECT_EQ(h.main().m_nOpenDialogs, 0);
     EXPECT_EQ(Rect(0), (plat::Rect{10, 20, 45, 55}));
     EXPECT_EQ(Rect(1), (plat::Rect{300, 400, 335, 435}));
-    EXPECT_EQ(h.main().m_buttons[1]->Info().size, 36);
+    EXPECT_EQ(h.main().m_buttons[1]->Info().size, plat::Dip(36));
     EXPECT_EQ(h.StoredInt("Btn2", "Size"), 36) << "the new size is written at once";
 }
 

@@ -115,7 +115,7 @@ TEST_F(Writes, ANewOrderWritesTheSectionsWhoseButtonMovedOnly) {
 
 TEST_F(Writes, AnArrangementAndOneSizeForAllWriteTheButtonsThatChanged) {
     h.store().Put("Btn2", "Size", 48);
-    h.main().m_buttons[1]->SetButtonSize(48);
+    h.main().m_buttons[1]->SetButtonSize(plat::Dip(48));
     h.main().SaveAllButtons();
     h.platform.log.clear();
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "clock/WatchWnd.h"
 #include "res/Dialogs.h"
 #include "res/Resource.h"
@@ -86,16 +88,29 @@ INSTANTIATE_TEST_SUITE_P(
                     Moment{"Morning", {2026, 8, 6, 9, 5, 30}, "08/06 09:05"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Clock, TheTimerIsStoppedForTheDrawingAndStartedAgainAfterIt) {
+// The clock ticks once a second while it is shown, each second counted from the end of the last
+// drawing, so that a slow drawing never queues ticks behind it; once it is off nothing ticks.
+TEST_F(Clock, TicksOnceASecondCountedFromTheEndOfEachDrawingAndNotAtAllWhenOff) {
     StartClock();
+    const plat::WindowRef window = h.main().m_pWatch->Window();
+    EXPECT_EQ(Window().timers, (std::map<int, int>{{1, 1000}}));
     for (int tick = 0; tick < 2; ++tick) {
         h.platform.log.clear();
         Window().popup->OnTimer(1);
-        EXPECT_EQ(h.platform.log, (std::vector<std::string>{"Windows.KillTimer 1",
-                                                            "Graphics.FillAndDrawText 12/09 08:05",
-                                                            "Windows.SetTimer 1 1000"}));
+        const std::vector<std::string>& log = h.platform.log;
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Graphics.FillAndDrawText 12/09 08:05"), 1);
+        const auto drawn =
+            std::find(log.begin(), log.end(), "Graphics.FillAndDrawText 12/09 08:05");
+        EXPECT_NE(std::find(drawn, log.end(), "Windows.SetTimer 1 1000"), log.end())
+            << "the second starts after the drawing";
+        EXPECT_EQ(Window().timers, (std::map<int, int>{{1, 1000}})) << "one timer, one second";
     }
-    EXPECT_EQ(Window().timers, (std::map<int, int>{{1, 1000}}));
+    h.main().OnCommand(ID_CLOCK);
+    EXPECT_EQ(h.main().m_pWatch, nullptr);
+    EXPECT_TRUE(h.platform.windows.Find(window)->destroyed) << "its timer went with its window";
+    for (const auto& [id, w] : h.platform.windows.windows) {
+        EXPECT_TRUE(w.destroyed || w.timers.empty()) << "no other window ticks for it";
+    }
 }
 
 struct Hit {
@@ -271,17 +286,20 @@ struct Topmost {
 
 class ClockTopmost : public Clock, public testing::WithParamInterface<Topmost> {};
 
-// The refresh puts back a clock set to stay on top only when it stands outside the top band.
+// A clock made with "TopMost" 1 stands above other windows from the start; the refresh puts any
+// clock set to stay on top (any non-zero value) above them, shown where it was, and leaves one that
+// already stands there in its place among them.
 TEST_P(ClockTopmost, TheStyleNeedsExactlyOneAndTheRefreshAnyNonZero) {
     h.store().Put("Watch", "TopMost", GetParam().stored);
     StartClock();
-    EXPECT_EQ(Window().spec->topmost, GetParam().style);
+    EXPECT_EQ(Window().topmost, GetParam().style);
     h.platform.log.clear();
     h.main().RefreshTopmost();
-    EXPECT_EQ(h.Calls("Windows.SetWindowPos"),
-              GetParam().reasserted
-                  ? std::vector<std::string>{"Windows.SetWindowPos topmost 10,10 100x50 flags 64"}
-                  : std::vector<std::string>{});
+    EXPECT_EQ(Window().topmost, GetParam().stored != 0);
+    EXPECT_TRUE(Window().visible);
+    EXPECT_EQ(Window().rect, (Rect{10, 10, 110, 60}));
+    EXPECT_EQ(h.Calls("Windows.SetWindowPos").empty(), !GetParam().reasserted)
+        << "a clock already above the others is not placed again";
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ClockTopmost,

@@ -14,17 +14,20 @@ namespace {
 
 using fake::FakeIcons;
 
+// `units` of a 96-dpi screen in pixels at `dpi`.
+int Pixels(int units, int dpi) { return plat::ToPx(plat::Dip(units), dpi).value; }
+
 TEST(Units, ScaleAsTheSystemsMulDivRoundsAndComeBackWhole) {
-    EXPECT_EQ(plat::ScaleToDpi(36, 96), 36);
-    EXPECT_EQ(plat::ScaleToDpi(36, 120), 45);
-    EXPECT_EQ(plat::ScaleToDpi(36, 144), 54);
-    EXPECT_EQ(plat::ScaleToDpi(1, 144), 2) << "one and a half rounds up";
-    EXPECT_EQ(plat::ScaleToDpi(-13, 144), -20) << "and away from zero below it";
+    EXPECT_EQ(plat::ToPx(plat::Dip(36), 96), plat::Px(36));
+    EXPECT_EQ(plat::ToPx(plat::Dip(36), 120), plat::Px(45));
+    EXPECT_EQ(plat::ToPx(plat::Dip(36), 144), plat::Px(54));
+    EXPECT_EQ(plat::ToPx(plat::Dip(1), 144), plat::Px(2)) << "one and a half rounds up";
+    EXPECT_EQ(plat::ToPx(plat::Dip(-13), 144), plat::Px(-20)) << "and away from zero below it";
     EXPECT_EQ(plat::MulDiv(5, 7, 0), -1);
     EXPECT_EQ(plat::MulDiv(1 << 30, 1 << 30, 1), -1);
     for (int dpi : {96, 120, 144, 168, 192, 288}) {
         for (int units = -200; units <= 200; ++units) {
-            ASSERT_EQ(plat::UnscaleFromDpi(plat::ScaleToDpi(units, dpi), dpi), units) << dpi;
+            ASSERT_EQ(plat::ToDip(plat::ToPx(plat::Dip(units), dpi), dpi), plat::Dip(units)) << dpi;
         }
     }
 }
@@ -87,7 +90,8 @@ TEST_P(AtDpi, TheFaceIsPaintedAtTheScaledSizeWithTheLargestIconThatFits) {
     const auto& faces = h.platform.graphics.faces;
     ASSERT_EQ(faces.size(), 2u);
     EXPECT_EQ(faces[0].size, GetParam().side36 + 1);
-    EXPECT_EQ(faces[0].dpi, GetParam().dpi);
+    // Classic at 96 dpi; above it drawn with edges of one unit.
+    EXPECT_EQ(faces[0].edge, GetParam().dpi == 96 ? plat::kClassicFace : Pixels(1, GetParam().dpi));
     const auto icon = FakeIcons::Describe(faces[0].icon);
     ASSERT_TRUE(icon);
     EXPECT_EQ(icon->size, GetParam().icon36);
@@ -159,7 +163,7 @@ TEST_P(AtDpi, TheDefaultFontIsMeasuredAndScaledAndStaysTheDefaultInTheStore) {
     h.main().OnCommand(ID_CLOCK);
     const int height = h.platform.graphics.DescribeFont(h.main().m_pWatch->m_font).height;
     // The fake's default font is 16 pixels high on every screen.
-    EXPECT_EQ(height, GetParam().dpi == 96 ? 0 : plat::ScaleToDpi(16, GetParam().dpi));
+    EXPECT_EQ(height, GetParam().dpi == 96 ? 0 : Pixels(16, GetParam().dpi));
     h.main().OnCommand(ID_CLOCK);
     EXPECT_EQ(h.StoredString("Watch", "WatchFont"), "0,0,0,0,0,0,0,0,0,0,0,0,0");
 }
@@ -172,7 +176,7 @@ TEST_P(AtDpi, TheClockDialogsPreviewBoundsAreScaled) {
         [&](fake::FakeDialog& d) { height = d.ItemRect(dlg::kWatchPreview).Height(); });
     h.main().m_pWatch->OnNcLButtonDblClk();
     // The font's 13 pixels at 96 dpi are below the least height, which is scaled as they are.
-    EXPECT_EQ(height, plat::ScaleToDpi(20, GetParam().dpi));
+    EXPECT_EQ(height, Pixels(20, GetParam().dpi));
 }
 
 TEST_P(AtDpi, TheOrderDialogsRowsAndIconsAreScaled) {
@@ -184,11 +188,12 @@ TEST_P(AtDpi, TheOrderDialogsRowsAndIconsAreScaled) {
         d.DrawRow(dlg::kOrderList, 0, plat::oda::kDrawEntire);
         ASSERT_EQ(h.platform.graphics.icons.size(), 1u);
         const auto& drawn = h.platform.graphics.icons[0];
-        EXPECT_EQ(drawn.size, plat::ScaleToDpi(16, dpi));
+        EXPECT_EQ(drawn.size, Pixels(16, dpi));
         const auto icon = FakeIcons::Describe(drawn.icon);
         ASSERT_TRUE(icon);
-        EXPECT_EQ(icon->size, plat::ScaleToDpi(16, dpi)) << "made at that size, not stretched";
-        EXPECT_EQ(h.platform.graphics.rows.at(0).dpi, dpi);
+        EXPECT_EQ(icon->size, Pixels(16, dpi)) << "made at that size, not stretched";
+        EXPECT_EQ(h.platform.graphics.rows.at(0).textLeft, Pixels(21, dpi));
+        EXPECT_EQ(h.platform.graphics.rows.at(0).lineHeight, Pixels(20, dpi));
     });
     h.main().OnCommand(ID_ORDER);
     EXPECT_EQ(h.platform.dialogs.templates.size(), 1u);
@@ -197,7 +202,7 @@ TEST_P(AtDpi, TheOrderDialogsRowsAndIconsAreScaled) {
 TEST_P(AtDpi, TheTrayIconIsTheSmallIconSizeOfItsScreen) {
     Start();
     ASSERT_FALSE(h.platform.tray.shows.empty());
-    const int side = plat::ScaleToDpi(16, GetParam().dpi);
+    const int side = Pixels(16, GetParam().dpi);
     EXPECT_EQ(h.Calls("System.LoadResourceIcon").front(),
               "System.LoadResourceIcon " + std::to_string(IDI_TRAY) + " " + std::to_string(side) +
                   "x" + std::to_string(side));
@@ -233,15 +238,16 @@ TEST_P(ScaleChange, ButtonsAndClockTakeTheNewSizeAtTheirCornerAndTheStoreStaysAs
     // Not on the move: whatever the platform suggests, the corners stay.
     button.OnDpiChanged(dpi, {0, 0, 10, 10});
     clock.OnDpiChanged(dpi, {0, 0, 10, 10});
-    EXPECT_EQ(b.rect, (plat::Rect{100, 200, 100 + ButtonSide(36, dpi), 200 + ButtonSide(36, dpi)}));
+    EXPECT_EQ(b.rect, (plat::Rect{100, 200, 100 + plat::ButtonSide(plat::Dip(36), dpi).value,
+                                  200 + plat::ButtonSide(plat::Dip(36), dpi).value}));
     EXPECT_GT(b.invalidations, invalidated);
     h.platform.graphics.faces.clear();
     button.OnPaint();
-    EXPECT_EQ(h.platform.graphics.faces.at(0).size, plat::ScaleToDpi(36, dpi));
-    EXPECT_EQ(h.platform.graphics.faces.at(0).dpi, dpi);
-    EXPECT_EQ(w.rect, (plat::Rect{300, 40, 300 + plat::ScaleToDpi(120, dpi),
-                                  40 + plat::ScaleToDpi(60, dpi)}));
-    EXPECT_EQ(h.platform.graphics.DescribeFont(clock.m_font).height, plat::ScaleToDpi(-13, dpi));
+    EXPECT_EQ(h.platform.graphics.faces.at(0).size, Pixels(36, dpi));
+    EXPECT_EQ(h.platform.graphics.faces.at(0).edge,
+              dpi == 96 ? plat::kClassicFace : Pixels(1, dpi));
+    EXPECT_EQ(w.rect, (plat::Rect{300, 40, 300 + Pixels(120, dpi), 40 + Pixels(60, dpi)}));
+    EXPECT_EQ(h.platform.graphics.DescribeFont(clock.m_font).height, Pixels(-13, dpi));
 
     h.main().SaveOnExit();
     EXPECT_EQ(h.StoredString("Btn1", "Data"), "0,0,100,200,135,235");
@@ -348,7 +354,7 @@ TEST_P(DragAcross, AButtonChangesScaleOncePerCrossingInItsOwnDragAndInThePlatfor
     for (int x = 1000; x <= 1100; ++x) PlatformMove(window, x, grab);
     button.OnExitSizeMove();
     const plat::Rect r = windows.Find(window)->rect;
-    EXPECT_EQ(r.Width(), ButtonSide(36, GetParam().rightDpi));
+    EXPECT_EQ(r.Width(), plat::ButtonSide(plat::Dip(36), GetParam().rightDpi).value);
     EXPECT_EQ(h.StoredString("Btn1", "Data"),
               "0,0," + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
                   std::to_string(r.left + 35) + "," + std::to_string(r.top + 35));
@@ -369,7 +375,7 @@ TEST_P(DragAcross, TheClockChangesScaleOncePerCrossingInThePlatformsMove) {
     clock.OnExitSizeMove();
     const plat::Rect r = h.platform.windows.Find(window)->rect;
     const int dpi = h.platform.windows.Find(window)->dpi;
-    EXPECT_EQ(r.Width(), plat::ScaleToDpi(120, dpi));
+    EXPECT_EQ(r.Width(), Pixels(120, dpi));
     EXPECT_EQ(h.StoredString("Watch", "Positon"),
               std::to_string(r.left) + "," + std::to_string(r.top) + "," +
                   std::to_string(r.left + 120) + "," + std::to_string(r.top + 60));

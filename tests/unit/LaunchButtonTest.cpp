@@ -414,7 +414,7 @@ TEST_F(Buttons, TheFaceCarriesTheIconOrIsBareWhenThereIsNone) {
     button(1).DrawFace();  // TWO.EXE does not exist and the shell has nothing for it
     h.platform.icons.files.clear();
     ButtonInfo empty;
-    empty.size = 36;
+    empty.size = plat::Dip(36);
     button(0).ApplyInfo(empty, 0);
     button(0).DrawFace();
     EXPECT_EQ(h.platform.graphics.faces.back().icon, 0u);
@@ -425,11 +425,13 @@ TEST_F(Buttons, GetInfoReportsWhereTheWindowStandsNow) {
     ButtonInfo info;
     int option = 0;
     button(0).GetInfo(info, option);
-    EXPECT_EQ(info.rect, (plat::Rect{40, 50, 75, 85}));
-    button(0).SetButtonSize(48);
+    EXPECT_EQ(info.at, (plat::Point{40, 50}));
+    EXPECT_EQ(info.extent, (plat::DipSize{plat::Dip(35), plat::Dip(35)}));
+    button(0).SetButtonSize(plat::Dip(48));
     button(0).GetInfo(info, option);
-    EXPECT_EQ(info.rect, (plat::Rect{40, 50, 87, 97}));
-    EXPECT_EQ(info.size, 48);
+    EXPECT_EQ(info.at, (plat::Point{40, 50}));
+    EXPECT_EQ(info.extent, (plat::DipSize{plat::Dip(47), plat::Dip(47)}));
+    EXPECT_EQ(info.size, plat::Dip(48));
 }
 
 // A button is no dialog: Enter and Escape never reach it as commands. What can reach it is a close

@@ -19,7 +19,7 @@ TEST(ButtonEntry, AnEmptySectionReadsTheDefaults) {
     int option = 77;
     LoadButtonInfo(h.store(), 3, info, option);
     ButtonInfo expected;
-    expected.size = 36;
+    expected.size = plat::Dip(36);
     EXPECT_EQ(info, expected);
     EXPECT_EQ(option, 0);
     // Reading opened the section, as the registry does.
@@ -35,8 +35,9 @@ TEST(ButtonEntry, AnEmptySectionReadsTheDefaults) {
 TEST(ButtonEntry, WritesEveryKeyInOrderWithItsTypeAndFormat) {
     Harness h;
     ButtonInfo info;
-    info.size = 48;
-    info.rect = {-20, 100, 27, 147};
+    info.size = plat::Dip(48);
+    info.at = {-20, 100};
+    info.extent = {plat::Dip(47), plat::Dip(47)};
     info.title = "エディタ";
     info.appName = "C:\\ツール\\EDIT.EXE";
     info.showMode = 2;
@@ -55,8 +56,9 @@ TEST(ButtonEntry, WritesEveryKeyInOrderWithItsTypeAndFormat) {
 TEST(ButtonEntry, SurvivesARoundTripWithOptionBitsOtherThanTopmost) {
     Harness h;
     ButtonInfo info;
-    info.size = 200;
-    info.rect = {1, 2, 3, 4};
+    info.size = plat::Dip(200);
+    info.at = {1, 2};
+    info.extent = {plat::Dip(2), plat::Dip(2)};
     info.title = "t";
     info.appName = "a";
     info.dir = "d";
@@ -85,7 +87,7 @@ TEST(ButtonEntry, ValuesOfTheWrongTypeReadAsTheDefaults) {
     int option = 9;
     LoadButtonInfo(h.store(), 1, info, option);
     ButtonInfo expected;
-    expected.size = 36;
+    expected.size = plat::Dip(36);
     EXPECT_EQ(info, expected);
     EXPECT_EQ(option, 0);
 }
@@ -98,11 +100,13 @@ TEST(ButtonEntry, AShortDataListFillsTheRestWithZero) {
     LoadButtonInfo(h.store(), 1, info, option);
     EXPECT_EQ(info.showMode, 2);
     EXPECT_EQ(info.iconIndex, 5);
-    EXPECT_EQ(info.rect, (plat::Rect{10, 20, 0, 0}));
+    EXPECT_EQ(info.at, (plat::Point{10, 20}));
+    EXPECT_EQ(info.extent, (plat::DipSize{plat::Dip(-10), plat::Dip(-20)}));
 
     h.store().Put("Btn1", "Data", "");
     LoadButtonInfo(h.store(), 1, info, option);
-    EXPECT_EQ(info.rect, (plat::Rect{0, 0, 0, 0}));
+    EXPECT_EQ(info.at, (plat::Point{0, 0}));
+    EXPECT_EQ(info.extent, (plat::DipSize{}));
     EXPECT_EQ(info.showMode, 0);
 }
 
@@ -118,7 +122,7 @@ TEST_P(HandEditedSizes, OutsideFifteenToTwoHundredReadAsTheDefault) {
     ButtonInfo info;
     int option = 0;
     LoadButtonInfo(h.store(), 1, info, option);
-    EXPECT_EQ(info.size, GetParam().read);
+    EXPECT_EQ(info.size, plat::Dip(GetParam().read));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, HandEditedSizes,
@@ -133,7 +137,10 @@ TEST(ButtonEntry, CoordinatesBeyondAnyDesktopAreHeldWhereNoSumOverflows) {
     ButtonInfo info;
     int option = 0;
     LoadButtonInfo(h.store(), 1, info, option);
-    EXPECT_EQ(info.rect, (plat::Rect{-kCoordinateLimit, kCoordinateLimit, kCoordinateLimit, -5}));
+    // Read back as stored: left, top, and right and bottom as the corner plus the extent.
+    EXPECT_EQ(info.at, (plat::Point{-kCoordinateLimit, kCoordinateLimit}));
+    EXPECT_EQ(info.at.x + info.extent.cx.value, kCoordinateLimit);
+    EXPECT_EQ(info.at.y + info.extent.cy.value, -5);
 }
 
 // Every button of this store is as odd as a hand edit can make it; start-up, every arrangement
@@ -224,8 +231,8 @@ TEST(StoredValues, EachNameIsDeclaredOnceInItsSection) {
 }
 
 TEST(StoredValues, IntegersOutsideTheirBoundsTakeTheRowsRule) {
-    EXPECT_EQ(stored::Bounded(stored::kSize, 14), kDefaultButtonSize);
-    EXPECT_EQ(stored::Bounded(stored::kSize, 201), kDefaultButtonSize);
+    EXPECT_EQ(stored::Bounded(stored::kSize, 14), kDefaultButtonSize.value);
+    EXPECT_EQ(stored::Bounded(stored::kSize, 201), kDefaultButtonSize.value);
     EXPECT_EQ(stored::Bounded(stored::kSize, 200), 200);
     EXPECT_EQ(stored::Bounded(stored::kNum, -5), 0);
     EXPECT_EQ(stored::Bounded(stored::kNum, INT_MAX), kMaxButtons);

@@ -120,9 +120,10 @@ TEST(Startup, LoadsEveryStoredButtonInOrder) {
     EXPECT_EQ(option, 1);
     h.main().m_buttons[2]->GetInfo(info, option);
     EXPECT_EQ(info.appName, "");
-    EXPECT_EQ(info.size, 36);
+    EXPECT_EQ(info.size, plat::Dip(36));
     // Placed at the top-left corner; right and bottom come from the window.
-    EXPECT_EQ(info.rect, (plat::Rect{0, 0, 35, 35}));
+    EXPECT_EQ(info.at, (plat::Point{0, 0}));
+    EXPECT_EQ(info.extent, (plat::DipSize{plat::Dip(35), plat::Dip(35)}));
 }
 
 struct CountCase {

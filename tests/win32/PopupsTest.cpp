@@ -31,7 +31,8 @@ struct Recorder : plat::IPopupEvents {
     int presses = 0;
     int releases = 0;
     void OnDropFiles(const std::vector<std::string>& files, unsigned) override { dropped = files; }
-    bool OnClose() override { return false; }
+    bool OnClose() override { return agreesToClose; }
+    bool agreesToClose = false;
     plat::WindowRef window;
     std::vector<std::string> dropped;
 };
@@ -52,6 +53,35 @@ HGLOBAL MakeDrop(const std::vector<std::wstring>& files) {
     GlobalUnlock(memory);
     return memory;
 }
+
+// The program's main window on the real platform, with buttons made as the user makes them; it
+// closes as the program does when it goes.
+struct RealProgram {
+    RealProgram() { EXPECT_TRUE(main.Create()); }
+    ~RealProgram() {
+        main.OnClose();
+        DestroyWindow(ToHwnd(main.Window()));
+        Pump();
+    }
+    RealProgram(const RealProgram&) = delete;
+    RealProgram& operator=(const RealProgram&) = delete;
+
+    HWND AddButton(const std::string& appName) {
+        ButtonInfo info;
+        info.size = plat::Dip(36);
+        info.at = {200, 200};
+        info.appName = appName;
+        main.CreateButton(info, 0);
+        return ToHwnd(main.m_buttons.back()->Window());
+    }
+    static void Pump() {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+
+    win32::Win32Platform platform;
+    CMainWnd main{platform};
+};
 
 class Popups : public testing::Test {
   protected:
@@ -130,21 +160,36 @@ TEST_F(Popups, DroppedFilesArriveWholeAndInOrder) {
     EXPECT_EQ(events.dropped[2], "D:\\表.doc");
 }
 
+// A button ends only through its menu's Delete. The window system ends a window whose object
+// agrees to a close request; a real button agrees to none, however the request comes.
 TEST_F(Popups, EscapeAndCloseLeaveAButtonOpen) {
+    events.agreesToClose = true;
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
-    SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(IsWindow(hwnd));
+    EXPECT_FALSE(IsWindow(hwnd)) << "a window whose object agrees is ended";
+    hwnd = nullptr;
+
+    RealProgram program;
+    HWND button = program.AddButton("C:\\WINDOWS\\NOTEPAD.EXE");
+    SendMessageW(button, WM_CLOSE, 0, 0);
+    SendMessageW(button, WM_SYSCOMMAND, SC_CLOSE, 0);  // Alt+F4 and the task list's End
+    SendMessageW(button, WM_COMMAND, IDCANCEL, 0);
+    SendMessageW(button, WM_KEYDOWN, VK_ESCAPE, 0);
+    SendMessageW(button, WM_KEYUP, VK_ESCAPE, 0);
+    program.Pump();
+    EXPECT_TRUE(IsWindow(button));
+    ASSERT_EQ(program.main.m_buttons.size(), 1u);
+    EXPECT_EQ(ToHwnd(program.main.m_buttons[0]->Window()), button) << "still its object's";
 }
 
 TEST_F(Popups, TheFaceIsPaintedRaisedOrSunkenAtAnySize) {
     windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 400, 300, 47, 47,
                          plat::swp::kShowWindow);
     UpdateWindow(hwnd);
-    graphics.PaintButtonFace(events.window, false, nullptr, 48);
+    graphics.PaintButtonFace(events.window, false, nullptr, 48, plat::kClassicFace);
     HDC dc = GetDC(hwnd);
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(dc, 20, 20), RGB(192, 192, 192));
-    graphics.PaintButtonFace(events.window, true, nullptr, 48);
+    graphics.PaintButtonFace(events.window, true, nullptr, 48, plat::kClassicFace);
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc, 20, 20), RGB(192, 192, 192));
     ReleaseDC(hwnd, dc);
@@ -225,15 +270,8 @@ TEST_F(Popups, OnceItsTipHasHadItsTimeAButtonUnderAStillPointerCostsNoTimer) {
 // Thirty files dropped on a real button: the program asks once, in a Yes/No box of its own,
 // before it starts a program thirty times; No starts none.
 TEST(FloodedDrop, AsksOnceBeforeThirtyStartsAndNoStartsNothing) {
-    win32::Win32Platform platform;
-    CMainWnd main(platform);
-    ASSERT_TRUE(main.Create());
-    ButtonInfo info;
-    info.size = 36;
-    info.rect = {200, 200, 0, 0};
-    info.appName = win32::Narrow(real::SystemDir()) + "nothere-brisalto.exe";
-    main.CreateButton(info, 0);
-    HWND button = ToHwnd(main.m_buttons.at(0)->Window());
+    RealProgram program;
+    HWND button = program.AddButton(win32::Narrow(real::SystemDir()) + "nothere-brisalto.exe");
     std::vector<std::wstring> files;
     for (int i = 0; i < 30; ++i) files.push_back(L"C:\\drop\\file" + std::to_wstring(i) + L".txt");
 
@@ -258,8 +296,7 @@ TEST(FloodedDrop, AsksOnceBeforeThirtyStartsAndNoStartsNothing) {
         }
     });
     PostMessageW(button, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(files)), 0);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    program.Pump();
     Sleep(200);
     stop = true;
     answer.join();
@@ -268,9 +305,6 @@ TEST(FloodedDrop, AsksOnceBeforeThirtyStartsAndNoStartsNothing) {
     EXPECT_EQ(win32::Narrow(texts[0]),
               "ﾄﾞﾛｯﾌﾟされた 30 個のﾌｧｲﾙを 1 個ずつ起動します。よろしいですか？");
     EXPECT_TRUE(yesNo);
-    main.OnClose();
-    DestroyWindow(ToHwnd(main.Window()));
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 }  // namespace

@@ -2,21 +2,18 @@
 
 namespace fake {
 
-namespace {
-// Drawings at 96 dpi read as they always have; at another DPI the log says which.
-std::string DpiNote(int dpi) { return dpi == plat::kBaseDpi ? "" : " @" + std::to_string(dpi); }
-}  // namespace
-
 int& LiveHandles() {
     static int live = 0;
     return live;
 }
 
 void FakeGraphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
-                                   int size, int dpi) {
+                                   int size, int edge) {
+    // The classic face reads as it always has; a drawn one says how wide its edges are.
     m_log.push_back(std::string("Graphics.PaintButtonFace ") + (pressed ? "pressed" : "raised") +
-                    " " + std::to_string(size) + DpiNote(dpi));
-    faces.push_back({window, pressed, icon != nullptr ? icon->Get() : 0, size, dpi});
+                    " " + std::to_string(size) +
+                    (edge == plat::kClassicFace ? "" : " edge " + std::to_string(edge)));
+    faces.push_back({window, pressed, icon != nullptr ? icon->Get() : 0, size, edge});
 }
 
 plat::Font FakeGraphics::MakeFont(const plat::LogFont& font) {
@@ -43,10 +40,9 @@ plat::Size FakeGraphics::MeasureText(plat::WindowRef, const plat::Font& font,
 }
 
 void FakeGraphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text,
-                                bool selected, int dpi) {
-    m_log.push_back("Graphics.PaintListRow " + std::string(text) + (selected ? " selected" : "") +
-                    DpiNote(dpi));
-    rows.push_back({window, rect, std::string(text), selected, dpi});
+                                bool selected, int textLeft, int lineHeight) {
+    m_log.push_back("Graphics.PaintListRow " + std::string(text) + (selected ? " selected" : ""));
+    rows.push_back({window, rect, std::string(text), selected, textLeft, lineHeight});
 }
 
 void FakeGraphics::DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at,

@@ -17,7 +17,7 @@ class FakeGraphics : public plat::IGraphics {
   public:
     explicit FakeGraphics(std::vector<std::string>& log) : m_log(log) {}
     void PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon, int size,
-                         int dpi = plat::kBaseDpi) override;
+                         int edge) override;
     plat::Font MakeFont(const plat::LogFont& font) override;
     plat::LogFont DescribeFont(const plat::Font& font) override;
     plat::Size MeasureText(plat::WindowRef window, const plat::Font& font,
@@ -26,7 +26,7 @@ class FakeGraphics : public plat::IGraphics {
                          std::string_view text, plat::Colour back,
                          plat::Colour textColour) override;
     void PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text, bool selected,
-                      int dpi = plat::kBaseDpi) override;
+                      int textLeft, int lineHeight) override;
     void DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at,
                   int size) override;
 
@@ -35,7 +35,7 @@ class FakeGraphics : public plat::IGraphics {
         bool pressed;
         std::uintptr_t icon;  // 0: the bare face
         int size;
-        int dpi = plat::kBaseDpi;
+        int edge = plat::kClassicFace;
     };
     struct Text {
         plat::WindowRef window;
@@ -49,7 +49,8 @@ class FakeGraphics : public plat::IGraphics {
         plat::Rect rect;
         std::string text;
         bool selected;
-        int dpi = plat::kBaseDpi;
+        int textLeft;
+        int lineHeight;
     };
     struct DrawnIcon {
         plat::WindowRef window;

@@ -98,23 +98,20 @@ void DrawFace(HDC dc, int side, int e, bool pressed) {
 }  // namespace
 
 void Graphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
-                               int size, int dpi) {
+                               int size, int edge) {
     WindowDc dc(ToHwnd(window));
     if (dc.get() == nullptr) return;
-    // On a 96-dpi screen the classic pictures, stretched; above it the face is drawn at its own
-    // size, so its edges and the icon stay sharp.
     HICON hicon = icon != nullptr && *icon ? reinterpret_cast<HICON>(icon->Get()) : nullptr;
-    if (dpi <= plat::kBaseDpi) {
+    if (edge == plat::kClassicFace) {
         PaintClassicFace(dc.get(), pressed, hicon, size);
         return;
     }
     const Bitmap canvas(CreateCompatibleBitmap(dc.get(), size, size));
     const MemoryDc composed(CreateCompatibleDC(dc.get()));
     const Selection drawing(composed.get(), canvas.get());
-    const int e = plat::ScaleToDpi(1, dpi);
-    DrawFace(composed.get(), size, e, pressed);
+    DrawFace(composed.get(), size, edge, pressed);
     if (hicon != nullptr) {
-        const int at = pressed ? 2 * e : e;
+        const int at = pressed ? 2 * edge : edge;
         const int side = IconSide(hicon);
         DrawIconEx(composed.get(), at, at, hicon, side, side, 0, nullptr, DI_NORMAL);
     }
@@ -190,7 +187,7 @@ void Graphics::FillAndDrawText(plat::WindowRef window, plat::Rect rect, const pl
 }
 
 void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text,
-                            bool selected, int dpi) {
+                            bool selected, int textLeft, int lineHeight) {
     WindowDc dc(ToHwnd(window));
     if (dc.get() == nullptr) return;
     // The system's colours, read each time: the user may have changed them since.
@@ -203,12 +200,12 @@ void Graphics::PaintListRow(plat::WindowRef window, plat::Rect rect, std::string
     FillRect(dc.get(), &r, brush.get());
     SIZE sample{};
     GetTextExtentPoint32W(dc.get(), L"C:\\Samp", 7, &sample);
-    const int y = rect.top + (plat::ScaleToDpi(20, dpi) - sample.cy) / 2;
+    const int y = rect.top + (lineHeight - sample.cy) / 2;
     SetBkMode(dc.get(), OPAQUE);
     SetBkColor(dc.get(), back);
     SetTextColor(dc.get(), fore);
     const std::wstring wide = Widen(text);
-    ExtTextOutW(dc.get(), rect.left + plat::ScaleToDpi(21, dpi), y, ETO_CLIPPED, &r, wide.c_str(),
+    ExtTextOutW(dc.get(), rect.left + textLeft, y, ETO_CLIPPED, &r, wide.c_str(),
                 static_cast<UINT>(wide.size()), nullptr);
 }
 

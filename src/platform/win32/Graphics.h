@@ -8,7 +8,7 @@ namespace win32 {
 class Graphics : public plat::IGraphics {
   public:
     void PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon, int size,
-                         int dpi = plat::kBaseDpi) override;
+                         int edge) override;
     plat::Font MakeFont(const plat::LogFont& font) override;
     plat::LogFont DescribeFont(const plat::Font& font) override;
     plat::Size MeasureText(plat::WindowRef window, const plat::Font& font,
@@ -17,7 +17,7 @@ class Graphics : public plat::IGraphics {
                          std::string_view text, plat::Colour back,
                          plat::Colour textColour) override;
     void PaintListRow(plat::WindowRef window, plat::Rect rect, std::string_view text, bool selected,
-                      int dpi = plat::kBaseDpi) override;
+                      int textLeft, int lineHeight) override;
     void DrawIcon(plat::WindowRef window, const plat::Icon& icon, plat::Point at,
                   int size) override;
 };
