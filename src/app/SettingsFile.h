@@ -24,7 +24,7 @@
 #include <vector>
 
 // A file bigger than this is not ours to read or to write over.
-inline constexpr std::size_t kMaxSettingsFileBytes = 4 * 1024 * 1024;
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{4} * 1024 * 1024;
 
 class SettingsFile {
   public:
