@@ -485,20 +485,27 @@ void CMainWnd::ExportSettings() {
     {
         const StoreChange change(file);
         const int shown = ButtonCount();
-        stored::WriteInt(file, stored::kNum, shown + m_nHidden);
+        // First, so that the count heads the file; written again once it is known.
+        stored::WriteInt(file, stored::kNum, shown);
         for (int i = 0; i < shown; ++i) {
             ButtonInfo info;
             int option = 0;
             m_buttons[i]->GetInfo(info, option);
             save(i + 1, info, option);
         }
-        // Those past the bound go along as the store keeps them.
+        // Those past the bound go along as the store keeps them, up to the first without a
+        // program: a count edited by hand far beyond the sections there are would otherwise
+        // have billions of empty ones written.
+        int count = shown;
         for (int n = shown + 1; n <= shown + m_nHidden; ++n) {
             ButtonInfo info;
             int option = 0;
             LoadButtonInfo(store, n, info, option);
+            if (info.appName.empty()) break;
             save(n, info, option);
+            count = n;
         }
+        stored::WriteInt(file, stored::kNum, count);
         CopyClockSettings(store, file);
     }
     if (!m_platform.System().WriteFile(path, file.Text())) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/SettingsFile.h"
+#include "app/SettingsTransfer.h"
 #include "clock/WatchWnd.h"
 #include "res/Resource.h"
 #include "tests/unit/Harness.h"
@@ -152,6 +153,22 @@ TEST(Transfer, AnUnreadableOrUnwritableFileIsSaid) {
     ASSERT_EQ(h.platform.dialogs.messageBoxes.size(), 2u);
     EXPECT_EQ(h.platform.dialogs.messageBoxes[1].text, "設定ﾌｧｲﾙに書き込めませんでした。");
     EXPECT_EQ(h.main().ButtonCount(), 1);
+}
+
+// A count edited by hand far past the sections there are: those past the bound go along up to
+// the first without a program, not a billion empty ones.
+TEST(Transfer, AnExportTakesTheStoredButtonsPastTheBoundThatHoldAProgram) {
+    Harness h;
+    for (int n = 1; n <= kMaxButtons + 2; ++n) h.StoreButton(n, "C:\\P.EXE", 10, 10);
+    h.store().Put("Button", "Num", 2'000'000'000);
+    h.platform.dialogs.messageBoxAnswers.push_back(plat::mb::kIdOk);
+    ASSERT_TRUE(h.app.InitInstance());
+    h.platform.dialogs.saveFileAnswers.push_back(kFile);
+    h.main().OnCommand(ID_EXPORT);
+    SettingsText file(h.platform.system.files[kFile]);
+    EXPECT_EQ(file.ReadInt("Button", "Num", 0), kMaxButtons + 2);
+    EXPECT_TRUE(file.HasSection("Btn2002"));
+    EXPECT_FALSE(file.HasSection("Btn2003"));
 }
 
 }  // namespace
