@@ -7,14 +7,22 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "app/ButtonStore.h"
+#include "app/SettingsTransfer.h"
+#include "app/StoreChange.h"
+#include "app/StoredValues.h"
 #include "bench/Floor.h"
 #include "bench/TimedPlatform.h"
+#include "platform/win32/FileSettingsStore.h"
+#include "platform/win32/Utf.h"
 #include "res/Resource.h"
 #include "res/Texts.h"
 #include "shell/MainWnd.h"
@@ -306,6 +314,217 @@ InProcess StepsOnce(int n) {
     return r;
 }
 
+// --- Portable mode -------------------------------------------------------------------------
+
+// The settings file of `count` buttons as the program writes it, placed as StoreButtons places
+// them, `shift` pixels to the right.
+std::string SettingsFileOf(int count, const std::wstring& entry, int shift) {
+    SettingsText file;
+    {
+        const StoreChange change(file);
+        stored::WriteInt(file, stored::kNum, count);
+        for (int i = 0; i < count; ++i) {
+            const int x = (i % 28) * 36 + shift, y = (i / 28 % 20) * 36;
+            ButtonInfo info;
+            info.appName = win32::Narrow(entry);
+            info.size = kDefaultButtonSize;
+            info.at = {x, y};
+            info.extent = {plat::Dip(35), plat::Dip(35)};
+            SaveButtonInfo(file, i + 1, info, 0);
+        }
+    }
+    return file.Text();
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// A copy of the program in a folder of its own with its settings file beside it.
+std::wstring PortableCopy(const std::wstring& program, int count) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"brisalto-bench-portable\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring copy = folder + L"Brisalto.exe";
+    CopyFileW(program.c_str(), copy.c_str(), FALSE);
+    WriteBytes(folder + L"Brisalto.ini", SettingsFileOf(count, kEntry, 0));
+    return copy;
+}
+
+// The end of a drag sent to a button in the middle; seconds until the program is done with it.
+double DragFreeze(const std::wstring& program) {
+    Started p(program, L"");
+    p.WaitShown(Clock::now(), L"Brisalt", kChangeCount);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::vector<HWND> buttons = VisibleOwnedBy(p.Owner());
+    if (buttons.empty()) return -1;
+    HWND button = buttons[buttons.size() / 2];
+    DWORD_PTR answer = 0;
+    double best = 1e9;
+    for (int i = 0; i < kRuns; ++i) {
+        // Moved, as a drag leaves it, so that the end of the drag has a place to store.
+        SetWindowPos(button, nullptr, 500 + 40 * i, 500, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const auto start = Clock::now();
+        if (!SendMessageTimeoutW(button, WM_EXITSIZEMOVE, 0, 0, SMTO_BLOCK, 10000, &answer))
+            return -1;
+        best = std::min(best, Since(start));
+    }
+    return best;
+}
+
+// The common choosers and the question answered as the user would: this file, yes.
+class AnsweringDialogs : public plat::IDialogs {
+  public:
+    AnsweringDialogs(plat::IDialogs& real, std::string save, std::string open)
+        : m_real(real), m_save(std::move(save)), m_open(std::move(open)) {}
+    int ShowMessageBox(plat::WindowRef, std::string_view, unsigned) override {
+        return plat::mb::kIdYes;
+    }
+    void TrackPopupMenu(const plat::Menu& menu, plat::Point at, plat::WindowRef owner) override {
+        m_real.TrackPopupMenu(menu, at, owner);
+    }
+    int RunModalDialog(const plat::DialogTemplate& dialog, plat::WindowRef parent,
+                       plat::IDialogEvents& events) override {
+        return m_real.RunModalDialog(dialog, parent, events);
+    }
+    bool PickColour(plat::WindowRef, plat::Colour&) override { return false; }
+    bool PickFont(plat::WindowRef, plat::LogFont&, unsigned) override { return false; }
+    bool PickOpenFile(plat::WindowRef, std::string_view, std::string_view, unsigned,
+                      std::string& path) override {
+        path = m_open;
+        return true;
+    }
+    bool PickSaveFile(plat::WindowRef, std::string_view, std::string_view, unsigned,
+                      std::string& path) override {
+        path = m_save;
+        return true;
+    }
+
+  private:
+    plat::IDialogs& m_real;
+    std::string m_save, m_open;
+};
+
+class AnsweringPlatform : public bench::TimedPlatform {
+  public:
+    // On the settings file `ini` when one is named, else on the registry.
+    AnsweringPlatform(const std::string& save, const std::string& open, const std::wstring& ini)
+        : m_dialogs(TimedPlatform::Dialogs(), save, open) {
+        if (!ini.empty()) m_file = std::make_unique<win32::FileSettingsStore>(ini);
+    }
+    plat::IDialogs& Dialogs() override { return m_dialogs; }
+    plat::ISettingsStore& Store() override { return m_file ? *m_file : TimedPlatform::Store(); }
+
+  private:
+    AnsweringDialogs m_dialogs;
+    std::unique_ptr<win32::FileSettingsStore> m_file;
+};
+
+struct TransferRun {
+    double exportSeconds = 0, importSeconds = 0, importNew = 0;
+    bench::StepTimes importSteps;
+};
+
+// Export and import of kChangeCount buttons inside this process, on the registry store or on the
+// settings file `ini`: the import puts other buttons, elsewhere, in place of as many there are,
+// then in place of none.
+TransferRun TransferOnce(const std::wstring& folder, const std::wstring& ini) {
+    TransferRun r;
+    const std::wstring out = folder + L"export.ini", in = folder + L"import.ini";
+    WriteBytes(in, SettingsFileOf(kChangeCount, L"C:\\windows\\regedit.exe", 8));
+    const auto store = [&](int count) {
+        if (ini.empty()) {
+            StoreButtons(count);
+        } else {
+            WriteBytes(ini, SettingsFileOf(count, kEntry, 0));
+        }
+    };
+    MSG msg;
+    for (int existing : {kChangeCount, 0}) {
+        store(existing);
+        AnsweringPlatform platform(win32::Narrow(out), win32::Narrow(in), ini);
+        platform.Store().SetLocation(text::kMaker, text::kAppName);
+        CMainWnd wnd(platform);
+        wnd.Create();
+        wnd.LoadAllButtons();
+        if (existing > 0) {
+            const auto start = Clock::now();
+            wnd.OnCommand(ID_EXPORT);
+            r.exportSeconds = Since(start);
+        }
+        platform.times = {};
+        const auto start = Clock::now();
+        wnd.OnCommand(ID_IMPORT);
+        // What the message loop would do next: the moved buttons paint.
+        for (const auto& button : wnd.m_buttons)
+            UpdateWindow(reinterpret_cast<HWND>(button->Window().value));
+        if (existing > 0) {
+            r.importSeconds = Since(start);
+            r.importSteps = platform.times;
+        } else {
+            r.importNew = Since(start);
+        }
+        wnd.OnClose();
+        DestroyWindow(reinterpret_cast<HWND>(wnd.Window().value));
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+    return r;
+}
+
+void PortablePart(const std::wstring& program) {
+    const std::wstring copy = PortableCopy(program, kChangeCount);
+    const std::wstring folder = copy.substr(0, copy.find_last_of(L'\\') + 1);
+    StoreButtons(kChangeCount);
+    double registry = 1e9, file = 1e9;
+    for (int run = 0; run < kRuns; ++run) {
+        {
+            const auto start = Clock::now();
+            Started p(program, L"");
+            registry = std::min(registry, p.WaitShown(start, L"Brisalt", kChangeCount));
+        }
+        {
+            const auto start = Clock::now();
+            Started p(copy, L"");
+            file = std::min(file, p.WaitShown(start, L"Brisalt", kChangeCount));
+        }
+    }
+    std::printf("\nPortable mode at N = %d, best of %d\n", kChangeCount, kRuns);
+    std::printf("  start-up: file %.2f s, registry %.2f s, ratio %.2f   goal <= 1.25\n", file,
+                registry, file / registry);
+    std::fflush(stdout);
+    const double fileDrag = DragFreeze(copy);
+    const double registryDrag = DragFreeze(program);
+    std::printf("  frozen after a drag ends: file %.0f ms, registry %.0f ms   goal < 50 ms\n",
+                fileDrag * 1e3, registryDrag * 1e3);
+    std::fflush(stdout);
+    for (const bool file : {true, false}) {
+        TransferRun best;
+        for (int run = 0; run < kRuns; ++run) {
+            const TransferRun r = TransferOnce(folder, file ? folder + L"Brisalto.ini" : L"");
+            if (run == 0 || r.importSeconds < best.importSeconds) best.importSteps = r.importSteps;
+            if (run == 0) best = r;
+            best.exportSeconds = std::min(best.exportSeconds, r.exportSeconds);
+            best.importSeconds = std::min(best.importSeconds, r.importSeconds);
+            best.importNew = std::min(best.importNew, r.importNew);
+        }
+        std::printf("  on the %s\n", file ? "settings file" : "registry");
+        std::printf("    export                  %8.0f ms   goal < 200 ms\n",
+                    best.exportSeconds * 1e3);
+        std::printf("    import over %d buttons %8.0f ms   goal < 200 ms\n", kChangeCount,
+                    best.importSeconds * 1e3);
+        std::printf("    import over none        %8.0f ms   (makes every window)\n",
+                    best.importNew * 1e3);
+        std::printf("    import's steps, ms:");
+        for (int s = 0; s < bench::kSteps; ++s)
+            std::printf(" %s %.0f", bench::kStepNames[s], best.importSteps.seconds[s] * 1e3);
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+}
+
 double Micro(double seconds, int n) { return seconds * 1e6 / n; }
 
 void PrintSteps(const char* what, const bench::StepTimes& t, double total, int n) {
@@ -323,7 +542,8 @@ void PrintSteps(const char* what, const bench::StepTimes& t, double total, int n
 int main() {
     const std::wstring program = e2e::WindowsPath(e2e::Variable(L"BRISALTO_EXE"));
     const std::wstring floor = e2e::WindowsPath(e2e::Variable(L"BRISALTO_FLOOR"));
-    // BENCH_PART=startup, change, toggle or steps runs that part alone, for a quick look.
+    // BENCH_PART=startup, change, toggle, portable or steps runs that part alone, for a quick
+    // look.
     const std::wstring part = e2e::Variable(L"BENCH_PART");
     const auto runs = [&](const wchar_t* name) { return part.empty() || part == name; };
     double kbPerButton = 0;
@@ -390,6 +610,7 @@ int main() {
         if (!before.empty()) row("before", e2e::WindowsPath(before), false);
         row("after", program, true);
     }
+    if (runs(L"portable")) PortablePart(program);
     std::fflush(stdout);
     if (!runs(L"steps")) return 0;
 

@@ -9,6 +9,7 @@ add_library(brisalto_win32 STATIC
     src/platform/win32/Clock.cpp
     src/platform/win32/DialogTemplate.cpp
     src/platform/win32/Dialogs.cpp
+    src/platform/win32/FileSettingsStore.cpp
     src/platform/win32/Foreground.cpp
     src/platform/win32/Input.cpp
     src/platform/win32/Graphics.cpp

@@ -11,6 +11,11 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Brisalto)
 # The zip unpacks to the two files themselves; Explorer's "extract all" makes the folder.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_PACKAGE_FILE_NAME Brisalto-${PROJECT_VERSION}-win64)
+# The zip is portable: an empty settings file beside the program keeps every setting there. The
+# installer leaves it out, so an installed program keeps them in the registry.
+set(CPACK_BRISALTO_PORTABLE_DIR ${CMAKE_BINARY_DIR}/portable)
+file(MAKE_DIRECTORY ${CPACK_BRISALTO_PORTABLE_DIR})
+file(TOUCH ${CPACK_BRISALTO_PORTABLE_DIR}/Brisalto.ini)
 # The installer's own name; set per generator in this file, which CPack reads for each.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/package/PerGenerator.cmake)
 # Our script replaces CPack's stock one, which installs for all users and in English.

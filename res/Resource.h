@@ -24,6 +24,8 @@
 #define ID_ALIGN_RIGHT 112
 #define ID_CLOCK 113
 #define ID_SAME_SIZE 114
+#define ID_EXPORT 115
+#define ID_IMPORT 116
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665
 #define ID_HELP_FINDER 57670

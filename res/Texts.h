@@ -30,6 +30,22 @@ inline constexpr const char* kTooManyButtons =
 inline constexpr const char* kButtonsNotShown =
     "ﾎﾞﾀﾝは %1 個までしか表示できません。残りの %2 "
     "個は表示していませんが、消さずに残してあります。";
+// Portable mode, at start-up: the settings file beside the program cannot be written, or is too
+// big to be ours. Either way the program runs and the file stays as it is.
+inline constexpr const char* kSettingsReadOnly =
+    "設定ﾌｧｲﾙ(Brisalto.ini)に書き込めません。今回の変更は保存されません。";
+inline constexpr const char* kSettingsTooLarge =
+    "設定ﾌｧｲﾙ(Brisalto.ini)が大きすぎるため読み込めません。ﾌｧｲﾙはそのままにして、"
+    "今回の変更は保存しません。";
+// Export and import of the settings. The count of buttons the file holds replaces %1.
+inline constexpr const char* kConfirmImport =
+    "このﾌｧｲﾙの %1 個のﾎﾞﾀﾝと時計の設定で、今のﾎﾞﾀﾝと時計の設定を置き換えます。"
+    "よろしいですか？";
+inline constexpr const char* kNotSettingsFile =
+    "Brisaltoの設定ﾌｧｲﾙではないため、読み込めません。何も変更していません。";
+inline constexpr const char* kExportFailed = "設定ﾌｧｲﾙに書き込めませんでした。";
+inline constexpr const char* kSettingsFilter = "設定ﾌｧｲﾙ(*.ini)|*.ini|すべてのﾌｧｲﾙ(*.*)|*.*||";
+inline constexpr const char* kSettingsInitialName = "BrisaltoSettings.ini";
 
 // The entry editing dialogs: the show modes in the order of their numbers, and the open-file
 // filters as label and pattern pairs.
@@ -54,6 +70,8 @@ inline constexpr const char* kMenuSpread = "ﾎﾞﾀﾝを散乱(&S)";
 inline constexpr const char* kMenuOrder = "順序(&O)";
 inline constexpr const char* kMenuSameSize = "ﾎﾞﾀﾝｻｲｽﾞを揃える(&S)";
 inline constexpr const char* kMenuClock = "時計(&W)";
+inline constexpr const char* kMenuExport = "設定のｴｸｽﾎﾟｰﾄ(&E)...";
+inline constexpr const char* kMenuImport = "設定のｲﾝﾎﾟｰﾄ(&I)...";
 inline constexpr const char* kMenuHelp = "ﾍﾙﾌﾟ(&H)";
 inline constexpr const char* kMenuAbout = "ﾊﾞｰｼﾞｮﾝ情報(&A)...";
 inline constexpr const char* kMenuExit = "Brisaltoの終了(&X)";

@@ -37,6 +37,7 @@ class JournalStore : public plat::ISettingsStore {
                      std::string_view value) override;
     void BeginChange() override;
     void CommitChange() override;
+    plat::StoreHealth Health() override { return m_store.Health(); }
 
     // The journal as one text and back; nothing when the text is not a whole journal.
     static std::string Encode(const std::vector<Write>& writes);

@@ -30,6 +30,18 @@ bool CMainApp::InitInstance() {
         return false;
     }
 
+    // Once, and only in the copy that runs.
+    switch (m_platform.Store().Health()) {
+        case plat::StoreHealth::Kept:
+            break;
+        case plat::StoreHealth::ReadOnly:
+            dialogs.ShowMessageBox({}, text::kSettingsReadOnly, warning);
+            break;
+        case plat::StoreHealth::TooLarge:
+            dialogs.ShowMessageBox({}, text::kSettingsTooLarge, warning);
+            break;
+    }
+
     auto mainWnd = std::make_unique<CMainWnd>(m_platform);
     if (!mainWnd->Create()) return false;
     m_pMainWnd = std::move(mainWnd);

@@ -1,6 +1,7 @@
 #include "button/LaunchButton.h"
 
 #include "app/OnScreen.h"
+#include "button/PathForms.h"
 #include "button/PathSplit.h"
 #include "edit/SettingDlg.h"
 #include "res/Resource.h"
@@ -67,7 +68,9 @@ void CLaunchButton::ApplyInfo(const ButtonInfo& info, int option) {
     PlaceOnScreen(at, Side(), Side());
     LoadFaceIcon();
 
-    m_launcher.SetApp(m_hWnd, m_info.appName, m_info.dir, m_info.parm, m_info.showMode);
+    auto& system = m_platform.System();
+    m_launcher.SetApp(m_hWnd, UsablePath(system, m_info.appName), UsablePath(system, m_info.dir),
+                      m_info.parm, m_info.showMode);
     m_platform.Windows().SetToolTip(m_hWnd, TipText());
 }
 
@@ -77,8 +80,8 @@ void CLaunchButton::LoadFaceIcon() {
         m_dpi <= plat::kBaseDpi
             ? 0
             : (plat::ToPx(m_info.size, m_dpi) - 3 * plat::ToPx(kFaceEdge, m_dpi)).value;
-    m_icon = m_host.ButtonIcon(m_info.iconFile.empty() ? m_info.appName : m_info.iconFile,
-                               m_info.iconIndex, room);
+    const std::string& file = m_info.iconFile.empty() ? m_info.appName : m_info.iconFile;
+    m_icon = m_host.ButtonIcon(UsablePath(m_platform.System(), file), m_info.iconIndex, room);
 }
 
 std::string CLaunchButton::TipText() const {

@@ -1,5 +1,5 @@
 // The modal work port: message boxes, popup menus, dialogs from templates and the colour,
-// font and open-file choosers. Each runs until the user is done with it.
+// font, open-file and save-file choosers. Each runs until the user is done with it.
 #pragma once
 
 #include <string>
@@ -84,6 +84,8 @@ class IDialogs {
     virtual bool PickFont(WindowRef owner, LogFont& font, unsigned flags) = 0;
     // `filter` is pairs of label and pattern separated by '|'.
     virtual bool PickOpenFile(WindowRef owner, std::string_view filter,
+                              std::string_view initialName, unsigned flags, std::string& path) = 0;
+    virtual bool PickSaveFile(WindowRef owner, std::string_view filter,
                               std::string_view initialName, unsigned flags, std::string& path) = 0;
 };
 

@@ -8,6 +8,13 @@
 
 namespace plat {
 
+// Whether this run's changes reach the store.
+enum class StoreHealth {
+    Kept,
+    ReadOnly,  // the store cannot be written: nothing is kept this time
+    TooLarge,  // the store is too big to be ours: it is neither read nor written over
+};
+
 // The per-user settings store: one key per section below the application key. Opening a section
 // creates it; nothing is ever deleted. Reads of a missing or mistyped value give the default.
 class ISettingsStore {
@@ -26,6 +33,8 @@ class ISettingsStore {
     // change is a change of its own. Reads in between see the change's writes.
     virtual void BeginChange() = 0;
     virtual void CommitChange() = 0;
+    // Known once the location is set.
+    virtual StoreHealth Health() { return StoreHealth::Kept; }
 };
 
 }  // namespace plat

@@ -2,6 +2,7 @@
 // the platform's version, files, help, its own icon resources, other programs' windows, the beep.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,6 +23,12 @@ class ISystem {
     // The platform's major version; 0 when the query fails.
     virtual int MajorVersion() = 0;
     virtual bool FileExists(std::string_view path) = 0;
+    // A whole file of at most `limit` bytes; false when it cannot be read or is bigger.
+    virtual bool ReadFile(std::string_view path, std::size_t limit, std::string& bytes) = 0;
+    // Creates or replaces the file with these bytes; false when it could not.
+    virtual bool WriteFile(std::string_view path, std::string_view bytes) = 0;
+    // The text with every %NAME% of a variable that is set replaced by its value.
+    virtual std::string ExpandEnvironment(std::string_view text) = 0;
     // The classic help file, opened at its contents; false when it could not be.
     virtual bool OpenWinHelp(WindowRef owner, std::string_view helpFile) = 0;
     // An icon resource of the program at the given size; empty when there is none.

@@ -5,9 +5,11 @@
 #include <utility>
 
 #include "app/ButtonStore.h"
+#include "app/SettingsTransfer.h"
 #include "app/StoreChange.h"
 #include "arrange/Arrange.h"
 #include "arrange/ButtonSizeDlg.h"
+#include "button/PathForms.h"
 #include "button/PathSplit.h"
 #include "clock/WatchWnd.h"
 #include "edit/LoadIcon.h"
@@ -275,6 +277,9 @@ plat::Menu CMainWnd::BuildTrayMenu() const {
     }
     menu.push_back(MenuItem::Command(text::kMenuClock, ID_CLOCK, m_pWatch != nullptr));
     menu.push_back(MenuItem::Separator());
+    menu.push_back(MenuItem::Command(text::kMenuExport, ID_EXPORT));
+    menu.push_back(MenuItem::Command(text::kMenuImport, ID_IMPORT));
+    menu.push_back(MenuItem::Separator());
     menu.push_back(MenuItem::Command(text::kMenuHelp, ID_HELP_FINDER));
     menu.push_back(MenuItem::Command(text::kMenuAbout, ID_APP_ABOUT));
     menu.push_back(MenuItem::Separator());
@@ -321,6 +326,12 @@ void CMainWnd::OnCommand(int id) {
             break;
         case ID_CLOCK:
             ToggleClock();
+            break;
+        case ID_EXPORT:
+            ExportSettings();
+            break;
+        case ID_IMPORT:
+            ImportSettings();
             break;
         case ID_HELP_FINDER:
             OpenHelp();
@@ -447,6 +458,139 @@ void CMainWnd::MakeButtonsSameSize() {
     }
     for (auto& button : m_buttons) button->SetButtonSize(plat::Dip(dialog.m_size));
     SaveButtonList();
+}
+
+// --- Export and import ---------------------------------------------------------------------
+
+void CMainWnd::ExportSettings() {
+    DialogScope open(*this);
+    std::string path;
+    if (!m_platform.Dialogs().PickSaveFile(
+            m_hWnd, text::kSettingsFilter, text::kSettingsInitialName,
+            plat::ofn::kOverwritePrompt | plat::ofn::kHideReadOnly, path)) {
+        return;
+    }
+    // The clock's settings as they are now, as an end would store them.
+    SaveForEndOfSession();
+    auto& store = m_platform.Store();
+    SettingsText file;
+    // Paths under the profile and the system's folders in the form that works on another PC.
+    const auto folders = PathFolders(m_platform.System());
+    const auto save = [&](int n, ButtonInfo info, int option) {
+        info.appName = TravellingPath(info.appName, folders);
+        info.dir = TravellingPath(info.dir, folders);
+        info.iconFile = TravellingPath(info.iconFile, folders);
+        SaveButtonInfo(file, n, info, option);
+    };
+    {
+        const StoreChange change(file);
+        const int shown = ButtonCount();
+        // First, so that the count heads the file; written again once it is known.
+        stored::WriteInt(file, stored::kNum, shown);
+        for (int i = 0; i < shown; ++i) {
+            ButtonInfo info;
+            int option = 0;
+            m_buttons[i]->GetInfo(info, option);
+            save(i + 1, info, option);
+        }
+        // Those past the bound go along as the store keeps them, up to the first without a
+        // program: a count edited by hand far beyond the sections there are would otherwise
+        // have billions of empty ones written.
+        int count = shown;
+        for (int n = shown + 1; n <= shown + m_nHidden; ++n) {
+            ButtonInfo info;
+            int option = 0;
+            LoadButtonInfo(store, n, info, option);
+            if (info.appName.empty()) break;
+            save(n, info, option);
+            count = n;
+        }
+        stored::WriteInt(file, stored::kNum, count);
+        CopyClockSettings(store, file);
+    }
+    if (!m_platform.System().WriteFile(path, file.Text())) {
+        m_platform.Dialogs().ShowMessageBox(m_hWnd, text::kExportFailed,
+                                            plat::mb::kOk | plat::mb::kIconExclamation);
+    }
+}
+
+void CMainWnd::ImportSettings() {
+    DialogScope open(*this);
+    auto& dialogs = m_platform.Dialogs();
+    std::string path;
+    if (!dialogs.PickOpenFile(m_hWnd, text::kSettingsFilter, "*.ini", plat::ofn::kHideReadOnly,
+                              path)) {
+        return;
+    }
+    std::string bytes;
+    const bool read = m_platform.System().ReadFile(path, kMaxSettingsFileBytes, bytes);
+    SettingsText file(std::move(bytes));
+    if (!read || !file.IsSettings()) {
+        dialogs.ShowMessageBox(m_hWnd, text::kNotSettingsFile,
+                               plat::mb::kOk | plat::mb::kIconExclamation);
+        return;
+    }
+    const int count = file.ButtonsHeld();
+    std::string question = text::kConfirmImport;
+    question.replace(question.find("%1"), 2, std::to_string(count));
+    if (dialogs.ShowMessageBox(m_hWnd, question, plat::mb::kYesNo | plat::mb::kIconQuestion) !=
+        plat::mb::kIdYes) {
+        return;
+    }
+    ReplaceSettings(file, count);
+}
+
+void CMainWnd::ReplaceSettings(plat::ISettingsStore& from, int count) {
+    auto& store = m_platform.Store();
+    auto& windows = m_platform.Windows();
+    const StoreChange change(store);
+    const int shown = std::min(count, kMaxButtons);
+    // The windows there are take the new buttons: making and destroying a thousand windows
+    // one by one keeps the window system busy for seconds.
+    m_bLoading = true;
+    for (int i = 0; i < shown; ++i) {
+        ButtonInfo info;
+        int option = 0;
+        LoadButtonInfo(from, i + 1, info, option);
+        if (i < ButtonCount()) {
+            m_buttons[i]->ApplyInfo(info, option);
+            windows.Invalidate(m_buttons[i]->Window());
+        } else {
+            CreateButton(info, option);
+            if (!m_bButtonsShown) windows.ShowWindow(m_buttons.back()->Window(), plat::sw::kHide);
+        }
+    }
+    m_bLoading = false;
+    m_icons.clear();
+    while (ButtonCount() > shown) {
+        windows.DestroyWindow(m_buttons.back()->Window());
+        m_retired.push_back(std::move(m_buttons.back()));
+        m_buttons.pop_back();
+    }
+
+    // Every section is written, so that the store holds the file's list whatever it held.
+    m_stored.assign(count, {});
+    for (int n = 1; n <= count; ++n) {
+        StoredButton& entry = m_stored[n - 1];
+        if (n <= shown) {
+            m_buttons[n - 1]->GetInfo(entry.info, entry.option);
+        } else {
+            LoadButtonInfo(from, n, entry.info, entry.option);
+        }
+        SaveButtonInfo(store, n, entry.info, entry.option);
+    }
+    m_nHidden = count - shown;
+    stored::WriteInt(store, stored::kNum, count);
+    m_nStoredNum = count;
+
+    // The clock opens again as the file has it, where and how the file has it.
+    if (m_pWatch) {
+        m_pWatch->Close();
+        m_retired.push_back(std::move(m_pWatch));
+    }
+    CopyClockSettings(from, store);
+    if (stored::ReadInt(store, stored::kShow) == 1) CreateClock();
+    RefreshTopmost();
 }
 
 void CMainWnd::ToggleClock() {

@@ -97,6 +97,10 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void SpreadButtons();
     void ShowOrderDialog();
     void MakeButtonsSameSize();
+    void ExportSettings();
+    void ImportSettings();
+    // Puts the file's buttons and clock settings in place of the present ones, as one change.
+    void ReplaceSettings(plat::ISettingsStore& from, int count);
     void ToggleClock();
     void CreateClock();
     void DestroyClock();

@@ -2,7 +2,8 @@
 // program reads is whatever the fuzzer makes of it: missing, a DWORD, a string of any bytes, or
 // any other registry type with any bytes, which the store reads as missing; and the journal of a
 // change cut short, whole, cut anywhere or any bytes. Whatever it holds, nothing may crash,
-// overflow, leak a handle or be left half made.
+// overflow, leak a handle or be left half made. The same again with the settings file of the
+// portable mode holding any bytes, and with any bytes as a file to import.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -10,6 +11,8 @@
 
 #include "app/JournalStore.h"
 #include "app/MainApp.h"
+#include "app/SettingsFile.h"
+#include "app/SettingsTransfer.h"
 #include "app/StoredValues.h"
 #include "clock/WatchWnd.h"
 #include "platform/fake/FakePlatform.h"
@@ -66,6 +69,14 @@ std::optional<fake::Value> AnyJournal(FuzzedDataProvider& in) {
 struct JournalledPlatform : fake::FakePlatform {
     plat::ISettingsStore& Store() override { return journal; }
     JournalStore journal{store};
+};
+
+// The store as the portable program has it: the settings file, here in memory, read by the same
+// parser and written whole at each change.
+struct PortablePlatform : fake::FakePlatform {
+    explicit PortablePlatform(std::string text) : file(std::move(text)) {}
+    plat::ISettingsStore& Store() override { return file; }
+    SettingsText file;
 };
 
 void Put(fake::FakeSettingsStore& store, const std::string& section, const char* key,
@@ -140,8 +151,15 @@ void UseTheClock(fake::FakePlatform& platform, CWatchWnd& clock) {
     clock.OnNcLButtonDblClk();
 }
 
-void EveryCommandOnce(fake::FakePlatform& platform, CMainWnd& main) {
+void EveryCommandOnce(fake::FakePlatform& platform, CMainWnd& main, const std::string& import) {
     auto& scripts = platform.dialogs.dialogScripts;
+    platform.dialogs.saveFileAnswers.push_back("C:\\out.ini");
+    main.OnCommand(ID_EXPORT);
+    platform.system.files["C:\\in.ini"] = import;
+    platform.dialogs.openFileAnswers.push_back("C:\\in.ini");
+    platform.dialogs.messageBoxAnswers.push_back(plat::mb::kIdYes);
+    main.OnCommand(ID_IMPORT);
+    platform.dialogs.messageBoxAnswers.clear();
     main.OnTrayEvent(plat::tray::kLButtonDblClk);
     main.OnTrayEvent(plat::tray::kLButtonDblClk);
     main.OnTrayEvent(plat::tray::kRButtonDown);
@@ -185,12 +203,24 @@ int LiveHandles() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const int liveBefore = LiveHandles();
-    {
+    const bool portable = in.ConsumeBool();
+    const std::string import = in.ConsumeRandomLengthString(4096);
+    if (portable) {
+        PortablePlatform platform(in.ConsumeRemainingBytesAsString());
+        CMainApp app(platform);
+        if (app.InitInstance()) {
+            EveryCommandOnce(platform, *app.MainWnd(), import);
+            if (!platform.windows.quitPosted) std::abort();
+            // The exit wrote the file, and it reads back line for line as it was written.
+            const std::string& text = platform.file.Text();
+            if (SettingsFile::Parse(text).Format() != text) std::abort();
+        }
+    } else {
         JournalledPlatform platform;
         FillStore(in, platform.store);
         CMainApp app(platform);
         if (app.InitInstance()) {
-            EveryCommandOnce(platform, *app.MainWnd());
+            EveryCommandOnce(platform, *app.MainWnd(), import);
             // The exit ends the loop, and no window the program made reports to an object any
             // more: the end of the process takes those still up.
             if (!platform.windows.quitPosted) std::abort();

@@ -6,8 +6,11 @@
 #include <functional>
 
 #include "app/ButtonStore.h"
+#include "app/FileStore.h"
 #include "app/JournalStore.h"
 #include "app/MainApp.h"
+#include "app/SettingsTransfer.h"
+#include "app/StoreChange.h"
 #include "clock/WatchWnd.h"
 #include "platform/fake/FakePlatform.h"
 #include "res/Dialogs.h"
@@ -106,12 +109,12 @@ fake::Values FirstStore() {
 
 struct Change {
     const char* name;
-    std::function<void(JournalledPlatform&, CMainWnd&)> make;
+    std::function<void(fake::FakePlatform&, CMainWnd&)> make;
 };
 
 const Change kChanges[] = {
     {"Order",
-     [](JournalledPlatform& p, CMainWnd& main) {
+     [](fake::FakePlatform& p, CMainWnd& main) {
          p.dialogs.dialogScripts.push_back([](fake::FakeDialog& d) {
              d.ListSelect(dlg::kOrderList, 2);
              d.Click(dlg::kOrderUp);
@@ -121,12 +124,12 @@ const Change kChanges[] = {
          main.OnCommand(ID_ORDER);
      }},
     {"Delete",
-     [](JournalledPlatform& p, CMainWnd& main) {
+     [](fake::FakePlatform& p, CMainWnd& main) {
          p.dialogs.messageBoxAnswers.push_back(plat::mb::kIdOk);
          main.m_buttons[0]->OnCommand(ID_BUTTON_DELETE);
      }},
     {"Add",
-     [](JournalledPlatform& p, CMainWnd& main) {
+     [](fake::FakePlatform& p, CMainWnd& main) {
          p.dialogs.dialogScripts.push_back([](fake::FakeDialog& d) {
              d.Type(dlg::kSetPath, "C:\\NEW\\FOUR.EXE");
              d.Click(plat::mb::kIdOk);
@@ -134,7 +137,7 @@ const Change kChanges[] = {
          main.OnCommand(ID_ADD_BUTTON);
      }},
     {"SettingsOk",
-     [](JournalledPlatform& p, CMainWnd& main) {
+     [](fake::FakePlatform& p, CMainWnd& main) {
          p.dialogs.dialogScripts.push_back([](fake::FakeDialog& d) {
              d.Type(dlg::kSetTitle, "新しい名前");
              d.Type(dlg::kSetPath, "C:\\OTHER.EXE");
@@ -143,16 +146,16 @@ const Change kChanges[] = {
          main.m_buttons[1]->OnCommand(ID_BUTTON_SETTINGS);
      }},
     {"AlwaysOnTop",
-     [](JournalledPlatform&, CMainWnd& main) { main.m_buttons[2]->OnCommand(ID_BUTTON_TOPMOST); }},
+     [](fake::FakePlatform&, CMainWnd& main) { main.m_buttons[2]->OnCommand(ID_BUTTON_TOPMOST); }},
     {"Move",
-     [](JournalledPlatform& p, CMainWnd& main) {
+     [](fake::FakePlatform& p, CMainWnd& main) {
          p.windows.MoveWindow(main.m_buttons[1]->Window(), 400, 400, 35, 35);
          main.m_buttons[1]->OnExitSizeMove();
      }},
-    {"Align", [](JournalledPlatform&, CMainWnd& main) { main.OnCommand(ID_ALIGN_LEFT); }},
-    {"Spread", [](JournalledPlatform&, CMainWnd& main) { main.OnCommand(ID_SPREAD); }},
+    {"Align", [](fake::FakePlatform&, CMainWnd& main) { main.OnCommand(ID_ALIGN_LEFT); }},
+    {"Spread", [](fake::FakePlatform&, CMainWnd& main) { main.OnCommand(ID_SPREAD); }},
     {"OneSize",
-     [](JournalledPlatform& p, CMainWnd& main) {
+     [](fake::FakePlatform& p, CMainWnd& main) {
          p.dialogs.dialogScripts.push_back([](fake::FakeDialog& d) {
              d.Type(dlg::kSizeEdit, "48");
              d.Click(plat::mb::kIdOk);
@@ -160,12 +163,12 @@ const Change kChanges[] = {
          main.OnCommand(ID_SAME_SIZE);
      }},
     {"ClockOff",
-     [](JournalledPlatform& p, CMainWnd& main) {
+     [](fake::FakePlatform& p, CMainWnd& main) {
          p.windows.MoveWindow(main.m_pWatch->Window(), 300, 300, 120, 60);
          main.OnCommand(ID_CLOCK);
      }},
     {"ClockSettings",
-     [](JournalledPlatform& p, CMainWnd& main) {
+     [](fake::FakePlatform& p, CMainWnd& main) {
          plat::LogFont font;
          font.height = -20;
          font.faceName = "ＭＳ ゴシック";
@@ -177,8 +180,17 @@ const Change kChanges[] = {
          });
          main.m_pWatch->OnNcLButtonDblClk();
      }},
+    {"Import",
+     [](fake::FakePlatform& p, CMainWnd& main) {
+         p.system.files["C:\\in.ini"] =
+             "[Button]\r\nNum=dword:2\r\n[Btn1]\r\nAppName=\"C:\\X.EXE\"\r\n[Btn2]\r\n"
+             "AppName=\"C:\\Y.EXE\"\r\n[Watch]\r\nShow=dword:0\r\nTopMost=dword:0\r\n";
+         p.dialogs.openFileAnswers.push_back("C:\\in.ini");
+         p.dialogs.messageBoxAnswers.push_back(plat::mb::kIdYes);
+         main.OnCommand(ID_IMPORT);
+     }},
     {"Exit",
-     [](JournalledPlatform& p, CMainWnd& main) {
+     [](fake::FakePlatform& p, CMainWnd& main) {
          p.windows.MoveWindow(main.m_buttons[0]->Window(), 600, 10, 35, 35);
          p.windows.MoveWindow(main.m_buttons[2]->Window(), 10, 600, 35, 35);
          p.windows.MoveWindow(main.m_pWatch->Window(), 300, 300, 120, 60);
@@ -218,6 +230,98 @@ TEST_P(KillInAChange, LeavesTheWholeOldStateOrTheWholeNewOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, KillInAChange, testing::ValuesIn(kChanges),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- The settings file of the portable program -----------------------------------------------
+
+// The file in memory; every whole file a change writes is kept, in order.
+class SavingFileStore : public FileStore {
+  public:
+    explicit SavingFileStore(std::string text) : m_text(std::move(text)) {}
+    std::vector<std::string> saves;
+
+  protected:
+    Load LoadBytes(std::string& bytes) override {
+        bytes = m_text;
+        return Load::Found;
+    }
+    bool CanWrite() override { return true; }
+    bool SaveBytes(std::string_view bytes) override {
+        saves.emplace_back(bytes);
+        m_text = bytes;
+        return true;
+    }
+
+  private:
+    std::string m_text;
+};
+
+struct FilePlatform : fake::FakePlatform {
+    explicit FilePlatform(std::string text) : file(std::move(text)) {}
+    plat::ISettingsStore& Store() override { return file; }
+    SavingFileStore file;
+};
+
+std::string FileOf(const fake::Values& values) {
+    SettingsText file;
+    {
+        const StoreChange change(file);
+        for (const auto& [section, keys] : values) {
+            for (const auto& [key, value] : keys) {
+                if (const int* n = std::get_if<int>(&value)) file.WriteInt(section, key, *n);
+                if (const auto* s = std::get_if<std::string>(&value))
+                    file.WriteString(section, key, *s);
+            }
+        }
+    }
+    return file.Text();
+}
+
+Stored ReadFileAtStart(const std::string& text) {
+    SettingsText file(text);
+    Stored out;
+    const int num = file.ReadInt("Button", "Num", 0);
+    for (int n = 1; n <= num; ++n) {
+        Entry e;
+        LoadButtonInfo(file, n, e.info, e.option);
+        out.buttons.push_back(e);
+    }
+    constexpr const char* kNone = "\x01";
+    for (const char* key :
+         {"Show", "Positon", "TopMost", "BkColor", "TextColor", "WatchFont", "WatchFontName"}) {
+        std::optional<fake::Value> value;
+        if (file.HasInt("Watch", key)) {
+            value = file.ReadInt("Watch", key, 0);
+        } else if (std::string s = file.ReadString("Watch", key, kNone); s != kNone) {
+            value = std::move(s);
+        }
+        out.watch.push_back(value);
+    }
+    return out;
+}
+
+class FileInAChange : public testing::TestWithParam<Change> {};
+
+// The file is replaced whole, so a kill leaves one of the files a change wrote or the one before.
+TEST_P(FileInAChange, EveryFileWrittenHoldsTheWholeOldStateOrTheWholeNewOne) {
+    const std::string first = FileOf(FirstStore());
+    const Stored before = ReadFileAtStart(first);
+    FilePlatform p(first);
+    CMainApp app(p);
+    ASSERT_TRUE(app.InitInstance());
+    p.file.saves.clear();
+    GetParam().make(p, *app.MainWnd());
+    ASSERT_FALSE(p.file.saves.empty());
+    const Stored after = ReadFileAtStart(p.file.saves.back());
+    ASSERT_NE(after, before) << "the change changes nothing";
+    for (std::size_t k = 0; k < p.file.saves.size(); ++k) {
+        const Stored read = ReadFileAtStart(p.file.saves[k]);
+        EXPECT_TRUE(read == before || read == after)
+            << "file " << k + 1 << " of " << p.file.saves.size() << " holds a mix";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, FileInAChange, testing::ValuesIn(kChanges),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // --- The journal itself ---------------------------------------------------------------------

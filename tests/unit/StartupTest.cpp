@@ -410,4 +410,35 @@ TEST(Collection, DeletingRenumbersAndLeavesTheOldLastSectionUntouched) {
     EXPECT_EQ(h.main().ButtonCount(), 2);
 }
 
+struct Unkept {
+    plat::StoreHealth health;
+    const char* message;
+};
+
+class StartupUnkeptStore : public testing::TestWithParam<Unkept> {};
+
+TEST_P(StartupUnkeptStore, SaysSoOnceAndRunsWithWhatItRead) {
+    Harness h;
+    h.store().health = GetParam().health;
+    h.StoreButton(1, "C:\\A\\ONE.EXE", 10, 20);
+    h.store().Put("Button", "Num", 1);
+    ASSERT_TRUE(h.app.InitInstance());
+    ASSERT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
+    EXPECT_EQ(h.platform.dialogs.messageBoxes[0].text, GetParam().message);
+    EXPECT_EQ(h.platform.dialogs.messageBoxes[0].type, plat::mb::kOk | plat::mb::kIconExclamation);
+    EXPECT_EQ(h.main().ButtonCount(), 1);
+    h.main().OnCommand(ID_CLOCK);
+    h.main().OnCommand(ID_CLOCK);
+    EXPECT_EQ(h.platform.dialogs.messageBoxes.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Health, StartupUnkeptStore,
+    testing::Values(
+        Unkept{plat::StoreHealth::ReadOnly,
+               "設定ﾌｧｲﾙ(Brisalto.ini)に書き込めません。今回の変更は保存されません。"},
+        Unkept{plat::StoreHealth::TooLarge,
+               "設定ﾌｧｲﾙ(Brisalto.ini)が大きすぎるため読み込めません。ﾌｧｲﾙはそのままにして、"
+               "今回の変更は保存しません。"}));
+
 }  // namespace

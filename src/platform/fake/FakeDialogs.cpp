@@ -188,4 +188,14 @@ bool FakeDialogs::PickOpenFile(plat::WindowRef, std::string_view filter,
     return true;
 }
 
+bool FakeDialogs::PickSaveFile(plat::WindowRef, std::string_view filter,
+                               std::string_view initialName, unsigned flags, std::string& path) {
+    m_log.push_back("Dialogs.ChooseSaveFile");
+    saveFileCalls.push_back({std::string(filter), std::string(initialName), flags});
+    if (saveFileAnswers.empty()) return false;
+    path = saveFileAnswers.front();
+    saveFileAnswers.pop_front();
+    return true;
+}
+
 }  // namespace fake

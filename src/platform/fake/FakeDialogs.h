@@ -120,6 +120,8 @@ class FakeDialogs : public plat::IDialogs {
     bool PickFont(plat::WindowRef owner, plat::LogFont& font, unsigned flags) override;
     bool PickOpenFile(plat::WindowRef owner, std::string_view filter, std::string_view initialName,
                       unsigned flags, std::string& path) override;
+    bool PickSaveFile(plat::WindowRef owner, std::string_view filter, std::string_view initialName,
+                      unsigned flags, std::string& path) override;
 
     // Scripted: box answers, what the user does in each dialog, the choosers' answers, in order;
     // no answer left means OK for a box and Cancel for a chooser.
@@ -128,6 +130,7 @@ class FakeDialogs : public plat::IDialogs {
     std::deque<plat::Colour> colourAnswers;
     std::deque<plat::LogFont> fontAnswers;
     std::deque<std::string> openFileAnswers;
+    std::deque<std::string> saveFileAnswers;
     // What else happens while a box is up or a menu is tracked: their loops still hand out
     // messages, so another program's close request may come in then.
     std::function<void(const MessageBoxCall&)> whileMessageBox;
@@ -137,6 +140,7 @@ class FakeDialogs : public plat::IDialogs {
     std::vector<TrackedMenu> menus;
     std::vector<const plat::DialogTemplate*> templates;  // every dialog run, in order
     std::vector<OpenFileCall> openFileCalls;
+    std::vector<OpenFileCall> saveFileCalls;
     std::vector<unsigned> fontFlags;
 
   private:

@@ -37,6 +37,7 @@ class FakeSettingsStore : public plat::ISettingsStore {
     // A store in memory loses nothing to a kill: the bounds of a change are only counted.
     void BeginChange() override { ++changesBegun; }
     void CommitChange() override { ++changesCommitted; }
+    plat::StoreHealth Health() override { return health; }
 
     // Direct access for arranging and checking, without a log entry.
     void Put(const std::string& section, const std::string& key, Value value);
@@ -51,6 +52,7 @@ class FakeSettingsStore : public plat::ISettingsStore {
     bool touchedBeforeLocation = false;
     int changesBegun = 0;
     int changesCommitted = 0;
+    plat::StoreHealth health = plat::StoreHealth::Kept;
 
   private:
     const Value* Find(std::string_view section, std::string_view key);

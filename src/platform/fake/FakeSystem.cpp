@@ -1,5 +1,9 @@
 #include "platform/fake/FakeSystem.h"
 
+#include <algorithm>
+
+#include "button/PathSplit.h"
+
 #include "platform/fake/FakeIcons.h"
 
 namespace fake {
@@ -20,6 +24,45 @@ bool FakeSystem::FileExists(std::string_view path) {
         if (f == path) return true;
     }
     return false;
+}
+
+bool FakeSystem::ReadFile(std::string_view path, std::size_t limit, std::string& bytes) {
+    m_log.push_back("System.ReadFile " + std::string(path));
+    const auto it = files.find(path);
+    if (it == files.end() || it->second.size() > limit) return false;
+    bytes = it->second;
+    return true;
+}
+
+bool FakeSystem::WriteFile(std::string_view path, std::string_view bytes) {
+    m_log.push_back("System.WriteFile " + std::string(path));
+    if (writesFail) return false;
+    files[std::string(path)] = bytes;
+    return true;
+}
+
+std::string FakeSystem::ExpandEnvironment(std::string_view text) {
+    // Names are matched as the system matches them, without regard to case.
+    std::string out;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t open = text.find('%', at);
+        const std::size_t close = open == std::string_view::npos ? open : text.find('%', open + 1);
+        if (close == std::string_view::npos) break;
+        const std::string_view name = text.substr(open + 1, close - open - 1);
+        const auto it = std::find_if(environment.begin(), environment.end(),
+                                     [&](const auto& v) { return EqualsNoCase(v.first, name); });
+        out.append(text.substr(at, open - at));
+        if (it == environment.end()) {
+            out.append(text.substr(open, close - open));
+            at = close;
+            continue;
+        }
+        out.append(it->second);
+        at = close + 1;
+    }
+    out.append(text.substr(at));
+    return out;
 }
 
 bool FakeSystem::OpenWinHelp(plat::WindowRef, std::string_view helpFile) {

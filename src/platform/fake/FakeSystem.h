@@ -2,6 +2,7 @@
 // windows; beeps and help requests counted.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ class FakeSystem : public plat::ISystem {
     std::string SystemFolder() override;
     int MajorVersion() override;
     bool FileExists(std::string_view path) override;
+    bool ReadFile(std::string_view path, std::size_t limit, std::string& bytes) override;
+    bool WriteFile(std::string_view path, std::string_view bytes) override;
+    std::string ExpandEnvironment(std::string_view text) override;
     bool OpenWinHelp(plat::WindowRef owner, std::string_view helpFile) override;
     plat::Icon LoadResourceIcon(int id, int cx, int cy) override;
     plat::WindowRef FindTopLevelWindow(std::string_view caption) override;
@@ -37,6 +41,16 @@ class FakeSystem : public plat::ISystem {
     std::string systemFolder = "C:\\WINDOWS\\system32";
     std::vector<std::string> existingFiles;
     bool winHelpSucceeds = true;
+    // Files with contents, by path, for reading and writing whole; a write fails while
+    // `writesFail` holds.
+    std::map<std::string, std::string, std::less<>> files;
+    bool writesFail = false;
+    // The environment's variables, by their names as written.
+    std::map<std::string, std::string, std::less<>> environment = {
+        {"USERPROFILE", "C:\\Users\\Ann"},
+        {"LOCALAPPDATA", "C:\\Users\\Ann\\AppData\\Local"},
+        {"ProgramFiles", "C:\\Program Files"},
+        {"SystemRoot", "C:\\WINDOWS"}};
 
     int beeps = 0;
 

@@ -230,8 +230,10 @@ bool Dialogs::PickFont(plat::WindowRef owner, plat::LogFont& font, unsigned flag
     return true;
 }
 
-bool Dialogs::PickOpenFile(plat::WindowRef owner, std::string_view filter,
-                           std::string_view initialName, unsigned flags, std::string& path) {
+namespace {
+
+bool PickFile(bool save, plat::WindowRef owner, std::string_view filter,
+              std::string_view initialName, unsigned flags, std::string& path) {
     std::wstring pairs = Widen(filter);
     std::replace(pairs.begin(), pairs.end(), L'|', L'\0');
     pairs.push_back(L'\0');
@@ -247,9 +249,27 @@ bool Dialogs::PickOpenFile(plat::WindowRef owner, std::string_view filter,
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.Flags = flags | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&ofn)) return false;
+    if (save) {
+        // A name typed without an extension gets the first filter's.
+        ofn.lpstrDefExt = L"ini";
+        if (!GetSaveFileNameW(&ofn)) return false;
+    } else if (!GetOpenFileNameW(&ofn)) {
+        return false;
+    }
     path = Narrow(name.data());
     return true;
+}
+
+}  // namespace
+
+bool Dialogs::PickOpenFile(plat::WindowRef owner, std::string_view filter,
+                           std::string_view initialName, unsigned flags, std::string& path) {
+    return PickFile(false, owner, filter, initialName, flags, path);
+}
+
+bool Dialogs::PickSaveFile(plat::WindowRef owner, std::string_view filter,
+                           std::string_view initialName, unsigned flags, std::string& path) {
+    return PickFile(true, owner, filter, initialName, flags, path);
 }
 
 }  // namespace win32

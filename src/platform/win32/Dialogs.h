@@ -15,6 +15,8 @@ class Dialogs : public plat::IDialogs {
     bool PickFont(plat::WindowRef owner, plat::LogFont& font, unsigned flags) override;
     bool PickOpenFile(plat::WindowRef owner, std::string_view filter, std::string_view initialName,
                       unsigned flags, std::string& path) override;
+    bool PickSaveFile(plat::WindowRef owner, std::string_view filter, std::string_view initialName,
+                      unsigned flags, std::string& path) override;
 };
 
 }  // namespace win32

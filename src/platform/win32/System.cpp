@@ -100,6 +100,67 @@ bool System::FileExists(std::string_view path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool System::ReadFile(std::string_view path, std::size_t limit, std::string& bytes) {
+    HANDLE opened =
+        CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return false;
+    const KernelHandle file(opened);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > static_cast<LONGLONG>(limit)) {
+        return false;
+    }
+    std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t got = 0;
+    while (got < text.size()) {
+        DWORD n = 0;
+        if (!::ReadFile(file.get(), text.data() + got, static_cast<DWORD>(text.size() - got), &n,
+                        nullptr)) {
+            return false;
+        }
+        if (n == 0) break;
+        got += n;
+    }
+    text.resize(got);
+    bytes = std::move(text);
+    return true;
+}
+
+bool System::WriteFile(std::string_view path, std::string_view bytes) {
+    const std::wstring name = Widen(path);
+    HANDLE opened = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return false;
+    const KernelHandle file(opened);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD n = 0;
+        if (!::WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                         &n, nullptr) ||
+            n == 0) {
+            return false;
+        }
+        done += n;
+    }
+    return FlushFileBuffers(file.get()) != FALSE;
+}
+
+std::string System::ExpandEnvironment(std::string_view text) {
+    const std::wstring source = Widen(text);
+    std::wstring expanded(source.size() + 260, L'\0');
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const DWORD n = ExpandEnvironmentStringsW(source.c_str(), expanded.data(),
+                                                  static_cast<DWORD>(expanded.size()));
+        if (n == 0) return std::string(text);
+        if (n <= expanded.size()) {
+            expanded.resize(n - 1);  // n counts the terminator
+            return Narrow(expanded);
+        }
+        expanded.assign(n, L'\0');
+    }
+    return std::string(text);
+}
+
 bool System::OpenWinHelp(plat::WindowRef owner, std::string_view helpFile) {
     return WinHelpW(ToHwnd(owner), Widen(helpFile).c_str(), HELP_FINDER, 0) != 0;
 }

@@ -16,6 +16,9 @@ class System : public plat::ISystem {
     std::string SystemFolder() override;
     int MajorVersion() override;
     bool FileExists(std::string_view path) override;
+    bool ReadFile(std::string_view path, std::size_t limit, std::string& bytes) override;
+    bool WriteFile(std::string_view path, std::string_view bytes) override;
+    std::string ExpandEnvironment(std::string_view text) override;
     bool OpenWinHelp(plat::WindowRef owner, std::string_view helpFile) override;
     plat::Icon LoadResourceIcon(int id, int cx, int cy) override;
     plat::WindowRef FindTopLevelWindow(std::string_view caption) override;

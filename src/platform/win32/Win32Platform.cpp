@@ -19,4 +19,17 @@ ThreadSetUp::~ThreadSetUp() {
     if (m_com) CoUninitialize();
 }
 
+Win32Platform::Win32Platform() {
+    // Decided once: adding or removing the file switches at the next start, and nothing is
+    // carried from one store to the other by itself.
+    if (std::wstring file = FileSettingsStore::PortableFile(); !file.empty()) {
+        m_file = std::make_unique<FileSettingsStore>(std::move(file));
+    }
+}
+
+plat::ISettingsStore& Win32Platform::Store() {
+    if (m_file) return *m_file;
+    return m_store;
+}
+
 }  // namespace win32

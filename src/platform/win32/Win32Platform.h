@@ -1,9 +1,12 @@
 // The real platform: every port on its Win32 adapter.
 #pragma once
 
+#include <memory>
+
 #include "app/JournalStore.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Dialogs.h"
+#include "platform/win32/FileSettingsStore.h"
 #include "platform/win32/Graphics.h"
 #include "platform/win32/Icons.h"
 #include "platform/win32/Input.h"
@@ -32,7 +35,9 @@ class ThreadSetUp {
 
 class Win32Platform : public plat::IPlatform {
   public:
-    plat::ISettingsStore& Store() override { return m_store; }
+    Win32Platform();
+    // The file beside the program when there is one (portable mode), else the registry.
+    plat::ISettingsStore& Store() override;
     plat::IWindows& Windows() override { return m_windows; }
     plat::IInput& Input() override { return m_input; }
     plat::IMonitors& Monitors() override { return m_monitors; }
@@ -49,6 +54,8 @@ class Win32Platform : public plat::IPlatform {
     // The registry writes one value at a time; the journal makes each change whole.
     win32::SettingsStore m_registry;
     JournalStore m_store{m_registry};
+    // The file is replaced whole at each change: that replacement is the commit.
+    std::unique_ptr<FileSettingsStore> m_file;
     win32::Windows m_windows;
     win32::Input m_input;
     win32::Monitors m_monitors;
