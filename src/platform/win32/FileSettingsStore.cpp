@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/System.h"
 
 namespace win32 {
 
@@ -43,17 +44,9 @@ HANDLE OpenForReading(const std::wstring& path) {
 }  // namespace
 
 std::wstring FileSettingsStore::PortableFile() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    path = Folder(path) + kFileName;
+    const std::wstring program = ModulePath();
+    if (program.empty()) return {};
+    const std::wstring path = Folder(program) + kFileName;
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return {};

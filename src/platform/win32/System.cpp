@@ -64,18 +64,20 @@ plat::Icon System::LoadResourceIcon(int id, int cx, int cy) {
     return OwnIcon(static_cast<HICON>(icon));
 }
 
-std::string System::ProgramPath() {
+std::wstring ModulePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (n == 0) return {};
         if (n < path.size()) {
             path.resize(n);
-            return Narrow(path);
+            return path;
         }
         path.resize(path.size() * 2);  // cut short: the path is longer than the buffer
     }
 }
+
+std::string System::ProgramPath() { return Narrow(ModulePath()); }
 
 std::string System::ProgramVersion() {
     const std::wstring path = Widen(ProgramPath());

@@ -1,9 +1,14 @@
 // The program and its system on KERNEL32, USER32 and VERSION.
 #pragma once
 
+#include <string>
+
 #include "platform/Platform.h"
 
 namespace win32 {
+
+// The full path of the running program; empty if the system cannot tell it.
+std::wstring ModulePath();
 
 class System : public plat::ISystem {
   public:
