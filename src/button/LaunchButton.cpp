@@ -80,8 +80,8 @@ void CLaunchButton::LoadFaceIcon() {
         m_dpi <= plat::kBaseDpi
             ? 0
             : (plat::ToPx(m_info.size, m_dpi) - 3 * plat::ToPx(kFaceEdge, m_dpi)).value;
-    const std::string& file = m_info.iconFile.empty() ? m_info.appName : m_info.iconFile;
-    m_icon = m_host.ButtonIcon(UsablePath(m_platform.System(), file), m_info.iconIndex, room);
+    m_icon = m_host.ButtonIcon(m_info.iconFile.empty() ? m_info.appName : m_info.iconFile,
+                               m_info.iconIndex, room);
 }
 
 std::string CLaunchButton::TipText() const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "button/PathForms.h"
 #include "button/PathSplit.h"
 
 namespace {
@@ -37,8 +38,8 @@ int CLoadIcon::FittingSize(int index, int room) {
     return FittingIconSize(room, largest);
 }
 
-void CLoadIcon::SetFile(std::string path) {
-    m_file = std::move(path);
+void CLoadIcon::SetFile(std::string_view path) {
+    m_file = UsablePath(m_system, path);
     m_ext = SplitPath(m_file).ext;
     m_nIcons = IsModule() ? m_icons.CountIcons(m_file) : 1;
 }

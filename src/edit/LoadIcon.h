@@ -3,12 +3,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/Platform.h"
 
 class CLoadIcon {
   public:
-    explicit CLoadIcon(plat::IPlatform& platform) : m_icons(platform.Icons()) {}
+    explicit CLoadIcon(plat::IPlatform& platform)
+        : m_icons(platform.Icons()), m_system(platform.System()) {}
 
     // Once, before anything else; nonzero `isSmall` makes 16 x 16 icons, or the same sizes of a
     // screen of `dpi`.
@@ -17,7 +19,9 @@ class CLoadIcon {
     void CreateAt(int size);
     // The size to load icon `index` of the current file at when `room` pixels are free for it.
     int FittingSize(int index, int room);
-    void SetFile(std::string path);
+    // A path as stored: one in its travelling form (%SystemRoot%\..., \Tools\...) is read where
+    // it stands on this PC.
+    void SetFile(std::string_view path);
     int GetIconCount() const { return m_nIcons; }
     // A new icon that belongs to the caller; none when neither the file nor the shell has one.
     plat::Icon GetIcon(int index);
@@ -27,6 +31,7 @@ class CLoadIcon {
     plat::Icon ShellIcon();
 
     plat::IIcons& m_icons;
+    plat::ISystem& m_system;
     int m_size = 0;
     int m_nIcons = 0;
     plat::ImageList m_imageList;

@@ -40,6 +40,20 @@ class Loader : public testing::Test {
     fake::FakeIcons& icons = platform.icons;
 };
 
+// An entry taken along from another PC keeps its path in the travelling form; its icons are
+// those of the file where that path leads here.
+TEST_F(Loader, ATravellingPathIsReadWhereItLeadsOnThisPc) {
+    icons.files["C:\\WINDOWS\\notepad.exe"] = {{32, 48}, true};
+    icons.files["C:\\Tools\\edit.exe"] = {{32, 32, 32}, true};
+    CLoadIcon loader(platform);
+    loader.Create(0);
+    loader.SetFile("%SystemRoot%\\notepad.exe");
+    EXPECT_EQ(loader.GetIconCount(), 2);
+    EXPECT_TRUE(loader.GetIcon(1));
+    loader.SetFile("\\Tools\\edit.exe");
+    EXPECT_EQ(loader.GetIconCount(), 3) << "the drive the program runs from";
+}
+
 struct ModuleCase {
     const char* path;
     int count;
