@@ -147,10 +147,8 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd, &ps);
+        const PaintScope painting(hwnd);
         dialog->events.OnPaint(*dialog);
-        EndPaint(hwnd, &ps);
         return TRUE;
     }
     if (msg == WM_MEASUREITEM) {

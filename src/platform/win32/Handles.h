@@ -48,19 +48,52 @@ using Library = Owned<HMODULE, FreeLibrary>;
 using KernelHandle = Owned<HANDLE, CloseHandle>;
 using WinEventHook = Owned<HWINEVENTHOOK, UnhookWinEvent>;
 
-// A window's device context (the screen's for none) for as long as its owner lives.
+// The context BeginPaint handed out for the window this thread is painting now.
+struct PaintingWindow {
+    HWND hwnd = nullptr;
+    HDC dc = nullptr;
+};
+inline thread_local PaintingWindow t_painting;
+
+// Opens a window's painting (WM_PAINT) for the scope of its owner: drawing into that window
+// meanwhile goes to the painting's own context, clipped to what needs it, instead of asking for
+// another.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND hwnd) : m_hwnd(hwnd), m_outer(t_painting) {
+        t_painting = {hwnd, BeginPaint(hwnd, &m_ps)};
+    }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    ~PaintScope() {
+        EndPaint(m_hwnd, &m_ps);
+        t_painting = m_outer;
+    }
+
+  private:
+    HWND m_hwnd;
+    PaintingWindow m_outer;
+    PAINTSTRUCT m_ps{};
+};
+
+// A window's device context (the screen's for none) for as long as its owner lives; the
+// painting's own while the window is being painted.
 class WindowDc {
   public:
-    explicit WindowDc(HWND hwnd) : m_hwnd(hwnd), m_dc(GetDC(hwnd)) {}
+    explicit WindowDc(HWND hwnd)
+        : m_hwnd(hwnd),
+          m_borrowed(hwnd != nullptr && hwnd == t_painting.hwnd && t_painting.dc != nullptr),
+          m_dc(m_borrowed ? t_painting.dc : GetDC(hwnd)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     ~WindowDc() {
-        if (m_dc != nullptr) ReleaseDC(m_hwnd, m_dc);
+        if (m_dc != nullptr && !m_borrowed) ReleaseDC(m_hwnd, m_dc);
     }
     HDC get() const { return m_dc; }
 
   private:
     HWND m_hwnd;
+    bool m_borrowed;
     HDC m_dc;
 };
 

@@ -158,10 +158,8 @@ LRESULT Dispatch(plat::IPopupEvents& events, HWND hwnd, UINT msg, WPARAM wParam,
     const auto keys = static_cast<unsigned>(wParam);
     switch (msg) {
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            BeginPaint(hwnd, &ps);
+            const PaintScope painting(hwnd);
             events.OnPaint();
-            EndPaint(hwnd, &ps);
             return 0;
         }
         case WM_TIMER:
