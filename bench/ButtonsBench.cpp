@@ -151,6 +151,15 @@ StartRun StartUp(const std::wstring& program, const std::wstring& floor, int n) 
     return run;
 }
 
+// Once the program has shown all kChangeCount buttons and settled, the one in the middle; none if
+// no button shows.
+HWND SettledMiddleButton(Started& p) {
+    p.WaitShown(Clock::now(), L"Brisalt", kChangeCount);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::vector<HWND> buttons = VisibleOwnedBy(p.Owner());
+    return buttons.empty() ? nullptr : buttons[buttons.size() / 2];
+}
+
 struct ChangeRun {
     double drag = 0, toggle = 0, exit = 0;
 };
@@ -160,10 +169,8 @@ struct ChangeRun {
 ChangeRun ChangeAndExit(const std::wstring& program) {
     ChangeRun run;
     Started p(program, L"");
-    p.WaitShown(Clock::now(), L"Brisalt", kChangeCount);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const std::vector<HWND> buttons = VisibleOwnedBy(p.Owner());
-    HWND button = buttons[buttons.size() / 2];
+    HWND button = SettledMiddleButton(p);
+    if (button == nullptr) return run;
     auto start = Clock::now();
     SendMessageW(button, WM_EXITSIZEMOVE, 0, 0);
     run.drag = Since(start);
@@ -206,10 +213,8 @@ struct ToggleRun {
 ToggleRun ToggleFromOutside(const std::wstring& program) {
     ToggleRun run;
     Started p(program, L"");
-    p.WaitShown(Clock::now(), L"Brisalt", kChangeCount);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const std::vector<HWND> buttons = VisibleOwnedBy(p.Owner());
-    HWND button = buttons[buttons.size() / 2];
+    HWND button = SettledMiddleButton(p);
+    if (button == nullptr) return run;
     run.bare = BareAnswer(p.Owner());
     run.toggle = 1e9;
     for (int i = 0; i < 2 * kRuns; ++i) {
@@ -355,11 +360,8 @@ std::wstring PortableCopy(const std::wstring& program, int count) {
 // The end of a drag sent to a button in the middle; seconds until the program is done with it.
 double DragFreeze(const std::wstring& program) {
     Started p(program, L"");
-    p.WaitShown(Clock::now(), L"Brisalt", kChangeCount);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const std::vector<HWND> buttons = VisibleOwnedBy(p.Owner());
-    if (buttons.empty()) return -1;
-    HWND button = buttons[buttons.size() / 2];
+    HWND button = SettledMiddleButton(p);
+    if (button == nullptr) return -1;
     DWORD_PTR answer = 0;
     double best = 1e9;
     for (int i = 0; i < kRuns; ++i) {
