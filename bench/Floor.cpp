@@ -53,13 +53,17 @@ std::wstring ReadText(HKEY key, const wchar_t* name) {
 
 }  // namespace
 
-HWND ShowFloor(HINSTANCE instance, FloorSteps& steps) {
+void RegisterFloorClass(HINSTANCE instance) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = Proc;
     wc.hInstance = instance;
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     wc.lpszClassName = kFloorClass;
     RegisterClassW(&wc);
+}
+
+HWND ShowFloor(HINSTANCE instance, FloorSteps& steps) {
+    RegisterFloorClass(instance);
     HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, kFloorClass, kFloorOwner, WS_CAPTION, 0, 0, 100,
                                  100, nullptr, nullptr, instance, nullptr);
 

@@ -16,6 +16,9 @@ struct FloorSteps {
 inline constexpr wchar_t kFloorClass[] = L"BenchFloor";
 inline constexpr wchar_t kFloorOwner[] = L"BenchFloorOwner";
 
+// The floor's window class: a bare popup that draws the icon kept in its user data.
+void RegisterFloorClass(HINSTANCE instance);
+
 // Shows the stored entries; returns the hidden owner of their windows (destroying it takes them
 // all with it).
 HWND ShowFloor(HINSTANCE instance, FloorSteps& steps);

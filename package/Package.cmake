@@ -28,15 +28,16 @@ include(CPack)
 set(PACKAGE_ZIP ${CMAKE_BINARY_DIR}/Brisalto-${PROJECT_VERSION}-win64.zip)
 set(PACKAGE_SETUP ${CMAKE_BINARY_DIR}/Brisalto-${PROJECT_VERSION}-setup.exe)
 
-# The packages as a user gets them: the zip's contents, and the installer and uninstaller run
-# under Wine in a prefix of their own (tests/install). Both need `--target package` first.
+# The packages as a user gets them: the zip's contents, the zip unpacked and the installer and
+# uninstaller run under Wine in prefixes of their own (tests/install). Both need `--target package` first.
 add_test(NAME package_zip COMMAND ${CMAKE_COMMAND} -DZIP=${PACKAGE_ZIP}
          -P ${CMAKE_SOURCE_DIR}/tests/install/CheckZip.cmake)
 set_tests_properties(package_zip PROPERTIES LABELS e2e)
 
-add_executable(install_tests tests/install/InstallE2ETest.cpp tests/e2e/Driver.cpp)
+add_executable(install_tests tests/install/InstallE2ETest.cpp tests/install/ZipE2ETest.cpp
+               tests/e2e/Driver.cpp)
 target_link_libraries(install_tests PRIVATE brisalto_win32 GTest::gtest_main)
 target_link_options(install_tests PRIVATE ${WIN32_LINK})
 add_test(NAME install COMMAND ${CMAKE_SOURCE_DIR}/tests/install/run.sh $<TARGET_FILE:install_tests>)
 set_tests_properties(install PROPERTIES LABELS e2e TIMEOUT 600
-    ENVIRONMENT "BRISALTO_SETUP=${PACKAGE_SETUP};BRISALTO_INSTALL_PREFIX=${CMAKE_BINARY_DIR}/installprefix;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+    ENVIRONMENT "BRISALTO_SETUP=${PACKAGE_SETUP};BRISALTO_ZIP=${PACKAGE_ZIP};BRISALTO_INSTALL_PREFIX=${CMAKE_BINARY_DIR}/installprefix;BRISALTO_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")

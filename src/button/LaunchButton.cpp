@@ -61,11 +61,15 @@ void CLaunchButton::ReleaseWindow() {
 // --- Appearance ----------------------------------------------------------------------------
 
 void CLaunchButton::ApplyInfo(const ButtonInfo& info, int option) {
+    // A button that stays in its band keeps its place among the windows: stacking a thousand of
+    // them anew, one by one, at an import cost the window system more than moving them. The
+    // caller's RefreshTopmost puts back whatever stands in the wrong band.
+    const bool sameBand = ((option ^ m_option) & kOptionTopmost) == 0;
     m_info = info;
     m_option = option;
     const plat::Point at = OnScreen(m_info.at.x, m_info.at.y);
     m_dpi = m_platform.Monitors().DpiAt({at.x, at.y, at.x + 1, at.y + 1});
-    PlaceOnScreen(at, Side(), Side());
+    PlaceOnScreen(at, Side(), Side(), sameBand ? plat::ZOrder::Keep : Band(at, Side()));
     LoadFaceIcon();
 
     auto& system = m_platform.System();
@@ -144,12 +148,16 @@ plat::Point CLaunchButton::OnScreen(int x, int y) {
 }
 
 void CLaunchButton::PlaceWindow(int x, int y, int cx, int cy) {
-    PlaceOnScreen(OnScreen(x, y), cx, cy);
+    const plat::Point at = OnScreen(x, y);
+    PlaceOnScreen(at, cx, cy, Band(at, cx));
 }
 
-void CLaunchButton::PlaceOnScreen(plat::Point at, int cx, int cy) {
-    const auto z = (m_option & kOptionTopmost) ? m_host.TopBand({at.x, at.y, at.x + cx, at.y + cy})
-                                               : plat::ZOrder::NoTopmost;
+plat::ZOrder CLaunchButton::Band(plat::Point at, int side) {
+    return (m_option & kOptionTopmost) ? m_host.TopBand({at.x, at.y, at.x + side, at.y + side})
+                                       : plat::ZOrder::NoTopmost;
+}
+
+void CLaunchButton::PlaceOnScreen(plat::Point at, int cx, int cy, plat::ZOrder z) {
     m_platform.Windows().SetWindowPos(m_hWnd, z, at.x, at.y, cx, cy,
                                       plat::swp::kShowWindow | plat::swp::kNoActivate);
 }

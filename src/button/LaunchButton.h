@@ -73,8 +73,10 @@ class CLaunchButton : public plat::IPopupEvents {
     int m_moveMode = 0;
 
   private:
-    // PlaceWindow for a place already known to be on a monitor.
-    void PlaceOnScreen(plat::Point at, int cx, int cy);
+    // PlaceWindow for a place already known to be on a monitor, into the band `z`.
+    void PlaceOnScreen(plat::Point at, int cx, int cy, plat::ZOrder z);
+    // The band a button of this side at `at` belongs in.
+    plat::ZOrder Band(plat::Point at, int side);
     bool Inside(plat::Point client);
     void ShowMenu(plat::Point client);
     void ToggleTopmost();

@@ -557,8 +557,9 @@ void CMainWnd::ReplaceSettings(plat::ISettingsStore& from, int count) {
             windows.Invalidate(m_buttons[i]->Window());
         } else {
             CreateButton(info, option);
-            if (!m_bButtonsShown) windows.ShowWindow(m_buttons.back()->Window(), plat::sw::kHide);
         }
+        // Placing shows a window; buttons the user hid from the tray stay hidden.
+        if (!m_bButtonsShown) windows.ShowWindow(m_buttons[i]->Window(), plat::sw::kHide);
     }
     m_bLoading = false;
     m_icons.clear();

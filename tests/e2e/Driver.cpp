@@ -185,6 +185,16 @@ std::wstring MessageBoxText(HWND box) {
 
 void ClearStore() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kestrowave"); }
 
+bool StoreExists() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kestrowave\\Vopdrant", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
+}
+
 void StoreButtons(const std::vector<StoredButton>& buttons) {
     ClearStore();
     PutInt(L"Button", L"Num", static_cast<DWORD>(buttons.size()));

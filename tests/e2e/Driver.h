@@ -109,6 +109,8 @@ std::wstring MessageBoxText(HWND box);
 
 // The program's own store.
 void ClearStore();
+// Whether the program's key is in the registry at all.
+bool StoreExists();
 std::optional<DWORD> StoredInt(const wchar_t* section, const wchar_t* key);
 std::optional<std::wstring> StoredString(const wchar_t* section, const wchar_t* key);
 // A string value of any key below HKEY_CURRENT_USER.

@@ -99,6 +99,30 @@ TEST(Transfer, AnImportIsOneChangeAndKeepsTheWindowsThereAre) {
     EXPECT_EQ(h.StoredInt("Button", "Num"), 2);
 }
 
+// Buttons that stay in their band keep their places among the windows (restacking a thousand is
+// what made an import slow); one that changes band goes into its new one, and buttons hidden
+// from the tray stay hidden, taken over or new.
+TEST(Transfer, AnImportRestacksOnlyTheButtonsThatChangeBandAndKeepsHiddenOnesHidden) {
+    Started h(3);
+    h.platform.log.clear();
+    h.Import(
+        "[Button]\r\nNum=dword:3\r\n[Btn1]\r\nData=\"0,0,5,5,0,0\"\r\n"
+        "[Btn2]\r\nData=\"0,0,50,5,0,0\"\r\nOption=dword:1\r\n"
+        "[Btn3]\r\nData=\"0,0,95,5,0,0\"\r\n");
+    std::vector<std::string> orders;
+    for (const auto& call : h.Calls("Windows.SetWindowPos"))
+        orders.push_back(call.substr(0, call.find(" flags")));
+    EXPECT_EQ(orders, (std::vector<std::string>{"Windows.SetWindowPos keep 5,5 35x35",
+                                                "Windows.SetWindowPos topmost 50,5 35x35",
+                                                "Windows.SetWindowPos keep 95,5 35x35"}));
+    EXPECT_TRUE(h.platform.windows.Find(h.main().m_buttons[1]->Window())->topmost);
+
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);  // hides them
+    h.Import("[Button]\r\nNum=dword:5\r\n");
+    ASSERT_EQ(h.main().ButtonCount(), 5);
+    for (auto& b : h.main().m_buttons) EXPECT_FALSE(h.platform.windows.Find(b->Window())->visible);
+}
+
 TEST(Transfer, DamagedValuesOfAnImportReadAsTheDefaults) {
     Started h(1);
     h.Import(
