@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
@@ -20,15 +21,41 @@ std::string Text(HWND w) {
     return win32::Narrow(text);
 }
 
-// Where a screen reader does not ask the program's own object, it reads the window's text: asked
-// here from another process, as a reader does.
+VARIANT Self() {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = CHILDID_SELF;
+    return v;
+}
+
+std::string Ask(IAccessible& object,
+                HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+    BSTR text = nullptr;
+    const HRESULT hr = (object.*get)(Self(), &text);
+    if (FAILED(hr)) return "failed " + std::to_string(hr);
+    if (text == nullptr) return "<none>";
+    std::string out = win32::Narrow(text);
+    SysFreeString(text);
+    return out;
+}
+
+// Asked from another process, as a screen reader asks: the window's text, where a reader does not
+// ask the object, and the object each button hands over.
 TEST(ScreenReader, ButtonsAreNamedAfterTheirEntriesAndTheClockByItsTime) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const std::wstring artifacts = e2e::WindowsPath(e2e::Variable(L"BRISALTO_ARTIFACTS"));
+    CreateDirectoryW(artifacts.c_str(), nullptr);
+    const std::wstring record = artifacts + L"\\reader-record.txt";
+    DeleteFileW(record.c_str());
+    SetEnvironmentVariableW(L"BRISALTO_RECORD", record.c_str());
+    const std::wstring recorder = e2e::WindowsPath(e2e::Variable(L"BRISALTO_RECORDER"));
     e2e::ClearStore();
     e2e::PutInt(L"Button", L"Num", 2);
     e2e::PutString(L"Btn1", L"AppName", L"C:\\windows\\notepad.exe");
     e2e::PutString(L"Btn1", L"Title", L"メモ帳");
     e2e::PutString(L"Btn1", L"Data", L"0,0,100,100,0,0");
-    e2e::PutString(L"Btn2", L"AppName", L"C:\\windows\\regedit.exe");
+    e2e::PutString(L"Btn2", L"AppName", recorder);
     e2e::PutString(L"Btn2", L"Data", L"0,0,200,100,0,0");
     e2e::PutInt(L"Watch", L"Show", 1);
     e2e::Process program;
@@ -42,11 +69,36 @@ TEST(ScreenReader, ButtonsAreNamedAfterTheirEntriesAndTheClockByItsTime) {
     }));
     const auto buttons = e2e::ButtonWindows(program.Id());
     EXPECT_EQ(Text(buttons[0]), "メモ帳");
-    EXPECT_EQ(Text(buttons[1]), "regedit.exe");
+    EXPECT_EQ(Text(buttons[1]), "recorder.exe");
     const std::string time = Text(clock);
     EXPECT_TRUE(std::regex_match(time, std::regex(R"(\d\d/\d\d \d\d:\d\d)"))) << time;
+
+    IAccessible* object = nullptr;
+    const HRESULT hr =
+        AccessibleObjectFromWindow(buttons[1], static_cast<DWORD>(OBJID_CLIENT),
+                                   __uuidof(IAccessible), reinterpret_cast<void**>(&object));
+    std::printf("AccessibleObjectFromWindow from another process: 0x%08lx\n",
+                static_cast<unsigned long>(hr));
+    if (object != nullptr) {
+        EXPECT_EQ(Ask(*object, &IAccessible::get_accName), "recorder.exe");
+        EXPECT_EQ(win32::Widen(Ask(*object, &IAccessible::get_accDescription)), recorder);
+        EXPECT_EQ(Ask(*object, &IAccessible::get_accDefaultAction), "起動");
+        VARIANT role;
+        VariantInit(&role);
+        EXPECT_EQ(object->get_accRole(Self(), &role), S_OK);
+        EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+        // The reader's "press": the entry starts.
+        EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
+        EXPECT_TRUE(e2e::WaitUntil([&] {
+            return GetFileAttributesW(record.c_str()) != INVALID_FILE_ATTRIBUTES;
+        })) << "the entry did not start";
+        object->Release();
+    }
+    EXPECT_EQ(hr, S_OK) << "no object of the program's own reached this process";
+    SetEnvironmentVariableW(L"BRISALTO_RECORD", nullptr);
     PostMessageW(main, WM_CLOSE, 0, 0);
     program.WaitForExit(10s);
+    CoUninitialize();
 }
 
 struct Key {
@@ -78,5 +130,57 @@ INSTANTIATE_TEST_SUITE_P(Keys, TrayKeys,
                          testing::Values(Key{"EnterOrSpace", NIN_KEYSELECT},
                                          Key{"ShiftF10", WM_CONTEXTMENU}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The icon asks for the shell's newer words, which carry the mouse in another layout and add a
+// context-menu event after a right click: the mouse must do what it did.
+class TrayMouse : public testing::Test {
+  protected:
+    void SetUp() override {
+        e2e::ClearStore();
+        e2e::PutInt(L"Button", L"Num", 1);
+        e2e::PutString(L"Btn1", L"AppName", L"C:\\windows\\notepad.exe");
+        e2e::PutString(L"Btn1", L"Data", L"0,0,100,100,0,0");
+        ASSERT_TRUE(program.Start());
+        ASSERT_TRUE(e2e::WaitUntil([&] {
+            main = e2e::FindWindowOf(program.Id(), nullptr, L"Brisalt");
+            return main != nullptr && e2e::ButtonWindows(program.Id()).size() == 1;
+        }));
+        button = e2e::ButtonWindows(program.Id())[0];
+        ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TrayIconPoint(icon); })) << "no tray icon";
+    }
+    void TearDown() override {
+        if (program.Running()) {
+            PostMessageW(main, WM_CLOSE, 0, 0);
+            program.WaitForExit(10s);
+        }
+    }
+    e2e::Process program;
+    HWND main = nullptr;
+    HWND button = nullptr;
+    POINT icon{};
+};
+
+TEST_F(TrayMouse, ADoubleClickHidesTheButtonsAndAnotherShowsThemAgain) {
+    auto doubleClick = [&] {
+        e2e::RunUnix({"/usr/bin/xdotool", "mousemove", std::to_string(icon.x),
+                      std::to_string(icon.y), "click", "--repeat", "2", "--delay", "80", "1"});
+    };
+    doubleClick();
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(button); }, 5s)) << "not hidden";
+    std::this_thread::sleep_for(600ms);  // not one double click of four
+    doubleClick();
+    EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(button) != FALSE; }, 5s))
+        << "not shown again";
+    EXPECT_EQ(e2e::WaitForMenu(300ms), nullptr) << "a left click opened the menu";
+}
+
+TEST_F(TrayMouse, ARightClickOpensOneMenu) {
+    HWND menu = e2e::OpenTrayMenu(icon);
+    ASSERT_NE(menu, nullptr);
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(menu); }, 5s));
+    // The shell's context-menu event after the release is the same click.
+    EXPECT_EQ(e2e::WaitForMenu(1500ms), nullptr) << "a second menu opened";
+}
 
 }  // namespace
