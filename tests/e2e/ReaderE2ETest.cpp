@@ -21,23 +21,10 @@ std::string Text(HWND w) {
     return win32::Narrow(text);
 }
 
-VARIANT Self() {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = CHILDID_SELF;
-    return v;
-}
+using e2e::AccessibleSelf;
 
-std::string Ask(IAccessible& object,
-                HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
-    BSTR text = nullptr;
-    const HRESULT hr = (object.*get)(Self(), &text);
-    if (FAILED(hr)) return "failed " + std::to_string(hr);
-    if (text == nullptr) return "<none>";
-    std::string out = win32::Narrow(text);
-    SysFreeString(text);
-    return out;
+std::string Ask(IAccessible& object, e2e::AccessibleText get) {
+    return e2e::AskAccessible(object, get);
 }
 
 // Asked from another process, as a screen reader asks: the window's text, where a reader does not
@@ -85,10 +72,10 @@ TEST(ScreenReader, ButtonsAreNamedAfterTheirEntriesAndTheClockByItsTime) {
         EXPECT_EQ(Ask(*object, &IAccessible::get_accDefaultAction), "起動");
         VARIANT role;
         VariantInit(&role);
-        EXPECT_EQ(object->get_accRole(Self(), &role), S_OK);
+        EXPECT_EQ(object->get_accRole(AccessibleSelf(), &role), S_OK);
         EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
         // The reader's "press": the entry starts.
-        EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
+        EXPECT_EQ(object->accDoDefaultAction(AccessibleSelf()), S_OK);
         EXPECT_TRUE(e2e::WaitUntil([&] {
             return GetFileAttributesW(record.c_str()) != INVALID_FILE_ATTRIBUTES;
         })) << "the entry did not start";

@@ -24,30 +24,16 @@ namespace {
 using win32::Narrow;
 using win32::ToHwnd;
 
-VARIANT Self() {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = CHILDID_SELF;
-    return v;
-}
+using e2e::AccessibleSelf;
 
-// A text the object answers, "<none>" when it has none, the code when the call failed.
-std::string Ask(IAccessible& object,
-                HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
-    BSTR text = nullptr;
-    const HRESULT hr = (object.*get)(Self(), &text);
-    if (FAILED(hr)) return "failed " + std::to_string(hr);
-    if (text == nullptr) return "<none>";
-    std::string out = Narrow(text);
-    SysFreeString(text);
-    return out;
+std::string Ask(IAccessible& object, e2e::AccessibleText get) {
+    return e2e::AskAccessible(object, get);
 }
 
 long Number(IAccessible& object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
     VARIANT v;
     VariantInit(&v);
-    if (FAILED((object.*get)(Self(), &v)) || v.vt != VT_I4) return -1;
+    if (FAILED((object.*get)(AccessibleSelf(), &v)) || v.vt != VT_I4) return -1;
     return v.lVal;
 }
 
@@ -125,7 +111,7 @@ TEST_P(ButtonObject, IsAPushButtonNamedAfterItsEntryWithItsPathAndAnActionToStar
 
     // Where it is comes from the system's own account of the window.
     long left = 0, top = 0, width = 0, height = 0;
-    ASSERT_EQ(object->accLocation(&left, &top, &width, &height, Self()), S_OK);
+    ASSERT_EQ(object->accLocation(&left, &top, &width, &height, AccessibleSelf()), S_OK);
     RECT r{};
     GetWindowRect(button, &r);
     EXPECT_EQ(left, r.left);
@@ -149,7 +135,7 @@ TEST_F(Reader, TheDefaultActionStartsTheEntryFromTheWindowsOwnQueue) {
     const std::wstring program = scratch.Copy(real::BuildDir() + L"recorder.exe", L"起動.exe");
     const auto object = ObjectOf(AddButton("", Narrow(program)));
     ASSERT_NE(object.get(), nullptr);
-    EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
+    EXPECT_EQ(object->accDoDefaultAction(AccessibleSelf()), S_OK);
     const bool started = e2e::WaitUntil([&] {
         Pump();
         return std::filesystem::exists(std::filesystem::path(record));
@@ -164,8 +150,8 @@ TEST_F(Reader, AnObjectKeptAfterItsButtonWentSaysSoInsteadOfReachingIt) {
     ASSERT_NE(object.get(), nullptr);
     DestroyWindow(button);
     BSTR name = nullptr;
-    EXPECT_EQ(object->get_accName(Self(), &name), RPC_E_DISCONNECTED);
-    EXPECT_EQ(object->accDoDefaultAction(Self()), RPC_E_DISCONNECTED);
+    EXPECT_EQ(object->get_accName(AccessibleSelf(), &name), RPC_E_DISCONNECTED);
+    EXPECT_EQ(object->accDoDefaultAction(AccessibleSelf()), RPC_E_DISCONNECTED);
     // Another window of any kind has no object of ours.
     EXPECT_EQ(win32::NewAccessible(ToHwnd(main.Window())), nullptr);
 }
@@ -185,7 +171,7 @@ TEST_F(Reader, TheClockIsStaticTextNamedByTheTimeItShows) {
     EXPECT_EQ(WindowText(clock), name);
     EXPECT_EQ(Number(*object, &IAccessible::get_accRole), ROLE_SYSTEM_STATICTEXT);
     EXPECT_EQ(Ask(*object, &IAccessible::get_accDefaultAction), "<none>");
-    EXPECT_EQ(object->accDoDefaultAction(Self()), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(object->accDoDefaultAction(AccessibleSelf()), DISP_E_MEMBERNOTFOUND);
     main.OnCommand(ID_CLOCK);
 }
 

@@ -83,19 +83,13 @@ class Accessible final : public IAccessible {
 
     // What the window says of itself.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        const auto facts = Facts(child);
-        if (!facts) return Failure(child);
-        return Text(facts->name, name);
+        return Say(child, &plat::AccessibleFacts::name, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        const auto facts = Facts(child);
-        if (!facts) return Failure(child);
-        return Text(facts->description, description);
+        return Say(child, &plat::AccessibleFacts::description, description);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        const auto facts = Facts(child);
-        if (!facts) return Failure(child);
-        return Text(facts->defaultAction, action);
+        return Say(child, &plat::AccessibleFacts::defaultAction, action);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         const auto facts = Facts(child);
@@ -200,6 +194,11 @@ class Accessible final : public IAccessible {
         plat::IAccessibleEvents* describer = Describer();
         if (describer == nullptr) return std::nullopt;
         return describer->OnDescribe();
+    }
+    HRESULT Say(const VARIANT& child, std::string plat::AccessibleFacts::*words, BSTR* out) const {
+        const auto facts = Facts(child);
+        if (!facts) return Failure(child);
+        return Text((*facts).*words, out);
     }
     HRESULT Failure(const VARIANT& child) const {
         if (!Live()) return RPC_E_DISCONNECTED;
