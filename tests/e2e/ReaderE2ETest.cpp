@@ -108,6 +108,9 @@ TEST_P(TrayKeys, OpenTheMenuAtTheIcon) {
     // Beside the icon, wherever the pointer is; kept on the screen by the system.
     EXPECT_LT(std::abs(r.left - icon.x) + std::abs(r.bottom - icon.y), 60 + (r.bottom - r.top))
         << r.left << "," << r.top << " for an icon at " << icon.x << "," << icon.y;
+    std::this_thread::sleep_for(300ms);  // drawn
+    std::printf("screenshot: %s\n",
+                e2e::Screenshot(std::string("tray-key-menu-") + GetParam().name).c_str());
     PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(menu); }, 5s));
     EXPECT_TRUE(program.Running());
