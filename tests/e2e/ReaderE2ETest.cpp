@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <thread>
 
@@ -123,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, TrayKeys,
 
 // The icon asks for the shell's newer words, which carry the mouse in another layout and add a
 // context-menu event after a right click: the mouse must do what it did.
-class TrayMouse : public testing::Test {
+class OneButton : public testing::Test {
   protected:
     void SetUp() override {
         e2e::ClearStore();
@@ -150,7 +151,7 @@ class TrayMouse : public testing::Test {
     POINT icon{};
 };
 
-TEST_F(TrayMouse, ADoubleClickHidesTheButtonsAndAnotherShowsThemAgain) {
+TEST_F(OneButton, ADoubleClickOnTheTrayIconHidesItAndAnotherShowsItAgain) {
     auto doubleClick = [&] {
         e2e::RunUnix({"/usr/bin/xdotool", "mousemove", std::to_string(icon.x),
                       std::to_string(icon.y), "click", "--repeat", "2", "--delay", "80", "1"});
@@ -164,7 +165,36 @@ TEST_F(TrayMouse, ADoubleClickHidesTheButtonsAndAnotherShowsThemAgain) {
     EXPECT_EQ(e2e::WaitForMenu(300ms), nullptr) << "a left click opened the menu";
 }
 
-TEST_F(TrayMouse, ARightClickOpensOneMenu) {
+// A reader in another process listens for the focus; a button's menu gives the button the focus
+// when it closes.
+TEST_F(OneButton, AReaderElsewhereHearsItGetTheFocus) {
+    static std::vector<HWND> focused;
+    focused.clear();
+    HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+            if (object == OBJID_CLIENT && child == CHILDID_SELF) focused.push_back(hwnd);
+        },
+        program.Id(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    RECT r{};
+    GetWindowRect(button, &r);
+    e2e::Click((r.left + r.right) / 2, (r.top + r.bottom) / 2, 3);
+    HWND menu = e2e::WaitForMenu();
+    ASSERT_NE(menu, nullptr) << "no button menu";
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    const bool heard = e2e::WaitUntil(
+        [&] {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            return std::find(focused.begin(), focused.end(), button) != focused.end();
+        },
+        5s);
+    UnhookWinEvent(hook);
+    EXPECT_TRUE(heard) << "no focus event for the button";
+}
+
+TEST_F(OneButton, ARightClickOnTheTrayIconOpensOneMenu) {
     HWND menu = e2e::OpenTrayMenu(icon);
     ASSERT_NE(menu, nullptr);
     PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
