@@ -196,6 +196,10 @@ class TimedWindows : public plat::IWindows {
         Stopwatch w(m_times, kTip);
         m_real.SetToolTip(window, text);
     }
+    void SetText(plat::WindowRef window, std::string_view text) override {
+        Stopwatch w(m_times, kTip);
+        m_real.SetText(window, text);
+    }
 
   private:
     plat::IWindows& m_real;

@@ -3,9 +3,10 @@ enable_language(RC)
 
 # Static, so the executable needs nothing beside it but the system's own DLLs.
 set(WIN32_LINK -static -static-libgcc -static-libstdc++)
-set(WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 advapi32 ole32 uuid version)
+set(WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 advapi32 ole32 oleaut32 oleacc uuid version)
 
 add_library(brisalto_win32 STATIC
+    src/platform/win32/Accessible.cpp
     src/platform/win32/Clock.cpp
     src/platform/win32/DialogTemplate.cpp
     src/platform/win32/Dialogs.cpp

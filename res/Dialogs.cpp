@@ -122,7 +122,8 @@ const plat::DialogTemplate& Order() {
             {kOrderUp, "BUTTON", "↑上へ", kBsPushButton | kTabStop, 96, 19, 40, 14},
             {kOrderDown, "BUTTON", "↓下へ", kBsPushButton | kTabStop, 96, 36, 40, 14},
             {1, "BUTTON", "閉じる", kBsPushButton | kDisabled, 130, 61, 11, 7, true},
-            {2, "BUTTON", "閉じる", kBsPushButton | kTabStop, 96, 104, 40, 14},
+            // The default button: Enter closes the dialog as Escape does, wherever the focus is.
+            {2, "BUTTON", "閉じる", kBsDefPushButton | kTabStop, 96, 104, 40, 14},
             {-1, "BUTTON", "", kBsGroupBox, 91, 9, 49, 46},
             {-1, "STATIC", "#128", kSsIcon, 106, 62, 18, 20},
             {-1, "STATIC", "Brisalto", kSsCenter, 97, 85, 40, 17},
@@ -141,11 +142,19 @@ const plat::DialogTemplate& Setting() {
         kDialogFont,
         9,
         {
+            // Each label stands just before its control: a screen reader names the control after
+            // it, and the tab order, which only the controls make, stays as it is.
+            Label("ﾀｲﾄﾙ ：", 43, 10, 28),
             {kSetTitle, "EDIT", "", kEdit, 75, 5, 147, 14},
+            Label("ﾌﾙﾊﾟｽ ：", 40, 27, 31),
             {kSetPath, "EDIT", "", kEdit, 75, 22, 147, 14},
+            Label("起動時のﾃﾞｨﾚｸﾄﾘ ：", 3, 44, 68),
             {kSetDir, "EDIT", "", kEdit, 75, 39, 147, 14},
+            Label("起動時のﾊﾟﾗﾒｰﾀ ：", 3, 60, 68),
             {kSetParm, "EDIT", "", kEdit, 75, 56, 147, 14},
+            Label("起動時の大きさ ：", 3, 76, 68),
             {kSetShowMode, "COMBOBOX", "", kCbsDropDownList | kVScroll | kTabStop, 75, 73, 69, 44},
+            Label("ﾎﾞﾀﾝのｻｲｽﾞ ：", 146, 76, 47),
             // Letters are not kept out: the check on OK names what is wrong.
             {kSizeEdit, "EDIT", "", kEdit, 196, 73, 25, 14},
             {kSizeSpin, "msctls_updown32", "", kUpDown, 220, 73, 9, 14},
@@ -154,12 +163,6 @@ const plat::DialogTemplate& Setting() {
             Push(1, "OK", 226, 56, 48),
             Push(2, "ｷｬﾝｾﾙ", 226, 73, 48),
             {kSetPreview, "STATIC", "", kSsIcon, 15, 12, 20, 20},
-            Label("ﾀｲﾄﾙ ：", 43, 10, 28),
-            Label("ﾌﾙﾊﾟｽ ：", 40, 27, 31),
-            Label("起動時のﾃﾞｨﾚｸﾄﾘ ：", 3, 44, 68),
-            Label("起動時のﾊﾟﾗﾒｰﾀ ：", 3, 60, 68),
-            Label("起動時の大きさ ：", 3, 76, 68),
-            Label("ﾎﾞﾀﾝのｻｲｽﾞ ：", 146, 76, 47),
             {-1, "BUTTON", "ｱｲｺﾝ", kBsGroupBox, 9, 4, 29, 33},
         }};
     return t;
@@ -176,16 +179,18 @@ const plat::DialogTemplate& IconChange() {
         kDialogFont,
         9,
         {
-            Push(1, "OK", 134, 61, 39),
-            Push(2, "ｷｬﾝｾﾙ", 173, 61, 39),
+            // In the order they are read: the file and its browse button, the steps through its
+            // icons, the way back to the program's own, then OK and cancel.
+            {-1, "STATIC", "ｱｲｺﾝのﾌｧｲﾙ名", kSsCenter, 5, 19, 59, 8},
+            // Read-only: a file is chosen by browsing, never typed.
+            {kIconFile, "EDIT", "", kEdit | kEsReadOnly, 71, 15, 90, 14},
             Push(kIconBrowse, "参照", 173, 15, 39),
             Push(kIconPrevious, "<-", 68, 48, 27),
             Push(kIconNext, "->", 95, 48, 28),
-            // Read-only: a file is chosen by browsing, never typed.
-            {kIconFile, "EDIT", "", kEdit | kEsReadOnly, 71, 15, 90, 14},
-            {kIconPreview, "STATIC", "", kSsIcon | kSsSunken, 23, 52, 18, 20},
-            {-1, "STATIC", "ｱｲｺﾝのﾌｧｲﾙ名", kSsCenter, 5, 19, 59, 8},
             Push(kIconDefault, "標準のｱｲｺﾝ", 68, 62, 55),
+            Push(1, "OK", 134, 61, 39),
+            Push(2, "ｷｬﾝｾﾙ", 173, 61, 39),
+            {kIconPreview, "STATIC", "", kSsIcon | kSsSunken, 23, 52, 18, 20},
         }};
     return t;
 }

@@ -7,7 +7,7 @@ namespace text {
 inline constexpr const char* kAppName = "Vopdrant";  // settings key and message box caption
 inline constexpr const char* kMaker = "Kestrowave";
 inline constexpr const char* kMainCaption = "Brisalt";    // the key of a running instance
-inline constexpr const char* kProductName = "Brisalto";   // the tray tip and the clock
+inline constexpr const char* kProductName = "Brisalto";   // the tray tip
 inline constexpr const char* kVersionLabel = "ﾊﾞｰｼﾞｮﾝ ";  // before the number in the about box
 
 // Messages.
@@ -81,6 +81,9 @@ inline constexpr const char* kMenuSettings = "設定(&S)";
 inline constexpr const char* kMenuMove = "ﾎﾞﾀﾝの移動(&M)";
 inline constexpr const char* kMenuTopmost = "常に手前に表示(&T)";
 inline constexpr const char* kMenuDelete = "削除(&D)";
+
+// What a screen reader says a launch button does.
+inline constexpr const char* kActionStart = "起動";
 
 // The clock settings dialog.
 inline constexpr const char* kWatchSetCaption = "時計の設定";

@@ -75,7 +75,14 @@ void CLaunchButton::ApplyInfo(const ButtonInfo& info, int option) {
     auto& system = m_platform.System();
     m_launcher.SetApp(m_hWnd, UsablePath(system, m_info.appName), UsablePath(system, m_info.dir),
                       m_info.parm, m_info.showMode);
-    m_platform.Windows().SetToolTip(m_hWnd, TipText());
+    const std::string name = Name();
+    m_platform.Windows().SetToolTip(m_hWnd, name);
+    // Told only when it changes: a thousand buttons at start-up would otherwise each announce
+    // the name they already had.
+    if (name != m_name) {
+        m_name = name;
+        m_platform.Windows().SetText(m_hWnd, m_name);
+    }
 }
 
 void CLaunchButton::LoadFaceIcon() {
@@ -88,7 +95,7 @@ void CLaunchButton::LoadFaceIcon() {
                                m_info.iconIndex, room);
 }
 
-std::string CLaunchButton::TipText() const {
+std::string CLaunchButton::Name() const {
     if (!m_info.title.empty()) return m_info.title;
     const PathParts parts = SplitPath(m_info.appName);
     const std::string file = parts.name + parts.ext;
@@ -300,6 +307,23 @@ void CLaunchButton::OnDropFiles(const std::vector<std::string>& files, unsigned 
         // of them: either ends the drop.
         if (!m_launcher.StartWithFile(file, RightsFor(keys))) return;
     }
+}
+
+plat::AccessibleFacts CLaunchButton::OnDescribe() {
+    plat::AccessibleFacts facts;
+    facts.role = plat::AccessibleRole::PushButton;
+    facts.name = Name();
+    // The path as it is started here: a travelling one expanded.
+    facts.description = UsablePath(m_platform.System(), m_info.appName);
+    facts.defaultAction = text::kActionStart;
+    facts.focusable = true;
+    return facts;
+}
+
+void CLaunchButton::OnDefaultAction() {
+    // As a click: nothing while one of the program's dialogs is open.
+    if (!m_hWnd || m_host.RefuseWhileDialogOpen()) return;
+    m_launcher.Start(Rights::kUser);
 }
 
 void CLaunchButton::OnCommand(int id) {

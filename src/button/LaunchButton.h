@@ -16,7 +16,7 @@ class IHost;
 // A drop of more files than this starts one program each only when the user says yes.
 inline constexpr std::size_t kDropsWithoutAsking = 20;
 
-class CLaunchButton : public plat::IPopupEvents {
+class CLaunchButton : public plat::IPopupEvents, public plat::IAccessibleEvents {
   public:
     CLaunchButton(IHost& host, plat::IPlatform& platform);
     ~CLaunchButton() override;
@@ -68,6 +68,13 @@ class CLaunchButton : public plat::IPopupEvents {
     void OnDpiChanged(int dpi, plat::Rect suggested) override;
     bool OnClose() override { return false; }  // Escape and Alt+F4 never end a button
     void OnDestroy() override;
+    plat::IAccessibleEvents* Accessible() override { return this; }
+
+    // plat::IAccessibleEvents: a push button named after its entry, which its action starts.
+    plat::AccessibleFacts OnDescribe() override;
+    void OnDefaultAction() override;
+    // The entry's title, else its file's name.
+    std::string Name() const;
 
     int m_pressed = 0;
     int m_moveMode = 0;
@@ -82,7 +89,6 @@ class CLaunchButton : public plat::IPopupEvents {
     void ToggleTopmost();
     void Delete();
     void EditSettings();
-    std::string TipText() const;
     // Where a button asked to stand at (x, y) is put: on the primary screen when that place lies
     // on no monitor.
     plat::Point OnScreen(int x, int y);
@@ -100,4 +106,5 @@ class CLaunchButton : public plat::IPopupEvents {
     std::shared_ptr<const plat::Icon> m_icon;  // none: the bare face
     CAppStart m_launcher;
     ButtonInfo m_info;
+    std::string m_name;  // as the window's text holds it
 };

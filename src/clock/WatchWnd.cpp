@@ -120,7 +120,9 @@ void CWatchWnd::Create(plat::Rect rect) {
     m_dpi = m_platform.Monitors().DpiAt(rect);
     plat::PopupSpec spec;
     spec.kind = plat::WindowKind::Clock;
-    spec.text = text::kProductName;
+    // Named by the time it shows, as a screen reader reads it.
+    m_shownText = ClockText(m_platform.Clock().Now());
+    spec.text = m_shownText;
     spec.topmost = m_topMost == 1;
     spec.rect = rect;
     spec.owner = m_host.Window();
@@ -244,6 +246,18 @@ void CWatchWnd::DrawClock() {
     const std::string now = ClockText(m_platform.Clock().Now());
     m_platform.Graphics().FillAndDrawText(m_hWnd, m_platform.Windows().ClientRect(m_hWnd), m_font,
                                           now, m_bkColor, m_textColor);
+    // Once a minute, not at every tick.
+    if (now != m_shownText) {
+        m_shownText = now;
+        m_platform.Windows().SetText(m_hWnd, m_shownText);
+    }
+}
+
+plat::AccessibleFacts CWatchWnd::OnDescribe() {
+    plat::AccessibleFacts facts;
+    facts.role = plat::AccessibleRole::StaticText;
+    facts.name = ClockText(m_platform.Clock().Now());
+    return facts;
 }
 
 void CWatchWnd::OnPaint() { DrawClock(); }

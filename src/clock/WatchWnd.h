@@ -12,7 +12,7 @@
 
 class IHost;
 
-class CWatchWnd : public plat::IPopupEvents {
+class CWatchWnd : public plat::IPopupEvents, public plat::IAccessibleEvents {
   public:
     // Reads "TopMost", "BkColor" and "TextColor".
     CWatchWnd(IHost& host, plat::IPlatform& platform);
@@ -61,6 +61,10 @@ class CWatchWnd : public plat::IPopupEvents {
     void OnEnterSizeMove() override { m_bSizeMove = true; }
     bool OnClose() override;
     void OnDestroy() override;
+    plat::IAccessibleEvents* Accessible() override { return this; }
+
+    // plat::IAccessibleEvents: static text, named by the time it shows.
+    plat::AccessibleFacts OnDescribe() override;
 
     plat::Font m_font;
     plat::Colour m_bkColor = static_cast<plat::Colour>(stored::kBkColor.number);
@@ -81,6 +85,8 @@ class CWatchWnd : public plat::IPopupEvents {
     bool m_bSizeMove = false;
     // `m_font` as the store keeps it, in 96-dpi units.
     plat::LogFont m_fontUnits;
+    // The time the window's text holds.
+    std::string m_shownText;
 };
 
 // "WatchFont" and "WatchFontName" to a font description and back.

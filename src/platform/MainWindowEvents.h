@@ -33,8 +33,9 @@ class IMainWindowEvents {
     // Whether the session ends after all: it may go on when another program refused.
     virtual void OnEndSession(bool ending) = 0;
     virtual void OnCommand(int id) = 0;
-    // The notification icon's callback, with the mouse event it carries.
-    virtual void OnTrayEvent(int mouseEvent) = 0;
+    // The notification icon's callback: the event it carries (plat::tray) and the point it
+    // concerns, in screen pixels.
+    virtual void OnTrayEvent(int event, Point anchor) = 0;
     // The shell made its notification area anew (it restarted): every icon in it is gone.
     virtual void OnTaskbarCreated() = 0;
     // Monitors were added, removed or rearranged.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/AccessibleEvents.h"
 #include "platform/Types.h"
 
 namespace plat {
@@ -46,6 +47,8 @@ class IPopupEvents {
     // False keeps the window open.
     virtual bool OnClose() { return true; }
     virtual void OnDestroy() {}
+    // What a screen reader is told of the window; none leaves it to the platform's own account.
+    virtual IAccessibleEvents* Accessible() { return nullptr; }
 };
 
 }  // namespace plat

@@ -95,6 +95,9 @@ class IWindows {
 
     // One tip over the whole window, shown even while it is inactive; its text is replaced.
     virtual void SetToolTip(WindowRef window, std::string_view text) = 0;
+    // The window's own text: what a screen reader calls it where it does not ask the window
+    // itself. A change is announced as a change of the window's name.
+    virtual void SetText(WindowRef window, std::string_view text) = 0;
 };
 
 }  // namespace plat

@@ -240,13 +240,26 @@ void CMainWnd::RemoveTrayIcon() { m_platform.Tray().Remove(); }
 
 void CMainWnd::OnTaskbarCreated() { AddTrayIcon(); }
 
-void CMainWnd::OnTrayEvent(int mouseEvent) {
-    if (mouseEvent != plat::tray::kLButtonDblClk && mouseEvent != plat::tray::kRButtonDown) return;
-    if (RefuseWhileDialogOpen()) return;
-    if (mouseEvent == plat::tray::kLButtonDblClk) {
-        ToggleButtonsShown();
-    } else {
-        ShowTrayMenu();
+void CMainWnd::OnTrayEvent(int event, plat::Point anchor) {
+    switch (event) {
+        case plat::tray::kLButtonDblClk:
+            if (!RefuseWhileDialogOpen()) ToggleButtonsShown();
+            break;
+        case plat::tray::kRButtonDown:
+            if (!RefuseWhileDialogOpen()) ShowTrayMenu();
+            break;
+        case plat::tray::kRButtonUp:
+            m_bTrayClickPending = true;
+            break;
+        case plat::tray::kContextMenu:
+            if (std::exchange(m_bTrayClickPending, false)) break;
+            ShowTrayMenuFromKeyboard(anchor);
+            break;
+        case plat::tray::kKeySelect:
+            ShowTrayMenuFromKeyboard(anchor);
+            break;
+        default:
+            break;
     }
 }
 
@@ -287,13 +300,23 @@ plat::Menu CMainWnd::BuildTrayMenu() const {
     return menu;
 }
 
-void CMainWnd::ShowTrayMenu() {
-    auto& input = m_platform.Input();
-    const plat::Point at = input.CursorPos();
+void CMainWnd::ShowTrayMenu() { TrackTrayMenu(m_platform.Input().CursorPos()); }
+
+void CMainWnd::ShowTrayMenuFromKeyboard(plat::Point anchor) {
+    // The shell may tell one key twice; the second finds the menu open and leaves it.
+    if (m_bInTrayMenu || RefuseWhileDialogOpen()) return;
+    TrackTrayMenu(anchor);
+    m_platform.Tray().ReturnFocus();
+}
+
+void CMainWnd::TrackTrayMenu(plat::Point at) {
     const plat::Menu menu = BuildTrayMenu();
     // A program window in the foreground lets the menu close when the user clicks elsewhere.
-    input.SetForegroundWindow(m_buttons.empty() ? m_hWnd : m_buttons.front()->Window());
+    m_platform.Input().SetForegroundWindow(m_buttons.empty() ? m_hWnd
+                                                             : m_buttons.front()->Window());
+    const bool outer = std::exchange(m_bInTrayMenu, true);
     m_platform.Dialogs().TrackPopupMenu(menu, at, m_hWnd);
+    m_bInTrayMenu = outer;
 }
 
 // --- Commands ------------------------------------------------------------------------------

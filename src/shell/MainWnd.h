@@ -50,7 +50,10 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     // The tray icon and its menu.
     void ToggleButtonsShown();
     plat::Menu BuildTrayMenu() const;
+    // At the pointer; from the keyboard at the icon, and the notification area has the keyboard
+    // back when it closes.
     void ShowTrayMenu();
+    void ShowTrayMenuFromKeyboard(plat::Point anchor);
 
     // Everything an orderly end writes, in its order.
     void SaveOnExit();
@@ -65,7 +68,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     bool OnQueryEndSession(bool defaultAnswer) override;
     void OnEndSession(bool ending) override;
     void OnCommand(int id) override;
-    void OnTrayEvent(int mouseEvent) override;
+    void OnTrayEvent(int event, plat::Point anchor) override;
     void OnTaskbarCreated() override;
     void OnDisplayChange() override;
     void OnForegroundWindow(const plat::ForegroundWindow& window) override;
@@ -84,6 +87,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     // After a deletion: the last stored button past the bound takes the freed place.
     void ShowLastHiddenButton();
     void AddTrayIcon();
+    void TrackTrayMenu(plat::Point at);
     void RemoveTrayIcon();
     bool ConfirmNoDialogOpen();
     void ShowAbout();
@@ -129,6 +133,10 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     // until this window's object goes, after the message loop has ended. Such a handler finds
     // its window gone and touches nothing more.
     std::vector<std::unique_ptr<plat::IPopupEvents>> m_retired;
+    // A right click on the tray icon opens its menu as the button goes down; its release brings
+    // a context-menu event of the shell's that is the same click, not a key.
+    bool m_bTrayClickPending = false;
+    bool m_bInTrayMenu = false;
     // The monitor a full-screen program in the foreground covers; none while there is none.
     std::optional<plat::Rect> m_fullScreen;
 };

@@ -77,7 +77,7 @@ class Clock : public testing::Test {
         }));
         ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TrayIconPoint(icon); })) << "no tray icon";
     }
-    HWND FindClock() { return e2e::FindWindowOf(program.Id(), nullptr, L"Brisalto"); }
+    HWND FindClock() { return e2e::FindWindowOf(program.Id(), L"BrisaltoClock", nullptr); }
     HWND WaitForClock() {
         HWND clock = nullptr;
         e2e::WaitUntil([&] { return (clock = FindClock()) != nullptr && IsWindowVisible(clock); });
@@ -148,7 +148,7 @@ TEST_F(Clock, AnExitWithItOnWritesShowAndTheNextStartOpensIt) {
     ASSERT_TRUE(again.Start());
     HWND clock = nullptr;
     ASSERT_TRUE(e2e::WaitUntil([&] {
-        return (clock = e2e::FindWindowOf(again.Id(), nullptr, L"Brisalto")) != nullptr;
+        return (clock = e2e::FindWindowOf(again.Id(), L"BrisaltoClock", nullptr)) != nullptr;
     })) << "the clock did not come back at the next start";
     EXPECT_EQ(Text(WindowRectOf(clock)), "10,10,110,60");
     HWND second = e2e::FindWindowOf(again.Id(), nullptr, L"Brisalt");

@@ -379,4 +379,25 @@ bool ChooseFromTrayMenu(POINT icon, const std::string& keys) {
     return true;
 }
 
+VARIANT AccessibleSelf() {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = CHILDID_SELF;
+    return v;
+}
+
+std::string AskAccessible(IAccessible& object, AccessibleText get) {
+    BSTR text = nullptr;
+    const HRESULT hr = (object.*get)(AccessibleSelf(), &text);
+    if (FAILED(hr)) return "failed " + std::to_string(hr);
+    if (text == nullptr) return "<none>";
+    const int length = static_cast<int>(SysStringLen(text));
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), bytes, nullptr, nullptr);
+    SysFreeString(text);
+    return out;
+}
+
 }  // namespace e2e

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <chrono>
 #include <cstdint>
@@ -106,6 +107,12 @@ HWND FindWindowOf(DWORD pid, const wchar_t* className, const wchar_t* caption);
 HWND WaitForDialog(DWORD pid, const wchar_t* caption);
 // The text of a message box (its static text control).
 std::wstring MessageBoxText(HWND box);
+
+// What a screen reader asks of an object about itself (CHILDID_SELF): a text it answers, "<none>"
+// when it has none, "failed" and the code when the call failed.
+using AccessibleText = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+std::string AskAccessible(IAccessible& object, AccessibleText get);
+VARIANT AccessibleSelf();
 
 // The program's own store.
 void ClearStore();

@@ -34,7 +34,7 @@ class FullScreen : public testing::Test {
         ASSERT_TRUE(program.Start());
         ASSERT_TRUE(e2e::WaitUntil([&] {
             main = e2e::FindWindowOf(program.Id(), nullptr, L"Brisalt");
-            clock = e2e::FindWindowOf(program.Id(), nullptr, L"Brisalto");
+            clock = e2e::FindWindowOf(program.Id(), L"BrisaltoClock", nullptr);
             return main != nullptr && clock != nullptr &&
                    e2e::ButtonWindows(program.Id()).size() == 2;
         })) << "the buttons and the clock did not appear";

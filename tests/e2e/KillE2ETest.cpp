@@ -77,7 +77,7 @@ class HardKill : public testing::Test {
         }
         return nullptr;
     }
-    HWND Clock() { return e2e::FindWindowOf(program->Id(), nullptr, L"Brisalto"); }
+    HWND Clock() { return e2e::FindWindowOf(program->Id(), L"BrisaltoClock", nullptr); }
     HWND Dialog(const wchar_t* caption) { return e2e::WaitForDialog(program->Id(), caption); }
     void Choose(const std::string& keys) { ASSERT_TRUE(e2e::ChooseFromTrayMenu(icon, keys)); }
 

@@ -24,7 +24,7 @@ TEST(SessionEnd, CalledOffLeavesTheTrayIconAndTheClockAndTheNextExitKeepsTheCloc
     POINT icon{};
     ASSERT_TRUE(e2e::WaitUntil([&] {
         main = e2e::FindWindowOf(program.Id(), nullptr, L"Brisalt");
-        clock = e2e::FindWindowOf(program.Id(), nullptr, L"Brisalto");
+        clock = e2e::FindWindowOf(program.Id(), L"BrisaltoClock", nullptr);
         return main != nullptr && clock != nullptr && e2e::TrayIconPoint(icon);
     }));
 

@@ -69,7 +69,7 @@ class TwoMonitors : public testing::Test {
         ASSERT_TRUE(program.Start());
         ASSERT_TRUE(e2e::WaitUntil([&] {
             main = e2e::FindWindowOf(program.Id(), nullptr, L"Brisalt");
-            watch = clock ? e2e::FindWindowOf(program.Id(), nullptr, L"Brisalto") : nullptr;
+            watch = clock ? e2e::FindWindowOf(program.Id(), L"BrisaltoClock", nullptr) : nullptr;
             return main != nullptr && (!clock || watch != nullptr) &&
                    e2e::ButtonWindows(program.Id()).size() == buttons;
         })) << "the program's windows did not appear";

@@ -160,9 +160,9 @@ void EveryCommandOnce(fake::FakePlatform& platform, CMainWnd& main, const std::s
     platform.dialogs.messageBoxAnswers.push_back(plat::mb::kIdYes);
     main.OnCommand(ID_IMPORT);
     platform.dialogs.messageBoxAnswers.clear();
-    main.OnTrayEvent(plat::tray::kLButtonDblClk);
-    main.OnTrayEvent(plat::tray::kLButtonDblClk);
-    main.OnTrayEvent(plat::tray::kRButtonDown);
+    main.OnTrayEvent(plat::tray::kLButtonDblClk, {});
+    main.OnTrayEvent(plat::tray::kLButtonDblClk, {});
+    main.OnTrayEvent(plat::tray::kRButtonDown, {});
     scripts.push_back([](fake::FakeDialog& d) {
         d.Type(dlg::kSetPath, "C:\\NEW\\TOOL.EXE");
         d.Click(plat::mb::kIdOk);

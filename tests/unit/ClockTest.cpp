@@ -37,7 +37,7 @@ TEST_F(Clock, WithAnEmptyStoreTheMenuOpensAGreyTopmostBoxAtTenTen) {
     ASSERT_NE(h.main().m_pWatch, nullptr);
     const fake::FakeWindow& w = Window();
     EXPECT_EQ(w.rect, (Rect{10, 10, 110, 60}));
-    EXPECT_EQ(w.text, "Brisalto");
+    EXPECT_EQ(w.text, "12/09 08:05") << "named by the time it shows";
     EXPECT_EQ(w.spec->kind, plat::WindowKind::Clock);
     EXPECT_TRUE(w.spec->topmost);
     EXPECT_EQ(w.owner, h.main().Window());
@@ -54,7 +54,7 @@ TEST_F(Clock, HidingTheButtonsLeavesTheClockShown) {
     h.StoreButton(1, "C:\\A.EXE", 0, 0);
     h.store().Put("Button", "Num", 1);
     StartClock();
-    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk, {});
     EXPECT_FALSE(h.main().m_bButtonsShown);
     EXPECT_TRUE(Window().visible);
 }

@@ -154,7 +154,7 @@ TEST_F(FullScreen, AToggleMeanwhileStoresItsBitAndTakesEffectWhenTheProgramLeave
 }
 
 TEST_F(FullScreen, RefreshingAndTheClocksSettingsRespectTheProgramAndShowNothing) {
-    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);  // the buttons hidden from the tray
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk, {});  // the buttons hidden from the tray
     Foreground(Window(Kind::Program, kLeft));
     h.platform.log.clear();
     clock().visible = false;  // so that a placement that showed it would tell

@@ -111,7 +111,7 @@ TEST(SecondMonitor, AButtonHiddenFromTheTrayIsPulledBackButStaysHidden) {
     h.StoreButton(1, "C:\\A.EXE", 1500, 300);
     h.StoreButton(2, "C:\\B.EXE", 1600, 300, 1);
     ASSERT_TRUE(h.app.InitInstance());
-    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk, {});
     ASSERT_FALSE(h.main().m_bButtonsShown);
     h.platform.monitors.all.pop_back();
     h.main().OnDisplayChange();
@@ -122,7 +122,7 @@ TEST(SecondMonitor, AButtonHiddenFromTheTrayIsPulledBackButStaysHidden) {
         EXPECT_EQ(w.rect.Width(), 35);
         EXPECT_FALSE(w.visible);
     }
-    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk, {});
     EXPECT_TRUE(h.platform.windows.Find(h.main().m_buttons[0]->Window())->visible);
 }
 

@@ -123,7 +123,7 @@ TEST_F(Tray, ShutdownRemovesTheIcon) {
 TEST_F(Tray, RightClickTracksTheMenuAtTheCursorAfterBringingTheProgramForward) {
     Start();
     h.platform.input.cursor = {1000, 760};
-    h.main().OnTrayEvent(plat::tray::kRButtonDown);
+    h.main().OnTrayEvent(plat::tray::kRButtonDown, {});
     ASSERT_EQ(h.platform.dialogs.menus.size(), 1u);
     EXPECT_EQ(h.platform.dialogs.menus[0].at, (plat::Point{1000, 760}));
     EXPECT_EQ(h.platform.dialogs.menus[0].owner, h.main().Window());
@@ -136,13 +136,13 @@ TEST_F(Tray, RightClickTracksTheMenuAtTheCursorAfterBringingTheProgramForward) {
 TEST_F(Tray, OtherMouseEventsDoNothing) {
     Start(2);
     h.platform.log.clear();
-    for (int event : {512, 513, 514, 517, 0, -1}) h.main().OnTrayEvent(event);
+    for (int event : {512, 513, 514, 517, 0, -1}) h.main().OnTrayEvent(event, {});
     EXPECT_TRUE(h.platform.log.empty());
 }
 
 TEST_F(Tray, DoubleClickWithNoButtonsLeavesTheFlagAlone) {
     Start();
-    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk, {});
     EXPECT_TRUE(h.main().m_bButtonsShown);
     EXPECT_TRUE(h.Calls("Windows.ShowWindow 5").empty());
 }
@@ -150,10 +150,10 @@ TEST_F(Tray, DoubleClickWithNoButtonsLeavesTheFlagAlone) {
 TEST_F(Tray, DoubleClicksHideAndShowEveryButton) {
     Start(3);
     h.platform.log.clear();
-    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk, {});
     EXPECT_FALSE(h.main().m_bButtonsShown);
     EXPECT_EQ(h.Calls("Windows.ShowWindow 0").size(), 3u);
-    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk, {});
     EXPECT_TRUE(h.main().m_bButtonsShown);
     EXPECT_EQ(h.Calls("Windows.ShowWindow 5").size(), 3u);
 }
@@ -163,8 +163,8 @@ TEST_F(Tray, EveryEntryPointIsRefusedWhileADialogIsOpen) {
     Start(2);
     h.main().m_nOpenDialogs = 1;
     h.platform.log.clear();
-    h.main().OnTrayEvent(plat::tray::kRButtonDown);
-    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);
+    h.main().OnTrayEvent(plat::tray::kRButtonDown, {});
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk, {});
     EXPECT_EQ(h.platform.log,
               (std::vector<std::string>{"System.Beep 40,100", "System.Beep 40,100"}));
     EXPECT_TRUE(h.main().m_bButtonsShown);
@@ -179,7 +179,7 @@ TEST_F(Tray, TheAboutBoxCountsAsOpenWhileItRunsAndShowsTheVersion) {
         EXPECT_EQ(h.main().m_nOpenDialogs, 1);
         EXPECT_EQ(d.ItemText(dlg::kAboutVersion), "ﾊﾞｰｼﾞｮﾝ 2.3.4");
         // A right-click on the tray icon beeps; exit is refused; a close from outside too.
-        h.main().OnTrayEvent(plat::tray::kRButtonDown);
+        h.main().OnTrayEvent(plat::tray::kRButtonDown, {});
         h.main().OnCommand(ID_APP_EXIT);
         h.main().OnClose();
         EXPECT_EQ(h.platform.system.beeps, 1);

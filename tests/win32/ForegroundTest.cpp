@@ -101,7 +101,7 @@ struct MainEvents : plat::IMainWindowEvents {
     bool OnQueryEndSession(bool answer) override { return answer; }
     void OnEndSession(bool) override { ++heard; }
     void OnCommand(int) override { ++heard; }
-    void OnTrayEvent(int) override { ++heard; }
+    void OnTrayEvent(int, plat::Point) override { ++heard; }
     void OnTaskbarCreated() override { ++heard; }
     void OnDisplayChange() override { ++heard; }
     void OnForegroundWindow(const plat::ForegroundWindow&) override {}

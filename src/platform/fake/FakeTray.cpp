@@ -25,4 +25,11 @@ bool FakeTray::Remove() {
     return true;
 }
 
+bool FakeTray::ReturnFocus() {
+    m_log.push_back("Tray.ReturnFocus");
+    if (!succeeds || !shown) return false;
+    ++focusReturns;
+    return true;
+}
+
 }  // namespace fake

@@ -16,6 +16,7 @@ class FakeTray : public plat::ITray {
     bool Show(plat::WindowRef window, const plat::Icon& icon, std::string_view tip) override;
     bool ChangeTip(std::string_view tip) override;
     bool Remove() override;
+    bool ReturnFocus() override;
 
     // The icon as the shell would keep it, the picture as its handle value.
     struct Entry {
@@ -27,6 +28,7 @@ class FakeTray : public plat::ITray {
     std::vector<Entry> shows;    // every Show, in order
     std::optional<Entry> shown;  // what the notification area shows now
     bool succeeds = true;
+    int focusReturns = 0;
 
   private:
     std::vector<std::string>& m_log;

@@ -195,4 +195,12 @@ void FakeWindows::SetToolTip(plat::WindowRef window, std::string_view text) {
     if (FakeWindow* w = Find(window)) w->toolTip = std::string(text);
 }
 
+void FakeWindows::SetText(plat::WindowRef window, std::string_view text) {
+    m_log.push_back("Windows.SetText " + std::string(text));
+    if (FakeWindow* w = Find(window)) {
+        w->text = std::string(text);
+        ++w->nameChanges;
+    }
+}
+
 }  // namespace fake

@@ -32,6 +32,8 @@ struct FakeWindow {
     int activations = 0;
     std::map<int, int> timers;  // id -> period
     std::string toolTip;
+    // Announced changes of the window's name.
+    int nameChanges = 0;
     int invalidations = 0;
     // While the fake plays the monitors' scales: the DPI the window was last told, and how often
     // it was told of a change.
@@ -62,6 +64,7 @@ class FakeWindows : public plat::IWindows {
     void SetTimer(plat::WindowRef window, int id, int milliseconds) override;
     void KillTimer(plat::WindowRef window, int id) override;
     void SetToolTip(plat::WindowRef window, std::string_view text) override;
+    void SetText(plat::WindowRef window, std::string_view text) override;
 
     FakeWindow* Find(plat::WindowRef window);
     // The live windows of one class, in order.

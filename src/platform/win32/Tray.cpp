@@ -38,7 +38,14 @@ bool Tray::Show(plat::WindowRef window, const plat::Icon& icon, std::string_view
     nid.uCallbackMessage = WM_TRAY_CALLBACK;
     nid.hIcon = reinterpret_cast<HICON>(icon.Get());
     SetTip(nid, tip);
-    return Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
+    if (!Shell_NotifyIconW(NIM_ADD, &nid)) return false;
+    // The icon's keys (Enter, Space, Shift+F10, the menu key) come only to an icon of this
+    // version. Its callback carries the event in the low word and the point in the other
+    // parameter; a shell that refuses the version keeps the old form, whose low word is the
+    // same event, so the owner reads both alike.
+    nid.uVersion = NOTIFYICON_VERSION_4;
+    Shell_NotifyIconW(NIM_SETVERSION, &nid);
+    return true;
 }
 
 bool Tray::ChangeTip(std::string_view tip) {
@@ -52,6 +59,12 @@ bool Tray::Remove() {
     if (!m_window) return false;
     NOTIFYICONDATAW nid = Record(m_window);
     return Shell_NotifyIconW(NIM_DELETE, &nid) != FALSE;
+}
+
+bool Tray::ReturnFocus() {
+    if (!m_window) return false;
+    NOTIFYICONDATAW nid = Record(m_window);
+    return Shell_NotifyIconW(NIM_SETFOCUS, &nid) != FALSE;
 }
 
 }  // namespace win32

@@ -10,6 +10,7 @@ class Tray : public plat::ITray {
     bool Show(plat::WindowRef window, const plat::Icon& icon, std::string_view tip) override;
     bool ChangeTip(std::string_view tip) override;
     bool Remove() override;
+    bool ReturnFocus() override;
 
   private:
     plat::WindowRef m_window;  // the icon's owner, once shown

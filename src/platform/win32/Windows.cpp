@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/Accessible.h"
 #include "platform/win32/DialogTemplate.h"
 #include "platform/win32/Drop.h"
 #include "platform/win32/Foreground.h"
@@ -40,7 +41,8 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         return 0;
     }
     if (msg == WM_TRAY_CALLBACK) {
-        events->OnTrayEvent(static_cast<int>(lParam));
+        // The icon's own version: the event in the low word, the point in wParam (see Tray).
+        events->OnTrayEvent(LOWORD(lParam), {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
     if (HearForeground(hwnd, msg, wParam, *events)) return 0;
@@ -245,6 +247,8 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    if (LRESULT answer = 0; HearAccessibility(hwnd, msg, wParam, lParam, *events, answer))
+        return answer;
     bool handled = false;
     const LRESULT result = Dispatch(*events, hwnd, msg, wParam, lParam, handled);
     return handled ? result : DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -316,6 +320,12 @@ plat::WindowRef Windows::CreatePopup(const plat::PopupSpec& spec, plat::IPopupEv
                         r.Width(), r.Height(), ToHwnd(spec.owner), nullptr, instance, &events);
     t_creating = outer;
     return ToRef(hwnd);
+}
+
+plat::IPopupEvents* PopupEventsOf(HWND hwnd) {
+    if (reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)) != PopupProc)
+        return nullptr;
+    return EventsOf(hwnd);
 }
 
 namespace {
@@ -499,6 +509,13 @@ void Windows::SetToolTip(plat::WindowRef window, std::string_view text) {
     TTTOOLINFOW ti = ToolOf(hwnd, &entry.text);
     if (HWND tip = TipControl(hwnd); tip != nullptr && entry.tool)
         SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void Windows::SetText(plat::WindowRef window, std::string_view text) {
+    HWND hwnd = ToHwnd(window);
+    SetWindowTextW(hwnd, Widen(text).c_str());
+    // The system tells of the window's text; a reader that asked our own object hears this.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace win32

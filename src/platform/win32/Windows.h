@@ -26,6 +26,7 @@ class Windows : public plat::IWindows {
     void SetTimer(plat::WindowRef window, int id, int milliseconds) override;
     void KillTimer(plat::WindowRef window, int id) override;
     void SetToolTip(plat::WindowRef window, std::string_view text) override;
+    void SetText(plat::WindowRef window, std::string_view text) override;
 };
 
 }  // namespace win32
