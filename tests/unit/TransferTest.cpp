@@ -117,7 +117,7 @@ TEST(Transfer, AnImportRestacksOnlyTheButtonsThatChangeBandAndKeepsHiddenOnesHid
                                                 "Windows.SetWindowPos keep 95,5 35x35"}));
     EXPECT_TRUE(h.platform.windows.Find(h.main().m_buttons[1]->Window())->topmost);
 
-    h.main().OnTrayEvent(plat::tray::kLButtonDblClk);  // hides them
+    h.main().OnTrayEvent(plat::tray::kLButtonDblClk, {});  // hides them
     h.Import("[Button]\r\nNum=dword:5\r\n");
     ASSERT_EQ(h.main().ButtonCount(), 5);
     for (auto& b : h.main().m_buttons) EXPECT_FALSE(h.platform.windows.Find(b->Window())->visible);
