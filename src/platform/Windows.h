@@ -58,8 +58,9 @@ struct PopupSpec {
     bool topmost = false;
 };
 
-// Bottom: below every other window, out of the top band as well.
-enum class ZOrder { Keep, Topmost, NoTopmost, Bottom };
+// Bottom: below every other window, out of the top band as well. Top: at the head of the band it
+// is in; a window carries the windows it owns along.
+enum class ZOrder { Keep, Topmost, NoTopmost, Bottom, Top };
 
 // The program's own windows.
 class IWindows {

@@ -28,8 +28,9 @@ struct FakeWindow {
     bool topmost = false;
     // Below every other window, as a full-screen program's neighbours are put.
     bool atBottom = false;
-    // Placements that activated it.
+    // Placements that activated it, and those that put it at the head of its band.
     int activations = 0;
+    int raised = 0;
     std::map<int, int> timers;  // id -> period
     std::string toolTip;
     int invalidations = 0;
