@@ -59,7 +59,7 @@ struct PopupSpec {
 };
 
 // Bottom: below every other window, out of the top band as well. Top: at the head of the band it
-// is in; a window carries the windows it owns along.
+// is in, its owner left where it is.
 enum class ZOrder { Keep, Topmost, NoTopmost, Bottom, Top };
 
 // The program's own windows.

@@ -761,11 +761,13 @@ void CMainWnd::OnHotkey() {
     auto& input = m_platform.Input();
     const KeyboardTurn turn{input.ForegroundWindow(), !m_bButtonsShown};
     if (turn.wereHidden) ToggleButtonsShown();
-    // The buttons are owned by this window: one move of it to the head of its band carries every
-    // one of them along, in front of the other programs' windows.
-    m_platform.Windows().SetWindowPos(
-        m_hWnd, plat::ZOrder::Top, 0, 0, 0, 0,
-        plat::swp::kNoMove | plat::swp::kNoSize | plat::swp::kNoActivate);
+    // Each to the head of its band, in front of the other programs' windows: a move of the hidden
+    // owner would carry along only those that stand above it.
+    for (auto& button : m_buttons) {
+        m_platform.Windows().SetWindowPos(
+            button->Window(), plat::ZOrder::Top, 0, 0, 0, 0,
+            plat::swp::kNoMove | plat::swp::kNoSize | plat::swp::kNoActivate);
+    }
     m_keyTurn = turn;
     m_lastUsed = target;
     SetKeyboardMode(true);

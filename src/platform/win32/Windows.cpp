@@ -412,7 +412,7 @@ void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y,
     const bool leaving = z == plat::ZOrder::NoTopmost || z == plat::ZOrder::Bottom;
     // Our windows are all owned by the hidden main window, whose place must not change with
     // theirs: it would carry every sibling along.
-    if (leaving) flags |= SWP_NOOWNERZORDER;
+    if (leaving || z == plat::ZOrder::Top) flags |= SWP_NOOWNERZORDER;
     ::SetWindowPos(hwnd, InsertAfter(z), x, y, cx, cy, flags);
     if (!leaving || !(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) return;
     // Wine keeps an owned window right above its owner; with the owner at the head of the normal
