@@ -761,13 +761,10 @@ void CMainWnd::OnHotkey() {
     auto& input = m_platform.Input();
     const KeyboardTurn turn{input.ForegroundWindow(), !m_bButtonsShown};
     if (turn.wereHidden) ToggleButtonsShown();
-    // Each to the head of its band, in front of the other programs' windows: a move of the hidden
-    // owner would carry along only those that stand above it.
-    for (auto& button : m_buttons) {
-        m_platform.Windows().SetWindowPos(
-            button->Window(), plat::ZOrder::Top, 0, 0, 0, 0,
-            plat::swp::kNoMove | plat::swp::kNoSize | plat::swp::kNoActivate);
-    }
+    std::vector<plat::WindowRef> windows;
+    windows.reserve(m_buttons.size());
+    for (auto& button : m_buttons) windows.push_back(button->Window());
+    m_platform.Windows().BringForward(windows);
     m_keyTurn = turn;
     m_lastUsed = target;
     SetKeyboardMode(true);

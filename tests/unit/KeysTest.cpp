@@ -132,7 +132,7 @@ TEST_F(Keys, TheHotkeyFocusesTheFirstButtonBeforeAnyUseAndTheLastUsedAfter) {
     EXPECT_EQ(focused(), window(0));
     EXPECT_EQ(h.platform.input.foregroundNow, window(0));
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(h.platform.windows.Find(window(i))->raised, 1) << "every button to the front";
+        EXPECT_EQ(h.platform.windows.Find(window(i))->broughtForward, 1) << "every button forward";
     EXPECT_TRUE(RingOn(0));
     h.main().OnHotkey();  // pressed again: back to the other program
     EXPECT_EQ(h.platform.input.foregroundNow, kOtherProgram);

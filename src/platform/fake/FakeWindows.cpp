@@ -100,7 +100,6 @@ void FakeWindows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, in
     const char* order = z == plat::ZOrder::Topmost     ? "topmost"
                         : z == plat::ZOrder::NoTopmost ? "notopmost"
                         : z == plat::ZOrder::Bottom    ? "bottom"
-                        : z == plat::ZOrder::Top       ? "top"
                                                        : "keep";
     m_log.push_back("Windows.SetWindowPos " + std::string(order) + " " + std::to_string(x) + "," +
                     std::to_string(y) + " " + std::to_string(cx) + "x" + std::to_string(cy) +
@@ -117,7 +116,6 @@ void FakeWindows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, in
     if (z == plat::ZOrder::Topmost) w->topmost = true;
     if (z == plat::ZOrder::NoTopmost || z == plat::ZOrder::Bottom) w->topmost = false;
     if (z != plat::ZOrder::Keep) w->atBottom = z == plat::ZOrder::Bottom;
-    if (z == plat::ZOrder::Top) ++w->raised;
     if (flags & plat::swp::kShowWindow) w->visible = true;
     if (!(flags & plat::swp::kNoActivate)) ++w->activations;
     FollowMonitor(window);
@@ -148,6 +146,14 @@ void FakeWindows::FollowMonitor(plat::WindowRef window) {
         w->popup->OnDpiChanged(dpi, s);
     }
     m_inDpiChange = false;
+}
+
+void FakeWindows::BringForward(const std::vector<plat::WindowRef>& list) {
+    m_log.push_back("Windows.BringForward " + std::to_string(list.size()));
+    for (const plat::WindowRef window : list) {
+        FakeWindow* w = Find(window);
+        if (w != nullptr && !w->destroyed) ++w->broughtForward;
+    }
 }
 
 bool FakeWindows::InTopBand(plat::WindowRef window) {

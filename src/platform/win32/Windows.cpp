@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -325,8 +326,6 @@ HWND InsertAfter(plat::ZOrder z) {
             return HWND_NOTOPMOST;
         case plat::ZOrder::Bottom:
             return HWND_BOTTOM;
-        case plat::ZOrder::Top:
-            return HWND_TOP;
         case plat::ZOrder::Keep:
             break;
     }
@@ -412,7 +411,7 @@ void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y,
     const bool leaving = z == plat::ZOrder::NoTopmost || z == plat::ZOrder::Bottom;
     // Our windows are all owned by the hidden main window, whose place must not change with
     // theirs: it would carry every sibling along.
-    if (leaving || z == plat::ZOrder::Top) flags |= SWP_NOOWNERZORDER;
+    if (leaving) flags |= SWP_NOOWNERZORDER;
     ::SetWindowPos(hwnd, InsertAfter(z), x, y, cx, cy, flags);
     if (!leaving || !(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) return;
     // Wine keeps an owned window right above its owner; with the owner at the head of the normal
@@ -421,6 +420,54 @@ void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y,
     if (HWND owner = GetWindow(hwnd, GW_OWNER)) {
         ::SetWindowPos(owner, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ::SetWindowPos(hwnd, InsertAfter(z), x, y, cx, cy, flags);
+    }
+}
+
+namespace {
+struct Stacking {
+    std::unordered_set<HWND> ours;
+    // Other programs' windows shown above the first of ours, and ours that one of them covers.
+    std::vector<RECT> above;
+    std::vector<HWND> covered;
+    std::size_t seen = 0;
+};
+
+BOOL CALLBACK LookAtStacking(HWND hwnd, LPARAM param) {
+    auto& s = *reinterpret_cast<Stacking*>(param);
+    RECT r{};
+    if (s.ours.count(hwnd) == 0) {
+        DWORD process = 0;
+        if (IsWindowVisible(hwnd) && !IsIconic(hwnd) &&
+            GetWindowThreadProcessId(hwnd, &process) != 0 && process != GetCurrentProcessId() &&
+            GetWindowRect(hwnd, &r)) {
+            s.above.push_back(r);
+        }
+        return TRUE;
+    }
+    GetWindowRect(hwnd, &r);
+    for (const RECT& a : s.above) {
+        RECT both{};
+        if (IntersectRect(&both, &a, &r)) {
+            s.covered.push_back(hwnd);
+            break;
+        }
+    }
+    return ++s.seen < s.ours.size();
+}
+}  // namespace
+
+void Windows::BringForward(const std::vector<plat::WindowRef>& windows) {
+    // Moving a window in the stacking costs Wine time in proportion to all the windows there are:
+    // a thousand buttons moved one by one took it two seconds. Only those another program's
+    // window covers move; the system lists the stacking in one call, from the top down.
+    Stacking s;
+    for (const plat::WindowRef w : windows) s.ours.insert(ToHwnd(w));
+    if (s.ours.empty()) return;
+    EnumWindows(LookAtStacking, reinterpret_cast<LPARAM>(&s));
+    for (HWND hwnd : s.covered) {
+        // The owner stays where it is: it would carry every sibling along.
+        ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
 }
 
