@@ -228,6 +228,47 @@ ToggleRun ToggleFromOutside(const std::wstring& program) {
     return run;
 }
 
+struct KeysRun {
+    double bare = 0, hotkey = 1e9, arrow = 1e9;
+};
+
+// The hotkey, as the window system hands it to the main window, until the button it focuses
+// answers; then one arrow key to that button until the one it moves to answers; less a bare answer
+// each. Best of kRuns rounds, each ended by the hotkey again. The buttons are shown.
+KeysRun KeysFromOutside(const std::wstring& program) {
+    KeysRun run;
+    Started p(program, L"");
+    if (SettledMiddleButton(p) == nullptr) return run;
+    HWND owner = p.Owner();
+    run.bare = BareAnswer(owner);
+    const DWORD thread = GetWindowThreadProcessId(owner, nullptr);
+    const auto focused = [thread] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(thread, &info);
+        return info.hwndFocus;
+    };
+    for (int i = 0; i < kRuns; ++i) {
+        auto start = Clock::now();
+        SendMessageW(owner, WM_HOTKEY, 1, 0);
+        HWND button = focused();
+        SendMessageW(button, WM_NULL, 0, 0);
+        run.hotkey = std::min(run.hotkey, Since(start) - run.bare);
+        if (button == nullptr || GetWindow(button, GW_OWNER) != owner) return KeysRun{};
+        for (const WPARAM key : {VK_RIGHT, VK_LEFT}) {
+            start = Clock::now();
+            SendMessageW(button, WM_KEYDOWN, key, 1);
+            button = focused();
+            SendMessageW(button, WM_NULL, 0, 0);
+            run.arrow = std::min(run.arrow, Since(start) - run.bare);
+        }
+        SendMessageW(owner, WM_HOTKEY, 1, 0);  // back to where the foreground was
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    p.Close();
+    return run;
+}
+
 // The same toggle inside this process, each port call on the stopwatch.
 double ToggleInProcess(int n) {
     bench::TimedPlatform platform;
@@ -677,8 +718,8 @@ void PrintSteps(const char* what, const bench::StepTimes& t, double total, int n
 int main() {
     const std::wstring program = e2e::WindowsPath(e2e::Variable(L"BRISALTO_EXE"));
     const std::wstring floor = e2e::WindowsPath(e2e::Variable(L"BRISALTO_FLOOR"));
-    // BENCH_PART=startup, change, toggle, portable, transfer or steps runs that part alone, for a
-    // quick look.
+    // BENCH_PART=startup, change, toggle, keys, portable, transfer or steps runs that part alone,
+    // for a quick look.
     const std::wstring part = e2e::Variable(L"BENCH_PART");
     const auto runs = [&](const wchar_t* name) { return part.empty() || part == name; };
     double kbPerButton = 0;
@@ -744,6 +785,17 @@ int main() {
         };
         if (!before.empty()) row("before", e2e::WindowsPath(before), false);
         row("after", program, true);
+    }
+    if (runs(L"keys")) {
+        StoreButtons(kChangeCount);
+        const KeysRun keys = KeysFromOutside(program);
+        std::printf("\nKeys at N = %d, best of %d, less a bare answer (%.2f ms)\n", kChangeCount,
+                    kRuns, keys.bare * 1e3);
+        std::printf("  hotkey to a focused, visible button %6.1f ms   goal < 50 ms\n",
+                    keys.hotkey * 1e3);
+        std::printf("  one arrow move                      %6.1f ms   goal < 16 ms\n",
+                    keys.arrow * 1e3);
+        std::fflush(stdout);
     }
     if (runs(L"portable")) PortablePart(program);
     if (runs(L"transfer")) TransferPart(program);

@@ -164,6 +164,10 @@ class TimedWindows : public plat::IWindows {
         Stopwatch w(m_times, kPlacement);
         m_real.SetWindowPos(window, z, x, y, cx, cy, flags);
     }
+    void BringForward(const std::vector<plat::WindowRef>& windows) override {
+        Stopwatch w(m_times, kPlacement);
+        m_real.BringForward(windows);
+    }
     bool InTopBand(plat::WindowRef window) override {
         Stopwatch w(m_times, kPlacement);
         return m_real.InTopBand(window);

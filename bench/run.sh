@@ -2,7 +2,8 @@
 # Builds and runs the benchmarks under Wine 8 and then under Wine 10; prints their figures as
 # ratios against a floor measured under the same Wine in the same run.
 #   BENCH_WINES="8" (or "10")   one Wine alone
-#   BENCH_PART=startup|change|toggle|portable|transfer|steps|idle   one part alone (all without it)
+#   BENCH_PART=startup|change|toggle|keys|portable|transfer|steps|idle   one part alone (all
+#                                                                     without it)
 #   BENCH_BEFORE=<commit>   that commit's Brisalto.exe (built once in build/before-<commit>) is
 #                           measured beside this one where a part compares them (toggle, idle)
 #   BENCH_IDLE_SECONDS=30   the quiet spell of the idle part

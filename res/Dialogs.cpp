@@ -195,4 +195,27 @@ const plat::DialogTemplate& IconChange() {
     return t;
 }
 
+const plat::DialogTemplate& Hotkey() {
+    // In the order Tab walks: the label hands its mnemonic on to the control after it.
+    static const plat::DialogTemplate t{
+        IDD_HOTKEY,
+        text::kHotkeyCaption,
+        kModal,
+        0,
+        186,
+        76,
+        kDialogFont,
+        9,
+        {
+            {-1, "STATIC", text::kHotkeyLabel, 0, 7, 9, 76, 8},
+            {kHotkeyKey, "msctls_hotkey32", "", kBorder | kTabStop, 84, 7, 95, 13},
+            {-1, "STATIC", text::kHotkeyHint, 0, 7, 25, 172, 8},
+            {kHotkeyState, "STATIC", "", 0, 7, 37, 172, 8},
+            Push(kHotkeyClear, text::kHotkeyNone, 7, 55, 50),
+            {1, "BUTTON", "OK", kBsDefPushButton | kTabStop, 82, 55, 46, 14},
+            Push(2, text::kCancel, 133, 55, 46),
+        }};
+    return t;
+}
+
 }  // namespace dlg

@@ -54,4 +54,12 @@ inline constexpr int kWatchPreviewBound = 1032;
 
 const plat::DialogTemplate& WatchSet();
 
+// The hotkey dialog: the hot-key control, the button that clears it and the line that says
+// whether another program holds the key.
+inline constexpr int kHotkeyKey = 1033;
+inline constexpr int kHotkeyClear = 1034;
+inline constexpr int kHotkeyState = 1035;
+
+const plat::DialogTemplate& Hotkey();
+
 }  // namespace dlg

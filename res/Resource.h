@@ -13,6 +13,7 @@
 #define IDD_ORDER 136
 #define IDD_WATCHSET 140
 #define IDD_BUTTONSIZE 141
+#define IDD_HOTKEY 143
 
 // Main menu commands.
 #define ID_ADD_BUTTON 104
@@ -26,6 +27,7 @@
 #define ID_SAME_SIZE 114
 #define ID_EXPORT 115
 #define ID_IMPORT 116
+#define ID_HOTKEY 117
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665
 #define ID_HELP_FINDER 57670

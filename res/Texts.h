@@ -47,6 +47,15 @@ inline constexpr const char* kExportFailed = "設定ﾌｧｲﾙに書き込め�
 inline constexpr const char* kSettingsFilter = "設定ﾌｧｲﾙ(*.ini)|*.ini|すべてのﾌｧｲﾙ(*.*)|*.*||";
 inline constexpr const char* kSettingsInitialName = "BrisaltoSettings.ini";
 
+// The hotkey dialog: its caption, its lines and what it says of a key another program holds.
+inline constexpr const char* kHotkeyCaption = "ﾎｯﾄｷｰの設定";
+inline constexpr const char* kHotkeyLabel = "ﾎﾞﾀﾝを呼び出すｷｰ(&K):";
+inline constexpr const char* kHotkeyHint = "使いたいｷｰをCtrlやAltと一緒に押してください。";
+inline constexpr const char* kHotkeyNone = "なし(&N)";
+inline constexpr const char* kHotkeyTakenNow = "このｷｰはほかのﾌﾟﾛｸﾞﾗﾑが使っています。";
+inline constexpr const char* kHotkeyTaken =
+    "このｷｰはほかのﾌﾟﾛｸﾞﾗﾑが使っているため、設定できません。ほかのｷｰを選んでください。";
+
 // The entry editing dialogs: the show modes in the order of their numbers, and the open-file
 // filters as label and pattern pairs.
 inline constexpr const char* kShowModes[] = {"通常のｳｲﾝﾄﾞｳ", "最小化", "最大化"};
@@ -70,6 +79,7 @@ inline constexpr const char* kMenuSpread = "ﾎﾞﾀﾝを散乱(&S)";
 inline constexpr const char* kMenuOrder = "順序(&O)";
 inline constexpr const char* kMenuSameSize = "ﾎﾞﾀﾝｻｲｽﾞを揃える(&S)";
 inline constexpr const char* kMenuClock = "時計(&W)";
+inline constexpr const char* kMenuHotkey = "ﾎｯﾄｷｰの設定(&K)...";
 inline constexpr const char* kMenuExport = "設定のｴｸｽﾎﾟｰﾄ(&E)...";
 inline constexpr const char* kMenuImport = "設定のｲﾝﾎﾟｰﾄ(&I)...";
 inline constexpr const char* kMenuHelp = "ﾍﾙﾌﾟ(&H)";

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "button/ButtonInfo.h"
+#include "platform/Input.h"
 #include "platform/SettingsStore.h"
 #include "platform/Types.h"
 #include "res/Dialogs.h"
@@ -78,11 +79,18 @@ inline constexpr Value kTextColor    {"Watch", "TextColor", Type::Colour, 419436
 inline constexpr Value kWatchFont    {"Watch", "WatchFont", Type::List,   0,  "", 13, 13};
 inline constexpr Value kWatchFontName{"Watch", "WatchFontName", Type::Text, 0, "", 0, plat::kFaceNameUnits};
 
+// The hotkey that brings the buttons forward: (modifiers << 8) | virtual key, the modifiers Alt 1,
+// Ctrl 2, Shift 4, Win 8; 0 is none. Ctrl+Alt+B unless chosen; what is not a usable combination
+// reads as that (shell/HotkeyDlg).
+inline constexpr Value kHotkey       {"Keys", "Hotkey",    Type::Integer,
+                                      plat::hotkey::Combine(plat::hotkey::kControl | plat::hotkey::kAlt, 'B')};
+
 // In the order a section is read and written.
 inline constexpr std::array kAll = {
     &kNum,
     &kTitle, &kAppName, &kDir, &kParm, &kIcon, &kSize, &kData, &kOption,
     &kShow, &kPosition, &kTopMost, &kBkColor, &kTextColor, &kWatchFont, &kWatchFontName,
+    &kHotkey,
 };
 // clang-format on
 

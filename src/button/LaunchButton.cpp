@@ -105,6 +105,7 @@ std::string CLaunchButton::Name() const {
 void CLaunchButton::GetInfo(ButtonInfo& info, int& option) {
     if (m_hWnd) {
         const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
+        m_place = r;
         m_info.at = {r.left, r.top};
         m_info.extent = {plat::ButtonSize(plat::Px(r.Width()), m_dpi),
                          plat::ButtonSize(plat::Px(r.Height()), m_dpi)};
@@ -119,6 +120,7 @@ void CLaunchButton::MoveTo(int x, int y) {
     const bool rescaled = dpi != m_dpi;
     m_dpi = dpi;
     m_platform.Windows().MoveWindow(m_hWnd, x, y, Side(), Side());
+    Hold(x, y);
     if (rescaled) LoadFaceIcon();
 }
 
@@ -127,6 +129,7 @@ void CLaunchButton::SetButtonSize(plat::Dip size) {
     const plat::Rect r = m_platform.Windows().WindowRect(m_hWnd);
     m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
                                       plat::swp::kNoMove | plat::swp::kNoActivate);
+    Hold(r.left, r.top);
     // Above 96 dpi the icon's size follows the face's.
     if (m_dpi > plat::kBaseDpi) LoadFaceIcon();
     m_platform.Windows().Invalidate(m_hWnd);
@@ -143,6 +146,7 @@ void CLaunchButton::OnDpiChanged(int dpi, plat::Rect suggested) {
     if (m_moveMode == 1 || m_bSizeMove) r = suggested.Centred(Side(), Side());
     m_platform.Windows().SetWindowPos(m_hWnd, plat::ZOrder::Keep, r.left, r.top, Side(), Side(),
                                       plat::swp::kNoZOrder | plat::swp::kNoActivate);
+    Hold(r.left, r.top);
     LoadFaceIcon();
     m_platform.Windows().Invalidate(m_hWnd);
 }
@@ -167,6 +171,7 @@ plat::ZOrder CLaunchButton::Band(plat::Point at, int side) {
 void CLaunchButton::PlaceOnScreen(plat::Point at, int cx, int cy, plat::ZOrder z) {
     m_platform.Windows().SetWindowPos(m_hWnd, z, at.x, at.y, cx, cy,
                                       plat::swp::kShowWindow | plat::swp::kNoActivate);
+    m_place = {at.x, at.y, at.x + cx, at.y + cy};
 }
 
 void CLaunchButton::ReassertTopmost() {
@@ -195,6 +200,7 @@ void CLaunchButton::KeepOnScreen() {
     m_platform.Windows().SetWindowPos(
         m_hWnd, plat::ZOrder::Keep, at.x, at.y, 0, 0,
         plat::swp::kNoSize | plat::swp::kNoZOrder | plat::swp::kNoActivate);
+    m_place = {at.x, at.y, at.x + r.Width(), at.y + r.Height()};
 }
 
 void CLaunchButton::DrawFace() {
@@ -203,8 +209,9 @@ void CLaunchButton::DrawFace() {
     // size, so its edges and the icon stay sharp.
     const int edge =
         m_dpi <= plat::kBaseDpi ? plat::kClassicFace : plat::ToPx(kFaceEdge, m_dpi).value;
+    const bool ring = m_bFocused && m_host.KeyboardMode();
     m_platform.Graphics().PaintButtonFace(m_hWnd, m_pressed == 1, icon,
-                                          plat::ToPx(m_info.size, m_dpi).value, edge);
+                                          plat::ToPx(m_info.size, m_dpi).value, edge, ring);
 }
 
 void CLaunchButton::OnPaint() { DrawFace(); }
@@ -225,12 +232,14 @@ void CLaunchButton::OnNcLButtonDown() { m_moveMode = 0; }
 
 void CLaunchButton::OnExitSizeMove() {
     m_bSizeMove = false;
+    if (m_hWnd) m_place = m_platform.Windows().WindowRect(m_hWnd);
     m_host.SaveButtonList();
 }
 
 void CLaunchButton::OnLButtonDown(plat::Point, unsigned keys) {
     if (m_host.RefuseWhileDialogOpen()) return;
     if (keys & plat::mk::kRButton) return;
+    m_host.ButtonUsed(this, false);
     m_platform.Input().SetFocus(m_hWnd);
     m_pressed = 1;
     DrawFace();
@@ -242,6 +251,7 @@ void CLaunchButton::OnMouseMove(plat::Point client, unsigned keys) {
     const int half = (plat::ToPx(m_info.size, m_dpi) / 2).value;
     const plat::Point at = m_platform.Windows().ClientToScreen(m_hWnd, client);
     m_platform.Windows().MoveWindow(m_hWnd, at.x - half, at.y - half, Side(), Side());
+    Hold(at.x - half, at.y - half);
 }
 
 void CLaunchButton::OnLButtonUp(plat::Point client, unsigned keys) {
@@ -261,6 +271,7 @@ void CLaunchButton::OnLButtonUp(plat::Point client, unsigned keys) {
 
 void CLaunchButton::OnRButtonDown(plat::Point client, unsigned keys) {
     if (m_host.RefuseWhileDialogOpen()) return;
+    m_host.ButtonUsed(this, false);
     if (keys & plat::mk::kLButton) {
         // A right press during a left press turns it into a drag.
         if (Inside(client)) {
@@ -272,6 +283,63 @@ void CLaunchButton::OnRButtonDown(plat::Point client, unsigned keys) {
     }
     ShowMenu(client);
     m_platform.Input().SetFocus(m_hWnd);
+}
+
+// --- The keyboard --------------------------------------------------------------------------
+
+namespace {
+FocusMove MoveFor(plat::Key key, unsigned keys) {
+    switch (key) {
+        case plat::Key::Left:
+            return FocusMove::Left;
+        case plat::Key::Right:
+            return FocusMove::Right;
+        case plat::Key::Up:
+            return FocusMove::Up;
+        case plat::Key::Down:
+            return FocusMove::Down;
+        case plat::Key::Home:
+            return FocusMove::First;
+        case plat::Key::End:
+            return FocusMove::Last;
+        default:
+            return (keys & plat::mk::kShift) ? FocusMove::Previous : FocusMove::Next;
+    }
+}
+}  // namespace
+
+bool CLaunchButton::OnKeyDown(plat::Key key, unsigned keys) {
+    if (!m_hWnd) return false;
+    if (m_host.RefuseWhileDialogOpen()) return true;
+    m_host.ButtonUsed(this, true);
+    switch (key) {
+        case plat::Key::Enter:
+        case plat::Key::Space: {
+            // The program started takes the foreground; the buttons go back as they were.
+            IHost& host = m_host;
+            m_launcher.Start(RightsFor(keys));
+            host.EndKeyboardTurn(false);
+            break;
+        }
+        case plat::Key::Menu:
+            // Below the button, as a click at its bottom-left corner would open it.
+            ShowMenu({0, Side()});
+            if (m_hWnd) m_platform.Input().SetFocus(m_hWnd);
+            break;
+        case plat::Key::Escape:
+            m_host.EndKeyboardTurn(true);
+            break;
+        default:
+            m_host.MoveFocus(this, MoveFor(key, keys));
+            break;
+    }
+    return true;
+}
+
+void CLaunchButton::OnFocus(bool gained) {
+    m_bFocused = gained;
+    m_host.ButtonFocus(this, gained);
+    if (m_hWnd && m_host.KeyboardMode()) m_platform.Windows().Invalidate(m_hWnd);
 }
 
 void CLaunchButton::ShowMenu(plat::Point client) {
@@ -300,6 +368,7 @@ void CLaunchButton::OnDropFiles(const std::vector<std::string>& files, unsigned 
         }
         if (answer != plat::mb::kIdYes) return;
     }
+    m_host.ButtonUsed(this, false);
     for (const std::string& file : files) {
         // A box lets other messages in: once the program is ending, nothing more starts.
         if (!m_hWnd) return;
@@ -382,6 +451,7 @@ void CLaunchButton::EditSettings() {
     ApplyInfo(info, m_option);
     const plat::Rect r = windows.WindowRect(m_hWnd);
     windows.MoveWindow(m_hWnd, r.left, r.top, Side(), Side());
+    Hold(r.left, r.top);
     DrawFace();
     m_host.RefreshTopmost();
     m_host.SaveButtonList();  // a finished edit survives a crash

@@ -39,6 +39,9 @@ class CLaunchButton : public plat::IPopupEvents, public plat::IAccessibleEvents 
     // The record as last applied, for those that only read it.
     const ButtonInfo& Info() const { return m_info; }
     int Option() const { return m_option; }
+    // Where the window stands as this button last placed it or was told: no trip to the window
+    // system, so a key can look over a thousand buttons at once.
+    plat::Rect Place() const { return m_place; }
     int Dpi() const { return m_dpi; }
 
     void MoveTo(int x, int y);
@@ -61,6 +64,8 @@ class CLaunchButton : public plat::IPopupEvents, public plat::IAccessibleEvents 
     void OnLButtonUp(plat::Point client, unsigned keys) override;
     void OnRButtonDown(plat::Point client, unsigned keys) override;
     void OnMouseMove(plat::Point client, unsigned keys) override;
+    bool OnKeyDown(plat::Key key, unsigned keys) override;
+    void OnFocus(bool gained) override;
     void OnDropFiles(const std::vector<std::string>& files, unsigned keys) override;
     void OnCommand(int id) override;
     void OnEnterSizeMove() override { m_bSizeMove = true; }
@@ -94,6 +99,8 @@ class CLaunchButton : public plat::IPopupEvents, public plat::IAccessibleEvents 
     plat::Point OnScreen(int x, int y);
     void LoadFaceIcon();
     int Side() const { return plat::ButtonSide(m_info.size, m_dpi).value; }
+    // The window now stands at (x, y), Side() square.
+    void Hold(int x, int y) { m_place = {x, y, x + Side(), y + Side()}; }
 
     IHost& m_host;
     plat::IPlatform& m_platform;
@@ -103,6 +110,8 @@ class CLaunchButton : public plat::IPopupEvents, public plat::IAccessibleEvents 
     bool m_bSizeMove = false;
     // The DPI of the monitor the button is shown on; its size and its icon follow it.
     int m_dpi = plat::kBaseDpi;
+    plat::Rect m_place;
+    bool m_bFocused = false;
     std::shared_ptr<const plat::Icon> m_icon;  // none: the bare face
     CAppStart m_launcher;
     ButtonInfo m_info;

@@ -53,8 +53,12 @@ class IDialog {
     virtual Rect ItemRect(int id) = 0;
     // Moves a control and repaints it.
     virtual void MoveItem(int id, Rect rect) = 0;
-    virtual bool IsChecked(int id) = 0;
-    virtual void SetChecked(int id, bool checked) = 0;
+    // The value a control holds: a check box's check (1 or 0), a hot-key control's combination
+    // (plat::hotkey's form, 0 for none).
+    virtual unsigned ItemValue(int id) = 0;
+    virtual void SetItemValue(int id, unsigned value) = 0;
+    bool IsChecked(int id) { return ItemValue(id) != 0; }
+    void SetChecked(int id, bool checked) { SetItemValue(id, checked ? 1 : 0); }
     // Has the control `id`, or with kWholeDialog the whole dialog, drawn again, background and all.
     virtual void Invalidate(int id) = 0;
     static constexpr int kWholeDialog = 0;

@@ -18,10 +18,11 @@ class IGraphics {
     // The raised or sunken face, size x size pixels, with the icon on it. With `edge`
     // kClassicFace, the classic pictures (35 x 35) with the icon at (1, 1), or at (2, 2) when
     // pressed, composed off-screen and stretched in one blit. Otherwise the face is composed at
-    // its own size, its edges `edge` pixels wide and the icon as far in (twice when pressed) at
-    // its own size: nothing is stretched.
+    // its own size, its edges `edge` pixels wide and the icon at its own size centred between
+    // them (one edge further in when pressed): nothing is stretched. `focusRing` draws the ring
+    // that shows the keyboard focus inside the edges.
     virtual void PaintButtonFace(WindowRef window, bool pressed, const Icon* icon, int size,
-                                 int edge) = 0;
+                                 int edge, bool focusRing) = 0;
     virtual Font MakeFont(const LogFont& font) = 0;
     virtual LogFont DescribeFont(const Font& font) = 0;
     virtual Size MeasureText(WindowRef window, const Font& font, std::string_view text) = 0;

@@ -43,6 +43,8 @@ class IMainWindowEvents {
     // Another window came to the foreground, or the one there moved, changed its size, hid or
     // went; told again whenever it may have, so the answer may be the same as the last one.
     virtual void OnForegroundWindow(const ForegroundWindow& window) = 0;
+    // The combination registered with RegisterHotkey was pressed.
+    virtual void OnHotkey() {}
     // The window is gone; nothing may be done with it any more.
     virtual void OnDestroyed() = 0;
 };

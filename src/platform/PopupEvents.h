@@ -1,5 +1,5 @@
-// What a launch button or the clock hears from the window system: paint, timers, the mouse,
-// dropped files, commands, moves and its end.
+// What a launch button or the clock hears from the window system: paint, timers, the mouse, the
+// keyboard, dropped files, commands, moves and its end.
 #pragma once
 
 #include <optional>
@@ -10,6 +10,9 @@
 #include "platform/Types.h"
 
 namespace plat {
+
+// The keys a focused window acts on; the menu key stands for Shift+F10 as well.
+enum class Key { Left, Right, Up, Down, Tab, Home, End, Enter, Space, Escape, Menu };
 
 // What the program's own popup windows (the launch buttons, the clock) hear. Points of mouse
 // messages are in client coordinates, the hit test's in screen coordinates.
@@ -30,6 +33,11 @@ class IPopupEvents {
     virtual void OnLButtonUp(Point /*client*/, unsigned /*keys*/) {}
     virtual void OnRButtonDown(Point /*client*/, unsigned /*keys*/) {}
     virtual void OnMouseMove(Point /*client*/, unsigned /*keys*/) {}
+    // A key pressed while the window has the keyboard focus, with the shift and control keys
+    // held (mk::kShift, mk::kControl); false leaves it to default processing.
+    virtual bool OnKeyDown(Key /*key*/, unsigned /*keys*/) { return false; }
+    // The keyboard focus came to the window, or left it.
+    virtual void OnFocus(bool /*gained*/) {}
     // Full paths, in drop order; `keys` holds the shift and control keys held at the drop.
     virtual void OnDropFiles(const std::vector<std::string>& /*files*/, unsigned /*keys*/) {}
     virtual void OnCommand(int /*id*/) {}

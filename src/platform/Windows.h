@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Dialog.h"
 #include "platform/MainWindowEvents.h"
@@ -81,6 +82,9 @@ class IWindows {
     virtual void DestroyWindow(WindowRef window) = 0;
     virtual void SetWindowPos(WindowRef window, ZOrder z, int x, int y, int cx, int cy,
                               unsigned flags) = 0;
+    // Puts each window in front of every other program's window that covers it, each staying in
+    // its band; one that nothing covers stays where it is.
+    virtual void BringForward(const std::vector<WindowRef>& windows) = 0;
     // Whether the window stands in the top band now, above every window not set to stay on top.
     virtual bool InTopBand(WindowRef window) = 0;
     // Moves and sizes the window and repaints it.

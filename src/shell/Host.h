@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "button/FocusMove.h"
 #include "platform/Types.h"
 #include "platform/Windows.h"
 
@@ -35,6 +36,20 @@ class IHost {
     // Where a window set to stay on top belongs when it lies at `rect` (screen pixels): the top
     // band, or the bottom while a full-screen program covers its monitor.
     virtual plat::ZOrder TopBand(plat::Rect rect) const = 0;
+
+    // The keyboard on the buttons. Whether the focus is shown: the keyboard was used on a button
+    // since the mouse last was.
+    virtual bool KeyboardMode() const = 0;
+    // A key or the mouse was used on `button`: the focus shows from now on, or no longer, and the
+    // hotkey comes back to this button.
+    virtual void ButtonUsed(CLaunchButton* button, bool byKeyboard) = 0;
+    // The keyboard focus came to `button`, or left it.
+    virtual void ButtonFocus(CLaunchButton* button, bool gained) = 0;
+    // Moves the focus from `button` as the key asks; it stays where no button lies that way.
+    virtual void MoveFocus(CLaunchButton* from, FocusMove move) = 0;
+    // The hotkey's turn is over: Esc gives the foreground back to the window that had it, a start
+    // leaves it to the program started; either way buttons that were hidden hide again.
+    virtual void EndKeyboardTurn(bool giveBack) = 0;
 };
 
 // Counts one of the program's modal dialogs or confirmations as open while it lives.

@@ -18,6 +18,7 @@
 #include "res/Resource.h"
 #include "res/Texts.h"
 #include "shell/AboutDlg.h"
+#include "shell/HotkeyDlg.h"
 
 namespace {
 constexpr int kBeepFrequency = 40;
@@ -49,6 +50,9 @@ bool CMainWnd::OnCreate(plat::WindowRef self) {
     AddTrayIcon();
     // The buttons that stay on top make way for a program that takes a whole monitor.
     m_platform.Input().WatchForeground(m_hWnd);
+    // A key another program holds is said so in the hotkey dialog, not at every start.
+    m_hotkey = StoredHotkey(m_platform.Store());
+    m_bHotkeyRegistered = m_hotkey != 0 && m_platform.Input().RegisterHotkey(m_hWnd, m_hotkey);
     return true;
 }
 
@@ -108,6 +112,8 @@ void CMainWnd::RemoveButton(CLaunchButton* button) {
                            [button](const auto& b) { return b.get() == button; });
     if (it == m_buttons.end()) return;
     m_platform.Windows().DestroyWindow(button->Window());
+    if (m_focused == button) m_focused = nullptr;
+    if (m_lastUsed == button) m_lastUsed = nullptr;
     // The button asked for this from one of its own handlers, which is still running.
     m_retired.push_back(std::move(*it));
     m_buttons.erase(it);
@@ -194,6 +200,11 @@ plat::ZOrder CMainWnd::TopBand(plat::Rect rect) const {
 }
 
 void CMainWnd::OnForegroundWindow(const plat::ForegroundWindow& window) {
+    // The user went on to another program: the hotkey's turn is over, and what it showed hides.
+    if (m_keyTurn && window.kind != plat::ForegroundWindow::Kind::Ours &&
+        window.kind != plat::ForegroundWindow::Kind::None) {
+        EndKeyboardTurn(false);
+    }
     const std::optional<plat::Rect> now = FullScreenMonitor(window);
     if (now == m_fullScreen) return;
     const std::optional<plat::Rect> before = std::exchange(m_fullScreen, now);
@@ -289,6 +300,7 @@ plat::Menu CMainWnd::BuildTrayMenu() const {
         menu.push_back(MenuItem::Separator());
     }
     menu.push_back(MenuItem::Command(text::kMenuClock, ID_CLOCK, m_pWatch != nullptr));
+    menu.push_back(MenuItem::Command(text::kMenuHotkey, ID_HOTKEY));
     menu.push_back(MenuItem::Separator());
     menu.push_back(MenuItem::Command(text::kMenuExport, ID_EXPORT));
     menu.push_back(MenuItem::Command(text::kMenuImport, ID_IMPORT));
@@ -349,6 +361,9 @@ void CMainWnd::OnCommand(int id) {
             break;
         case ID_CLOCK:
             ToggleClock();
+            break;
+        case ID_HOTKEY:
+            ChooseHotkey();
             break;
         case ID_EXPORT:
             ExportSettings();
@@ -587,6 +602,8 @@ void CMainWnd::ReplaceSettings(plat::ISettingsStore& from, int count) {
     m_bLoading = false;
     m_icons.clear();
     while (ButtonCount() > shown) {
+        if (m_focused == m_buttons.back().get()) m_focused = nullptr;
+        if (m_lastUsed == m_buttons.back().get()) m_lastUsed = nullptr;
         windows.DestroyWindow(m_buttons.back()->Window());
         m_retired.push_back(std::move(m_buttons.back()));
         m_buttons.pop_back();
@@ -677,6 +694,9 @@ void CMainWnd::Quit() {
         m_retired.push_back(std::move(button));
     }
     m_buttons.clear();
+    m_focused = m_lastUsed = nullptr;
+    m_keyTurn.reset();
+    m_platform.Input().UnregisterHotkey(m_hWnd);
     m_platform.Input().StopWatchingForeground();
     m_platform.Windows().DetachAll();
     m_platform.Windows().PostQuit();
@@ -720,4 +740,103 @@ void CMainWnd::OnDestroyed() {
 void CMainWnd::OnDisplayChange() {
     for (auto& button : m_buttons) button->KeepOnScreen();
     if (m_pWatch) m_pWatch->KeepOnScreen();
+}
+
+// --- The keyboard --------------------------------------------------------------------------
+
+bool CMainWnd::Holds(const CLaunchButton* button) const {
+    return button != nullptr && std::any_of(m_buttons.begin(), m_buttons.end(),
+                                            [button](const auto& b) { return b.get() == button; });
+}
+
+CLaunchButton* CMainWnd::LastUsedButton() const {
+    if (Holds(m_lastUsed)) return m_lastUsed;
+    return m_buttons.empty() ? nullptr : m_buttons.front().get();
+}
+
+void CMainWnd::SetKeyboardMode(bool on) {
+    if (m_bKeyboardMode == on) return;
+    m_bKeyboardMode = on;
+    // The focused button shows its ring, or no longer.
+    if (Holds(m_focused) && m_focused->Window())
+        m_platform.Windows().Invalidate(m_focused->Window());
+}
+
+void CMainWnd::ButtonUsed(CLaunchButton* button, bool byKeyboard) {
+    m_lastUsed = button;
+    SetKeyboardMode(byKeyboard);
+}
+
+void CMainWnd::ButtonFocus(CLaunchButton* button, bool gained) {
+    if (gained) {
+        m_focused = button;
+    } else if (m_focused == button) {
+        m_focused = nullptr;
+    }
+}
+
+void CMainWnd::OnHotkey() {
+    if (m_keyTurn) {
+        EndKeyboardTurn(true);
+        return;
+    }
+    CLaunchButton* target = LastUsedButton();
+    if (target == nullptr || RefuseWhileDialogOpen()) return;
+    auto& input = m_platform.Input();
+    const KeyboardTurn turn{input.ForegroundWindow(), !m_bButtonsShown};
+    if (turn.wereHidden) ToggleButtonsShown();
+    std::vector<plat::WindowRef> windows;
+    windows.reserve(m_buttons.size());
+    for (auto& button : m_buttons) windows.push_back(button->Window());
+    m_platform.Windows().BringForward(windows);
+    m_keyTurn = turn;
+    m_lastUsed = target;
+    SetKeyboardMode(true);
+    input.SetForegroundWindow(target->Window());
+    input.SetFocus(target->Window());
+}
+
+void CMainWnd::EndKeyboardTurn(bool giveBack) {
+    SetKeyboardMode(false);
+    if (!m_keyTurn) return;
+    const KeyboardTurn turn = *m_keyTurn;
+    m_keyTurn.reset();
+    // The foreground first: a window that hides while it is active hands it to whoever the
+    // system picks.
+    if (giveBack && turn.previous) m_platform.Input().SetForegroundWindow(turn.previous);
+    if (turn.wereHidden && m_bButtonsShown) ToggleButtonsShown();
+    RefreshTopmost();
+}
+
+void CMainWnd::MoveFocus(CLaunchButton* from, FocusMove move) {
+    // The places the buttons hold: a thousand buttons cost no trip to the window system.
+    std::vector<ButtonPlace> places;
+    places.reserve(m_buttons.size());
+    std::size_t at = m_buttons.size();
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        if (m_buttons[i].get() == from) at = i;
+        places.push_back({m_buttons[i]->Place(), m_bButtonsShown});
+    }
+    const std::optional<std::size_t> next = NextButton(places, at, move);
+    if (!next) return;
+    CLaunchButton* target = m_buttons[*next].get();
+    m_lastUsed = target;
+    m_platform.Input().SetFocus(target->Window());
+}
+
+void CMainWnd::ChooseHotkey() {
+    DialogScope open(*this);
+    auto& input = m_platform.Input();
+    // Our own key would never reach the control while it is registered.
+    input.UnregisterHotkey(m_hWnd);
+    CHotkeyDlg dialog(m_platform, m_hWnd);
+    dialog.m_hotkey = m_hotkey;
+    dialog.m_bTaken = m_hotkey != 0 && !m_bHotkeyRegistered;
+    if (dialog.DoModal(m_hWnd) == plat::mb::kIdOk) {
+        m_hotkey = dialog.m_hotkey;
+        m_bHotkeyRegistered = m_hotkey != 0;
+        StoreHotkey(m_platform.Store(), m_hotkey);
+        return;
+    }
+    m_bHotkeyRegistered = m_hotkey != 0 && input.RegisterHotkey(m_hWnd, m_hotkey);
 }

@@ -39,6 +39,11 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     std::shared_ptr<const plat::Icon> ButtonIcon(const std::string& file, int index,
                                                  int room) override;
     plat::ZOrder TopBand(plat::Rect rect) const override;
+    bool KeyboardMode() const override { return m_bKeyboardMode; }
+    void ButtonUsed(CLaunchButton* button, bool byKeyboard) override;
+    void ButtonFocus(CLaunchButton* button, bool gained) override;
+    void MoveFocus(CLaunchButton* from, FocusMove move) override;
+    void EndKeyboardTurn(bool giveBack) override;
 
     // The collection.
     void LoadAllButtons();
@@ -72,6 +77,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void OnTaskbarCreated() override;
     void OnDisplayChange() override;
     void OnForegroundWindow(const plat::ForegroundWindow& window) override;
+    void OnHotkey() override;
     void OnDestroyed() override;
 
     std::vector<std::unique_ptr<CLaunchButton>> m_buttons;
@@ -80,6 +86,10 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     int m_nOpenDialogs = 0;
     // The count read from the store; once loaded, m_buttons is the collection.
     int m_nButtons = 0;
+    // The hotkey as chosen (plat::hotkey's form, 0 for none), and whether it is registered: another
+    // program may hold it.
+    unsigned m_hotkey = 0;
+    bool m_bHotkeyRegistered = false;
 
   private:
     // Says at start-up how many stored buttons are past the bound.
@@ -105,6 +115,11 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void ImportSettings();
     // Puts the file's buttons and clock settings in place of the present ones, as one change.
     void ReplaceSettings(plat::ISettingsStore& from, int count);
+    void ChooseHotkey();
+    // The button used last while it is still one of ours; else the first.
+    CLaunchButton* LastUsedButton() const;
+    bool Holds(const CLaunchButton* button) const;
+    void SetKeyboardMode(bool on);
     void ToggleClock();
     void CreateClock();
     void DestroyClock();
@@ -137,6 +152,17 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     // a context-menu event of the shell's that is the same click, not a key.
     bool m_bTrayClickPending = false;
     bool m_bInTrayMenu = false;
+    // While the hotkey has brought the buttons forward: the window it took the foreground from,
+    // and whether the buttons were hidden before.
+    struct KeyboardTurn {
+        plat::WindowRef previous;
+        bool wereHidden = false;
+    };
+    std::optional<KeyboardTurn> m_keyTurn;
+    bool m_bKeyboardMode = false;
+    // Compared with the collection before use: either may have been deleted since.
+    CLaunchButton* m_focused = nullptr;
+    CLaunchButton* m_lastUsed = nullptr;
     // The monitor a full-screen program in the foreground covers; none while there is none.
     std::optional<plat::Rect> m_fullScreen;
 };

@@ -37,9 +37,9 @@ struct MenuCase {
 };
 
 const std::vector<std::string> kTail = {
-    "---", "設定のｴｸｽﾎﾟｰﾄ(&E)... 115", "設定のｲﾝﾎﾟｰﾄ(&I)... 116",
-    "---", "ﾍﾙﾌﾟ(&H) 57670",           "ﾊﾞｰｼﾞｮﾝ情報(&A)... 57664",
-    "---", "Brisaltoの終了(&X) 57665"};
+    "ﾎｯﾄｷｰの設定(&K)... 117",   "---", "設定のｴｸｽﾎﾟｰﾄ(&E)... 115",
+    "設定のｲﾝﾎﾟｰﾄ(&I)... 116",  "---", "ﾍﾙﾌﾟ(&H) 57670",
+    "ﾊﾞｰｼﾞｮﾝ情報(&A)... 57664", "---", "Brisaltoの終了(&X) 57665"};
 
 std::vector<std::string> With(std::vector<std::string> head) {
     head.insert(head.end(), kTail.begin(), kTail.end());

@@ -185,11 +185,11 @@ TEST_F(Popups, TheFaceIsPaintedRaisedOrSunkenAtAnySize) {
     windows.SetWindowPos(events.window, plat::ZOrder::Topmost, 400, 300, 47, 47,
                          plat::swp::kShowWindow);
     UpdateWindow(hwnd);
-    graphics.PaintButtonFace(events.window, false, nullptr, 48, plat::kClassicFace);
+    graphics.PaintButtonFace(events.window, false, nullptr, 48, plat::kClassicFace, false);
     HDC dc = GetDC(hwnd);
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(dc, 20, 20), RGB(192, 192, 192));
-    graphics.PaintButtonFace(events.window, true, nullptr, 48, plat::kClassicFace);
+    graphics.PaintButtonFace(events.window, true, nullptr, 48, plat::kClassicFace, false);
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc, 20, 20), RGB(192, 192, 192));
     ReleaseDC(hwnd, dc);

@@ -29,16 +29,16 @@ void FakeDialog::MoveItem(int id, plat::Rect rect) {
     if (m_rects.count(id) != 0) m_rects[id] = rect;
 }
 
-bool FakeDialog::IsChecked(int id) { return m_checked[id]; }
+unsigned FakeDialog::ItemValue(int id) { return m_values[id]; }
 
-void FakeDialog::SetChecked(int id, bool checked) { m_checked[id] = checked; }
+void FakeDialog::SetItemValue(int id, unsigned value) { m_values[id] = value; }
 
 void FakeDialog::Invalidate(int) { ++invalidations; }
 
 void FakeDialog::Click(int id) {
     for (const auto& c : m_template.controls) {
         if (c.id == id && c.className == "BUTTON" && (c.style & 0xF) == dlgstyle::kBsAutoCheckBox) {
-            m_checked[id] = !m_checked[id];
+            m_values[id] = m_values[id] != 0 ? 0 : 1;
         }
     }
     m_events.OnCommand(*this, id, 0);

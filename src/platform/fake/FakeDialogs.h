@@ -34,8 +34,10 @@ class FakeDialog : public plat::IDialog {
     plat::Rect ClientRect() override;
     plat::Rect ItemRect(int id) override;
     void MoveItem(int id, plat::Rect rect) override;
-    bool IsChecked(int id) override;
-    void SetChecked(int id, bool checked) override;
+    unsigned ItemValue(int id) override;
+    void SetItemValue(int id, unsigned value) override;
+    using plat::IDialog::IsChecked;
+    using plat::IDialog::SetChecked;
     void Invalidate(int id) override;
     int ListAddRow(int id, std::uintptr_t data) override;
     void ListDeleteRow(int id, int row) override;
@@ -66,6 +68,8 @@ class FakeDialog : public plat::IDialog {
     void Click(int id);
     void Type(int id, std::string_view text) { SetItemText(id, text); }
     void Choose(int id, int index);
+    // Pressing a combination in a hot-key control (plat::hotkey's form; 0 clears it).
+    void PressKeys(int id, unsigned combination) { SetItemValue(id, combination); }
     void Drop(const std::vector<std::string>& files) { m_events.OnDropFiles(*this, files); }
 
     std::map<int, std::vector<std::string>> comboItems;
@@ -88,7 +92,7 @@ class FakeDialog : public plat::IDialog {
     plat::WindowRef m_self;
     std::map<int, std::string> m_texts;
     std::map<int, plat::Rect> m_rects;
-    std::map<int, bool> m_checked;
+    std::map<int, unsigned> m_values;
     std::optional<int> m_result;
 };
 

@@ -8,12 +8,13 @@ int& LiveHandles() {
 }
 
 void FakeGraphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
-                                   int size, int edge) {
+                                   int size, int edge, bool focusRing) {
     // The classic face reads as it always has; a drawn one says how wide its edges are.
     m_log.push_back(std::string("Graphics.PaintButtonFace ") + (pressed ? "pressed" : "raised") +
                     " " + std::to_string(size) +
-                    (edge == plat::kClassicFace ? "" : " edge " + std::to_string(edge)));
-    faces.push_back({window, pressed, icon != nullptr ? icon->Get() : 0, size, edge});
+                    (edge == plat::kClassicFace ? "" : " edge " + std::to_string(edge)) +
+                    (focusRing ? " ring" : ""));
+    faces.push_back({window, pressed, icon != nullptr ? icon->Get() : 0, size, edge, focusRing});
 }
 
 plat::Font FakeGraphics::MakeFont(const plat::LogFont& font) {

@@ -17,7 +17,7 @@ class FakeGraphics : public plat::IGraphics {
   public:
     explicit FakeGraphics(std::vector<std::string>& log) : m_log(log) {}
     void PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon, int size,
-                         int edge) override;
+                         int edge, bool focusRing) override;
     plat::Font MakeFont(const plat::LogFont& font) override;
     plat::LogFont DescribeFont(const plat::Font& font) override;
     plat::Size MeasureText(plat::WindowRef window, const plat::Font& font,
@@ -36,6 +36,7 @@ class FakeGraphics : public plat::IGraphics {
         std::uintptr_t icon;  // 0: the bare face
         int size;
         int edge = plat::kClassicFace;
+        bool focusRing = false;
     };
     struct Text {
         plat::WindowRef window;

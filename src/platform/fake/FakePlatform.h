@@ -23,6 +23,13 @@ class FakePlatform : public plat::IPlatform {
     FakePlatform() {
         windows.input = &input;
         windows.monitors = &monitors;
+        input.focusMoved = [this](plat::WindowRef lost, plat::WindowRef gained) {
+            for (auto [window, gainedIt] : {std::pair{lost, false}, std::pair{gained, true}}) {
+                fake::FakeWindow* w = windows.Find(window);
+                if (w != nullptr && !w->destroyed && w->popup != nullptr)
+                    w->popup->OnFocus(gainedIt);
+            }
+        };
     }
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;

@@ -148,6 +148,14 @@ void FakeWindows::FollowMonitor(plat::WindowRef window) {
     m_inDpiChange = false;
 }
 
+void FakeWindows::BringForward(const std::vector<plat::WindowRef>& list) {
+    m_log.push_back("Windows.BringForward " + std::to_string(list.size()));
+    for (const plat::WindowRef window : list) {
+        FakeWindow* w = Find(window);
+        if (w != nullptr && !w->destroyed) ++w->broughtForward;
+    }
+}
+
 bool FakeWindows::InTopBand(plat::WindowRef window) {
     const FakeWindow* w = Find(window);
     return w != nullptr && !w->destroyed && w->topmost;

@@ -28,8 +28,9 @@ struct FakeWindow {
     bool topmost = false;
     // Below every other window, as a full-screen program's neighbours are put.
     bool atBottom = false;
-    // Placements that activated it.
+    // Placements that activated it, and how often it was brought in front of other programs.
     int activations = 0;
+    int broughtForward = 0;
     std::map<int, int> timers;  // id -> period
     std::string toolTip;
     // Announced changes of the window's name.
@@ -55,6 +56,7 @@ class FakeWindows : public plat::IWindows {
     void DestroyWindow(plat::WindowRef window) override;
     void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
                       unsigned flags) override;
+    void BringForward(const std::vector<plat::WindowRef>& windows) override;
     bool InTopBand(plat::WindowRef window) override;
     void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy) override;
     plat::Rect WindowRect(plat::WindowRef window) override;

@@ -50,6 +50,31 @@ void FillMenu(HMENU menu, const plat::Menu& items) {
     }
 }
 
+// A hot-key control's word holds the key in its low byte and HOTKEYF_ flags in its high byte;
+// the program's combination holds MOD_ flags, which RegisterHotKey takes.
+unsigned FromHotkeyControl(LRESULT word) {
+    const unsigned flags = HIBYTE(LOWORD(word));
+    unsigned modifiers = 0;
+    if (flags & HOTKEYF_ALT) modifiers |= plat::hotkey::kAlt;
+    if (flags & HOTKEYF_CONTROL) modifiers |= plat::hotkey::kControl;
+    if (flags & HOTKEYF_SHIFT) modifiers |= plat::hotkey::kShift;
+    return plat::hotkey::Combine(modifiers, LOBYTE(LOWORD(word)));
+}
+
+WPARAM ToHotkeyControl(unsigned combination) {
+    const unsigned modifiers = plat::hotkey::Modifiers(combination);
+    const unsigned key = plat::hotkey::Key(combination);
+    BYTE flags = 0;
+    if (modifiers & plat::hotkey::kAlt) flags |= HOTKEYF_ALT;
+    if (modifiers & plat::hotkey::kControl) flags |= HOTKEYF_CONTROL;
+    if (modifiers & plat::hotkey::kShift) flags |= HOTKEYF_SHIFT;
+    // The keys of the navigation block are named as such only when marked extended.
+    const bool extended = (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT ||
+                          key == VK_DELETE || key == VK_DIVIDE || key == VK_NUMLOCK;
+    if (extended) flags |= HOTKEYF_EXT;
+    return MAKEWORD(static_cast<BYTE>(key), flags);
+}
+
 class RunningDialog : public plat::IDialog {
   public:
     explicit RunningDialog(plat::IDialogEvents& events) : events(events) {}
@@ -88,9 +113,26 @@ class RunningDialog : public plat::IDialog {
     void MoveItem(int id, plat::Rect rect) override {
         ::MoveWindow(GetDlgItem(hwnd, id), rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
     }
-    bool IsChecked(int id) override { return IsDlgButtonChecked(hwnd, id) == BST_CHECKED; }
-    void SetChecked(int id, bool checked) override {
-        CheckDlgButton(hwnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    unsigned ItemValue(int id) override {
+        if (IsHotkeyControl(id))
+            return FromHotkeyControl(SendDlgItemMessageW(hwnd, id, HKM_GETHOTKEY, 0, 0));
+        return IsDlgButtonChecked(hwnd, id) == BST_CHECKED ? 1 : 0;
+    }
+    void SetItemValue(int id, unsigned value) override {
+        if (IsHotkeyControl(id)) {
+            // A key alone or with Shift alone would take that key from every program: the
+            // control makes such a press Ctrl+Alt with the key.
+            SendDlgItemMessageW(hwnd, id, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
+                                MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+            SendDlgItemMessageW(hwnd, id, HKM_SETHOTKEY, ToHotkeyControl(value), 0);
+            return;
+        }
+        CheckDlgButton(hwnd, id, value != 0 ? BST_CHECKED : BST_UNCHECKED);
+    }
+    bool IsHotkeyControl(int id) {
+        wchar_t name[32] = {};
+        GetClassNameW(GetDlgItem(hwnd, id), name, 32);
+        return _wcsicmp(name, HOTKEY_CLASSW) == 0;
     }
     void Invalidate(int id) override {
         InvalidateRect(id == kWholeDialog ? hwnd : GetDlgItem(hwnd, id), nullptr, TRUE);

@@ -50,15 +50,30 @@ struct ClassicCanvas {
     }
 };
 
-// The classic face with the icon over it, stretched to the window's `size`.
-void PaintClassicFace(HDC dc, bool pressed, HICON icon, int size) {
+void DrawBands(HDC dc, const face::Band* bands, std::size_t count);
+
+// The classic face with the icon over it, stretched to the window's `size`; the ring goes over
+// the stretched face, so that its lines stay one pixel each whatever the size.
+void PaintClassicFace(HDC dc, bool pressed, HICON icon, int size, bool focusRing) {
     static ClassicCanvas c;
     if (!c.Ready()) return;
     HDC canvas = c.canvas.get();
     BitBlt(canvas, 0, 0, kFaceSize, kFaceSize, c.faces[pressed ? 1 : 0].get(), 0, 0, SRCCOPY);
     const int at = pressed ? 2 : 1;
     if (icon != nullptr) DrawIconEx(canvas, at, at, icon, 32, 32, 0, nullptr, DI_NORMAL);
-    StretchBlt(dc, 0, 0, size, size, canvas, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
+    if (!focusRing) {
+        StretchBlt(dc, 0, 0, size, size, canvas, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
+        return;
+    }
+    // Composed off-screen first, so the ring never flickers.
+    const Bitmap whole(CreateCompatibleBitmap(dc, size, size));
+    const MemoryDc composed(CreateCompatibleDC(dc));
+    if (!whole || !composed) return;
+    const Selection drawing(composed.get(), whole.get());
+    StretchBlt(composed.get(), 0, 0, size, size, canvas, 0, 0, kFaceSize, kFaceSize, SRCCOPY);
+    const auto ring = face::Ring(size - 1, 1);
+    DrawBands(composed.get(), ring.data(), ring.size());
+    BitBlt(dc, 0, 0, size, size, composed.get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace
@@ -84,9 +99,9 @@ void Band(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
     FillRect(dc, &r, brush.get());
 }
 
-// The classic face drawn at `side` pixels with edges `e` wide.
-void DrawFace(HDC dc, int side, int e, bool pressed) {
-    for (const face::Band& b : face::Bands(side, e, pressed)) {
+void DrawBands(HDC dc, const face::Band* bands, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const face::Band& b = bands[i];
         const COLORREF colour = b.shade == face::Shade::White   ? RGB(255, 255, 255)
                                 : b.shade == face::Shade::Light ? RGB(192, 192, 192)
                                 : b.shade == face::Shade::Dark  ? RGB(128, 128, 128)
@@ -95,15 +110,21 @@ void DrawFace(HDC dc, int side, int e, bool pressed) {
     }
 }
 
+// The classic face drawn at `side` pixels with edges `e` wide.
+void DrawFace(HDC dc, int side, int e, bool pressed) {
+    const auto bands = face::Bands(side, e, pressed);
+    DrawBands(dc, bands.data(), bands.size());
+}
+
 }  // namespace
 
 void Graphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon,
-                               int size, int edge) {
+                               int size, int edge, bool focusRing) {
     WindowDc dc(ToHwnd(window));
     if (dc.get() == nullptr) return;
     HICON hicon = icon != nullptr && *icon ? reinterpret_cast<HICON>(icon->Get()) : nullptr;
     if (edge == plat::kClassicFace) {
-        PaintClassicFace(dc.get(), pressed, hicon, size);
+        PaintClassicFace(dc.get(), pressed, hicon, size, focusRing);
         return;
     }
     const Bitmap canvas(CreateCompatibleBitmap(dc.get(), size, size));
@@ -111,9 +132,14 @@ void Graphics::PaintButtonFace(plat::WindowRef window, bool pressed, const plat:
     const Selection drawing(composed.get(), canvas.get());
     DrawFace(composed.get(), size, edge, pressed);
     if (hicon != nullptr) {
-        const int at = pressed ? 2 * edge : edge;
         const int side = IconSide(hicon);
+        const int at = face::IconAt(size, edge, side, pressed);
         DrawIconEx(composed.get(), at, at, hicon, side, side, 0, nullptr, DI_NORMAL);
+    }
+    if (focusRing) {
+        // The window shows the face less its last pixel, as the classic one.
+        const auto ring = face::Ring(size - 1, edge);
+        DrawBands(composed.get(), ring.data(), ring.size());
     }
     BitBlt(dc.get(), 0, 0, size, size, composed.get(), 0, 0, SRCCOPY);
 }

@@ -8,7 +8,7 @@ namespace win32 {
 class Graphics : public plat::IGraphics {
   public:
     void PaintButtonFace(plat::WindowRef window, bool pressed, const plat::Icon* icon, int size,
-                         int edge) override;
+                         int edge, bool focusRing) override;
     plat::Font MakeFont(const plat::LogFont& font) override;
     plat::LogFont DescribeFont(const plat::Font& font) override;
     plat::Size MeasureText(plat::WindowRef window, const plat::Font& font,

@@ -1,4 +1,4 @@
-// The mouse, the focus and the foreground on USER32.
+// The mouse, the focus, the foreground and the hotkey on USER32.
 #pragma once
 
 #include "platform/Platform.h"
@@ -12,11 +12,15 @@ class Input : public plat::IInput {
     void ReleaseCapture() override;
     void SetFocus(plat::WindowRef window) override;
     void SetForegroundWindow(plat::WindowRef window) override;
+    plat::WindowRef ForegroundWindow() override;
     void WatchForeground(plat::WindowRef main) override;
     void StopWatchingForeground() override;
+    bool RegisterHotkey(plat::WindowRef main, unsigned combination) override;
+    void UnregisterHotkey(plat::WindowRef main) override;
 
   private:
     plat::WindowRef m_watching;
+    plat::WindowRef m_hotkeyOwner;
 };
 
 }  // namespace win32

@@ -7,7 +7,9 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -61,6 +63,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             return 0;
         case WM_COMMAND:
             events->OnCommand(LOWORD(wParam));
+            return 0;
+        case WM_HOTKEY:
+            events->OnHotkey();
             return 0;
         case WM_DISPLAYCHANGE:
             events->OnDisplayChange();
@@ -150,6 +155,68 @@ plat::IPopupEvents* EventsOf(HWND hwnd) {
 void AddToolOnFirstVisit(HWND hwnd, WPARAM wParam, LPARAM lParam);
 void RemoveToolTip(HWND hwnd);
 void HearTip(HWND hwnd, UINT msg, LPARAM lParam);
+
+// The keys a focused popup acts on, as the logic names them.
+std::optional<plat::Key> KeyOf(WPARAM vk) {
+    switch (vk) {
+        case VK_LEFT:
+            return plat::Key::Left;
+        case VK_RIGHT:
+            return plat::Key::Right;
+        case VK_UP:
+            return plat::Key::Up;
+        case VK_DOWN:
+            return plat::Key::Down;
+        case VK_TAB:
+            return plat::Key::Tab;
+        case VK_HOME:
+            return plat::Key::Home;
+        case VK_END:
+            return plat::Key::End;
+        case VK_RETURN:
+            return plat::Key::Enter;
+        case VK_SPACE:
+            return plat::Key::Space;
+        case VK_ESCAPE:
+            return plat::Key::Escape;
+        case VK_APPS:
+            return plat::Key::Menu;
+        default:
+            return std::nullopt;
+    }
+}
+
+// Keys and the focus; true when the events took the message. Shift+F10 comes as a system key
+// and the menu key as itself; both are handled at the press, and their releases and the context
+// menu request default processing would make of them are swallowed, so one press is one menu.
+bool HearKeys(plat::IPopupEvents& events, UINT msg, WPARAM wParam, LPARAM lParam) {
+    unsigned keys = 0;
+    if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
+    if (GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
+    switch (msg) {
+        case WM_KEYDOWN:
+            if (auto key = KeyOf(wParam)) return events.OnKeyDown(*key, keys);
+            return false;
+        case WM_SYSKEYDOWN:
+            if (wParam == VK_F10 && (keys & MK_SHIFT))
+                return events.OnKeyDown(plat::Key::Menu, keys);
+            return false;
+        case WM_KEYUP:
+            return wParam == VK_APPS;
+        case WM_SYSKEYUP:
+            return wParam == VK_F10 && (keys & MK_SHIFT);
+        case WM_CONTEXTMENU:
+            // From the keyboard by another way (an assistive tool): the point is -1, -1.
+            if (lParam == -1) events.OnKeyDown(plat::Key::Menu, keys);
+            return true;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            events.OnFocus(msg == WM_SETFOCUS);
+            return false;
+        default:
+            return false;
+    }
+}
 
 // The popups' dispatch. Sets `handled` when the events took the message and
 // `result` is the answer; otherwise default processing follows.
@@ -249,6 +316,7 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     if (LRESULT answer = 0; HearAccessibility(hwnd, msg, wParam, lParam, *events, answer))
         return answer;
+    if (HearKeys(*events, msg, wParam, lParam)) return 0;
     bool handled = false;
     const LRESULT result = Dispatch(*events, hwnd, msg, wParam, lParam, handled);
     return handled ? result : DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -362,6 +430,54 @@ void Windows::SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y,
     if (HWND owner = GetWindow(hwnd, GW_OWNER)) {
         ::SetWindowPos(owner, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ::SetWindowPos(hwnd, InsertAfter(z), x, y, cx, cy, flags);
+    }
+}
+
+namespace {
+struct Stacking {
+    std::unordered_set<HWND> ours;
+    // Other programs' windows shown above the first of ours, and ours that one of them covers.
+    std::vector<RECT> above;
+    std::vector<HWND> covered;
+    std::size_t seen = 0;
+};
+
+BOOL CALLBACK LookAtStacking(HWND hwnd, LPARAM param) {
+    auto& s = *reinterpret_cast<Stacking*>(param);
+    RECT r{};
+    if (s.ours.count(hwnd) == 0) {
+        DWORD process = 0;
+        if (IsWindowVisible(hwnd) && !IsIconic(hwnd) &&
+            GetWindowThreadProcessId(hwnd, &process) != 0 && process != GetCurrentProcessId() &&
+            GetWindowRect(hwnd, &r)) {
+            s.above.push_back(r);
+        }
+        return TRUE;
+    }
+    GetWindowRect(hwnd, &r);
+    for (const RECT& a : s.above) {
+        RECT both{};
+        if (IntersectRect(&both, &a, &r)) {
+            s.covered.push_back(hwnd);
+            break;
+        }
+    }
+    return ++s.seen < s.ours.size();
+}
+}  // namespace
+
+void Windows::BringForward(const std::vector<plat::WindowRef>& windows) {
+    // Moving a window in the stacking costs Wine time in proportion to all the windows there are:
+    // a thousand buttons moved one by one took it two seconds. Only those another program's
+    // window covers move; the system lists the stacking in one call, from the top down.
+    Stacking s;
+    for (const plat::WindowRef w : windows) s.ours.insert(ToHwnd(w));
+    if (s.ours.empty()) return;
+    EnumWindows(LookAtStacking, reinterpret_cast<LPARAM>(&s));
+    for (HWND hwnd : s.covered) {
+        // The owner stays where it is: it would carry every sibling along.
+        ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
 }
 

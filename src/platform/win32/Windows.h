@@ -17,6 +17,7 @@ class Windows : public plat::IWindows {
     void DestroyWindow(plat::WindowRef window) override;
     void SetWindowPos(plat::WindowRef window, plat::ZOrder z, int x, int y, int cx, int cy,
                       unsigned flags) override;
+    void BringForward(const std::vector<plat::WindowRef>& windows) override;
     bool InTopBand(plat::WindowRef window) override;
     void MoveWindow(plat::WindowRef window, int x, int y, int cx, int cy) override;
     plat::Rect WindowRect(plat::WindowRef window) override;
