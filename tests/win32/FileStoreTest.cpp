@@ -74,6 +74,19 @@ TEST_F(FileStore, AKillAfterAnyStepLeavesTheOldFileOrTheNewWhole) {
     EXPECT_EQ(Contents(path), "[Button]\r\nNum=dword:1\r\n[Btn1]\r\nTitle=\"again\"\r\n");
     EXPECT_FALSE(Exists(writer.NewFilePath()));
 
+    // A kill before the replace, then a start: the old file is read and the cut-short new one goes.
+    Put(writer.NewFilePath(), fresh.substr(0, 9));
+    EXPECT_EQ(win32::FileSettingsStore::SettingsFileIn(scratch.Path()), path);
+    EXPECT_FALSE(Exists(writer.NewFilePath()));
+    EXPECT_EQ(Contents(path), "[Button]\r\nNum=dword:1\r\n[Btn1]\r\nTitle=\"again\"\r\n");
+    // A kill inside a replace that had moved the old file away: the new one takes its place.
+    ASSERT_TRUE(writer.WriteNewFile(fresh));
+    DeleteFileW(path.c_str());
+    EXPECT_EQ(win32::FileSettingsStore::SettingsFileIn(scratch.Path()), path);
+    EXPECT_EQ(Contents(path), fresh);
+    EXPECT_FALSE(Exists(writer.NewFilePath()));
+
+    Put(path, old);
     ASSERT_TRUE(writer.WriteNewFile(fresh));
     ASSERT_TRUE(writer.ReplaceWithNewFile());
     win32::FileSettingsStore afterReplace(path);

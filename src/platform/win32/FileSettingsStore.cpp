@@ -10,6 +10,7 @@ namespace win32 {
 namespace {
 
 constexpr const wchar_t* kFileName = L"Brisalto.ini";
+constexpr const wchar_t* kNewSuffix = L".new";
 // An editor, a sync client or a virus scanner holds the file for a moment; a change waits for
 // it this long at most, then stays in memory for the next one.
 constexpr int kAttempts = 5;
@@ -22,7 +23,8 @@ bool WithRetries(Step step) {
         const DWORD error = GetLastError();
         if (attempt + 1 == kAttempts ||
             (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED &&
-             error != ERROR_LOCK_VIOLATION && error != ERROR_UNABLE_TO_REMOVE_REPLACED)) {
+             error != ERROR_LOCK_VIOLATION && error != ERROR_UNABLE_TO_REMOVE_REPLACED &&
+             error != ERROR_UNABLE_TO_MOVE_REPLACEMENT)) {
             return false;
         }
         Sleep(kPause);
@@ -41,18 +43,38 @@ HANDLE OpenForReading(const std::wstring& path) {
                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+bool IsFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// What a kill inside a save left beside the settings file. Before the replace, a new file that may
+// be cut short: it goes. Inside a replace that had moved the old file away, the new one alone,
+// whole, for it was flushed before the replace began: it takes the settings file's place.
+void FinishInterruptedSave(const std::wstring& path) {
+    const std::wstring fresh = path + kNewSuffix;
+    if (!IsFile(fresh)) return;
+    if (IsFile(path)) {
+        DeleteFileW(fresh.c_str());
+    } else {
+        MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+}
+
 }  // namespace
 
 std::wstring FileSettingsStore::PortableFile() {
     const std::wstring program = ModulePath();
-    if (program.empty()) return {};
-    const std::wstring path = Folder(program) + kFileName;
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return {};
-    }
-    return path;
+    return program.empty() ? std::wstring() : SettingsFileIn(Folder(program));
 }
+
+std::wstring FileSettingsStore::SettingsFileIn(const std::wstring& folder) {
+    const std::wstring path = folder + kFileName;
+    FinishInterruptedSave(path);
+    return IsFile(path) ? path : std::wstring();
+}
+
+std::wstring FileSettingsStore::NewFilePath() const { return m_path + kNewSuffix; }
 
 FileStore::Load FileSettingsStore::LoadBytes(std::string& bytes) {
     HANDLE opened = INVALID_HANDLE_VALUE;
@@ -125,18 +147,17 @@ bool FileSettingsStore::WriteNewFile(std::string_view bytes) {
 bool FileSettingsStore::ReplaceWithNewFile() {
     const std::wstring fresh = NewFilePath();
     const bool replaced = WithRetries([&] {
-        if (ReplaceFileW(m_path.c_str(), fresh.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                         nullptr, nullptr)) {
+        // One rename over the old file: the file system swaps the name over in one step.
+        if (MoveFileExW(fresh.c_str(), m_path.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return true;
         }
-        const DWORD error = GetLastError();
-        // No old file to replace (it was never there, or the replacement had already taken it
-        // away when the new one failed to move): the new one is moved into place.
-        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
-            return false;
-        }
-        return MoveFileExW(fresh.c_str(), m_path.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        // A reader that lets others delete the file still bars a rename over it; ReplaceFileW
+        // moves the held file aside instead. Not in one step everywhere (Wine's moves the old
+        // file away first), which is why it comes second and a start finishes what it began.
+        if (GetLastError() != ERROR_ACCESS_DENIED) return false;
+        return ReplaceFileW(m_path.c_str(), fresh.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                            nullptr, nullptr) != FALSE;
     });
     if (!replaced) DeleteFileW(fresh.c_str());
     return replaced;

@@ -16,12 +16,16 @@ class FileSettingsStore : public FileStore {
 
     // The settings file beside the running program when there is one, else nothing.
     static std::wstring PortableFile();
+    // The settings file in that folder (ending in a backslash) when there is one, with what a
+    // kill inside a save left there set right first.
+    static std::wstring SettingsFileIn(const std::wstring& folder);
 
     // A save's steps, one by one: the new file written and flushed, then put in the old one's
-    // place. A kill between them leaves the old file whole and a new one that nobody reads.
+    // place. A kill between them leaves the old file whole and a new one that nobody reads; one
+    // inside the second leaves either file whole under the settings file's name by the next start.
     bool WriteNewFile(std::string_view bytes);
     bool ReplaceWithNewFile();
-    std::wstring NewFilePath() const { return m_path + L".new"; }
+    std::wstring NewFilePath() const;
 
   protected:
     Load LoadBytes(std::string& bytes) override;
