@@ -76,16 +76,18 @@ TEST_F(HighDpi, ASize36ButtonIs71SquareWithTwoPixelEdgesAndTheModulesOwn48PixelP
     button.DrawFace();
     HDC dc = GetDC(hwnd);
     const COLORREF magenta = Rgb(art::kTestIcons[4].argb);
-    // Raised: two white rows and columns, the picture from (2, 2) to (49, 49) and no further,
-    // two dark columns inside the black one that the window shows of its two.
+    // Raised: two white rows and columns, the picture in the middle of the room inside the edges,
+    // from (11, 11) to (58, 58) and no further, two dark columns inside the black one that the
+    // window shows of its two.
     EXPECT_EQ(GetPixel(dc, 60, 0), kWhite);
     EXPECT_EQ(GetPixel(dc, 60, 1), kWhite);
     EXPECT_EQ(GetPixel(dc, 60, 2), kLight);
     EXPECT_EQ(GetPixel(dc, 1, 60), kWhite);
     EXPECT_EQ(GetPixel(dc, 2, 60), kLight);
-    EXPECT_EQ(GetPixel(dc, 2, 2), magenta);
-    EXPECT_EQ(GetPixel(dc, 49, 49), magenta);
-    EXPECT_EQ(GetPixel(dc, 50, 50), kLight) << "the 48-pixel picture is not stretched";
+    EXPECT_EQ(GetPixel(dc, 10, 10), kLight);
+    EXPECT_EQ(GetPixel(dc, 11, 11), magenta);
+    EXPECT_EQ(GetPixel(dc, 58, 58), magenta);
+    EXPECT_EQ(GetPixel(dc, 59, 59), kLight) << "the 48-pixel picture is not stretched";
     EXPECT_EQ(GetPixel(dc, 67, 30), kLight);
     EXPECT_EQ(GetPixel(dc, 68, 30), kDark);
     EXPECT_EQ(GetPixel(dc, 69, 30), kDark);
@@ -99,9 +101,10 @@ TEST_F(HighDpi, ASize36ButtonIs71SquareWithTwoPixelEdgesAndTheModulesOwn48PixelP
     EXPECT_EQ(GetPixel(dc, 60, 1), kBlack);
     EXPECT_EQ(GetPixel(dc, 60, 3), kDark);
     EXPECT_EQ(GetPixel(dc, 3, 3), kDark);
-    EXPECT_EQ(GetPixel(dc, 4, 4), magenta);
-    EXPECT_EQ(GetPixel(dc, 51, 51), magenta);
-    EXPECT_EQ(GetPixel(dc, 52, 52), kLight);
+    EXPECT_EQ(GetPixel(dc, 12, 12), kLight);
+    EXPECT_EQ(GetPixel(dc, 13, 13), magenta);
+    EXPECT_EQ(GetPixel(dc, 60, 60), magenta);
+    EXPECT_EQ(GetPixel(dc, 61, 61), kLight);
     EXPECT_EQ(GetPixel(dc, 30, 70), kWhite);
     ReleaseDC(hwnd, dc);
     button.m_pressed = 0;
