@@ -64,6 +64,18 @@ COLORREF ScreenPixel(int x, int y) {
     return c;
 }
 
+int ScreenDpi() {
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    if (auto set = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")))) {
+        set(reinterpret_cast<HANDLE>(-4));  // per monitor, version 2
+    }
+    HDC dc = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(nullptr, dc);
+    return dpi;
+}
+
 std::string ReadFile(const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);

@@ -46,6 +46,9 @@ std::wstring Variable(const wchar_t* name);
 std::vector<HWND> ButtonWindows(DWORD pid);
 // A pixel of the screen as the window system shows it.
 COLORREF ScreenPixel(int x, int y);
+// The screen's DPI as a program that scales itself sees it; the calling test process becomes one
+// too, so that it reads the program's windows in real pixels.
+int ScreenDpi();
 // A whole file as bytes; empty when it cannot be read.
 std::string ReadFile(const std::wstring& path);
 

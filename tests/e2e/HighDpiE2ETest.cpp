@@ -16,20 +16,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The screen's DPI as a program that scales itself sees it; this test program is one too, so
-// that it reads the program's windows in real pixels.
-int ScreenDpi() {
-    using SetContext = BOOL(WINAPI*)(HANDLE);
-    if (auto set = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")))) {
-        set(reinterpret_cast<HANDLE>(-4));  // per monitor, version 2
-    }
-    HDC dc = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
-    ReleaseDC(nullptr, dc);
-    return dpi;
-}
-
 std::wstring RecorderPath() {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -40,7 +26,7 @@ std::wstring RecorderPath() {
 class HighDpi : public testing::Test {
   protected:
     void SetUp() override {
-        dpi = ScreenDpi();
+        dpi = e2e::ScreenDpi();
         e2e::StoreButtons({{L"C:\\windows\\notepad.exe", L"0,0,300,300,0,0"},
                            {RecorderPath(), L"0,1,420,300,0,0"},
                            {L"C:\\windows\\regedit.exe", L"0,0,540,300,0,0"}});

@@ -13,19 +13,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The screen's DPI, this process reading the program's windows in real pixels.
-int ScreenDpi() {
-    using SetContext = BOOL(WINAPI*)(HANDLE);
-    if (auto set = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")))) {
-        set(reinterpret_cast<HANDLE>(-4));  // per monitor, version 2
-    }
-    HDC dc = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
-    ReleaseDC(nullptr, dc);
-    return dpi;
-}
-
 // The X focus on the Wine desktop's window, as a user's first click would put it: the way keys
 // reach Wine at all, hotkeys included. Given once, before anything of ours is in the foreground:
 // Wine hears a new X focus as the desktop being activated.
@@ -45,7 +32,7 @@ void PressKeys(const std::string& keys) {
 class Keys : public testing::Test {
   protected:
     void SetUp() override {
-        dpi = ScreenDpi();
+        dpi = e2e::ScreenDpi();
         e2e::ClearStore();
         const std::wstring artifacts = e2e::WindowsPath(e2e::Variable(L"BRISALTO_ARTIFACTS"));
         CreateDirectoryW(artifacts.c_str(), nullptr);

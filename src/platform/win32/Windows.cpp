@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <climits>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -448,8 +449,12 @@ BOOL CALLBACK LookAtStacking(HWND hwnd, LPARAM param) {
     if (s.ours.count(hwnd) == 0) {
         DWORD process = 0;
         if (IsWindowVisible(hwnd) && !IsIconic(hwnd) &&
-            GetWindowThreadProcessId(hwnd, &process) != 0 && process != GetCurrentProcessId() &&
-            GetWindowRect(hwnd, &r)) {
+            GetWindowThreadProcessId(hwnd, &process) != 0 && process != GetCurrentProcessId()) {
+            // A rectangle that cannot be read, or reads back to front (Wine 10 gives a
+            // maximised window of a program unaware of the screen's scale a left edge of
+            // 44739236), is taken to cover everything.
+            if (!GetWindowRect(hwnd, &r) || r.left > r.right || r.top > r.bottom)
+                r = {LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX};
             s.above.push_back(r);
         }
         return TRUE;
