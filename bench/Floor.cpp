@@ -33,6 +33,25 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (GetWindow(hwnd, GW_OWNER) == nullptr) PostQuitMessage(0);
             break;
+        case WM_HOTKEY: {
+            // The least a hotkey does: one popup takes the foreground and the focus, and the
+            // second press gives the foreground back.
+            static HWND previous = nullptr;
+            if (previous != nullptr) {
+                SetForegroundWindow(previous);
+                previous = nullptr;
+            } else if (HWND popup = FindWindowExW(nullptr, nullptr, kFloorClass, nullptr)) {
+                previous = GetForegroundWindow();
+                if (popup == hwnd) popup = FindWindowExW(nullptr, hwnd, kFloorClass, nullptr);
+                SetForegroundWindow(popup);
+                SetFocus(popup);
+            }
+            return 0;
+        }
+        case WM_KEYDOWN:
+            // The least an arrow does: the focus to another popup.
+            if (HWND next = FindWindowExW(nullptr, hwnd, kFloorClass, nullptr)) SetFocus(next);
+            return 0;
         default:
             break;
     }

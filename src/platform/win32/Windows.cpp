@@ -191,6 +191,12 @@ std::optional<plat::Key> KeyOf(WPARAM vk) {
 // and the menu key as itself; both are handled at the press, and their releases and the context
 // menu request default processing would make of them are swallowed, so one press is one menu.
 bool HearKeys(plat::IPopupEvents& events, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_KEYDOWN && msg != WM_SYSKEYDOWN && msg != WM_KEYUP && msg != WM_SYSKEYUP &&
+        msg != WM_CONTEXTMENU && msg != WM_SETFOCUS && msg != WM_KILLFOCUS) {
+        return false;
+    }
+    // Asked only for a key's message: under Wine each is a trip to the server, which every
+    // message of a thousand buttons (the whole thread's activation, say) would pay twice over.
     unsigned keys = 0;
     if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
     if (GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
