@@ -43,6 +43,11 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             } else if (HWND popup = FindWindowExW(nullptr, nullptr, kFloorClass, nullptr)) {
                 previous = GetForegroundWindow();
                 if (popup == hwnd) popup = FindWindowExW(nullptr, hwnd, kFloorClass, nullptr);
+                // Told that another window covers them (lParam 1): the popup in front of it.
+                if (lParam == 1) {
+                    SetWindowPos(popup, HWND_TOP, 0, 0, 0, 0,
+                                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+                }
                 SetForegroundWindow(popup);
                 SetFocus(popup);
             }

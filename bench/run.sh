@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/deps.sh
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target Brisalto bench_buttons bench_floor
+cmake --build --preset mingw --target Brisalto bench_buttons bench_floor cover
 before=
 if [ -n "${BENCH_BEFORE:-}" ]; then
     commit=$(git rev-parse --short "$BENCH_BEFORE")
@@ -36,6 +36,7 @@ for wine_version in ${BENCH_WINES:-8 10}; do
         echo "== Under Wine $wine_version"
         if [ "$part" != idle ]; then
             BRISALTO_EXE=$PWD/build/mingw/Brisalto.exe BRISALTO_FLOOR=$PWD/build/mingw/bench_floor.exe \
+                BRISALTO_COVER=$PWD/build/mingw/cover.exe \
                 BRISALTO_BEFORE=$before wine build/mingw/bench_buttons.exe
         fi
         if [ -z "$part" ] || [ "$part" = idle ]; then

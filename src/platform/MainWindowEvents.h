@@ -45,6 +45,8 @@ class IMainWindowEvents {
     virtual void OnForegroundWindow(const ForegroundWindow& window) = 0;
     // The combination registered with RegisterHotkey was pressed.
     virtual void OnHotkey() {}
+    // A timer the logic set on this window went off (the foreground look's is not told here).
+    virtual void OnTimer(int /*id*/) {}
     // The window is gone; nothing may be done with it any more.
     virtual void OnDestroyed() = 0;
 };

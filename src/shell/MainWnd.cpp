@@ -785,10 +785,10 @@ void CMainWnd::OnHotkey() {
     auto& input = m_platform.Input();
     const KeyboardTurn turn{input.ForegroundWindow(), !m_bButtonsShown};
     if (turn.wereHidden) ToggleButtonsShown();
-    std::vector<plat::WindowRef> windows;
-    windows.reserve(m_buttons.size());
-    for (auto& button : m_buttons) windows.push_back(button->Window());
-    m_platform.Windows().BringForward(windows);
+    // The button that takes the focus comes forward at once; the others as soon as the window
+    // system has shown it, for each window moved in front costs Wine a millisecond or more.
+    m_platform.Windows().BringForward({target->Window()});
+    m_platform.Windows().SetTimer(m_hWnd, kBringForwardTimer, 0);
     m_keyTurn = turn;
     m_lastUsed = target;
     SetKeyboardMode(true);
@@ -796,9 +796,20 @@ void CMainWnd::OnHotkey() {
     input.SetFocus(target->Window());
 }
 
+void CMainWnd::OnTimer(int id) {
+    if (id != kBringForwardTimer) return;
+    m_platform.Windows().KillTimer(m_hWnd, kBringForwardTimer);
+    if (!m_keyTurn) return;
+    std::vector<plat::WindowRef> windows;
+    windows.reserve(m_buttons.size());
+    for (auto& button : m_buttons) windows.push_back(button->Window());
+    m_platform.Windows().BringForward(windows);
+}
+
 void CMainWnd::EndKeyboardTurn(bool giveBack) {
     SetKeyboardMode(false);
     if (!m_keyTurn) return;
+    m_platform.Windows().KillTimer(m_hWnd, kBringForwardTimer);
     const KeyboardTurn turn = *m_keyTurn;
     m_keyTurn.reset();
     // The foreground first: a window that hides while it is active hands it to whoever the

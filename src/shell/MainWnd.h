@@ -78,6 +78,9 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     void OnDisplayChange() override;
     void OnForegroundWindow(const plat::ForegroundWindow& window) override;
     void OnHotkey() override;
+    void OnTimer(int id) override;
+    // Set by the hotkey: the buttons other than the focused one come forward when it goes off.
+    static constexpr int kBringForwardTimer = 0x4B46;
     void OnDestroyed() override;
 
     std::vector<std::unique_ptr<CLaunchButton>> m_buttons;

@@ -131,8 +131,15 @@ TEST_F(Keys, TheHotkeyFocusesTheFirstButtonBeforeAnyUseAndTheLastUsedAfter) {
     h.main().OnHotkey();
     EXPECT_EQ(focused(), window(0));
     EXPECT_EQ(h.platform.input.foregroundNow, window(0));
+    EXPECT_EQ(h.platform.windows.Find(window(0))->broughtForward, 1) << "the focused one at once";
+    EXPECT_EQ(h.platform.windows.Find(window(1))->broughtForward, 0);
+    EXPECT_EQ(
+        h.platform.windows.Find(h.main().Window())->timers.count(CMainWnd::kBringForwardTimer), 1u);
+    h.main().OnTimer(CMainWnd::kBringForwardTimer);  // then the others
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(h.platform.windows.Find(window(i))->broughtForward, 1) << "every button forward";
+        EXPECT_GE(h.platform.windows.Find(window(i))->broughtForward, 1) << "every button forward";
+    EXPECT_EQ(
+        h.platform.windows.Find(h.main().Window())->timers.count(CMainWnd::kBringForwardTimer), 0u);
     EXPECT_TRUE(RingOn(0));
     h.main().OnHotkey();  // pressed again: back to the other program
     EXPECT_EQ(h.platform.input.foregroundNow, kOtherProgram);
@@ -224,6 +231,11 @@ TEST_F(Keys, EscapeGivesTheForegroundBackAndHidesButtonsThatWereHidden) {
     EXPECT_FALSE(h.main().m_bButtonsShown);
     EXPECT_FALSE(h.platform.windows.Find(window(0))->visible);
     EXPECT_FALSE(h.main().KeyboardMode());
+    // Esc before the others came forward: they stay where they were.
+    EXPECT_EQ(
+        h.platform.windows.Find(h.main().Window())->timers.count(CMainWnd::kBringForwardTimer), 0u);
+    h.main().OnTimer(CMainWnd::kBringForwardTimer);
+    EXPECT_EQ(h.platform.windows.Find(window(1))->broughtForward, 0);
 }
 
 TEST_F(Keys, ASecondHotkeyHidesAgainAndGoingToAnotherProgramEndsTheTurn) {

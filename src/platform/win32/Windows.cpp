@@ -68,6 +68,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         case WM_HOTKEY:
             events->OnHotkey();
             return 0;
+        case WM_TIMER:
+            events->OnTimer(static_cast<int>(wParam));
+            return 0;
         case WM_DISPLAYCHANGE:
             events->OnDisplayChange();
             return DefWindowProcW(hwnd, msg, wParam, lParam);
