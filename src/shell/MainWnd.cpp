@@ -111,15 +111,20 @@ void CMainWnd::RemoveButton(CLaunchButton* button) {
     auto it = std::find_if(m_buttons.begin(), m_buttons.end(),
                            [button](const auto& b) { return b.get() == button; });
     if (it == m_buttons.end()) return;
-    m_platform.Windows().DestroyWindow(button->Window());
-    if (m_focused == button) m_focused = nullptr;
-    if (m_lastUsed == button) m_lastUsed = nullptr;
-    // The button asked for this from one of its own handlers, which is still running.
-    m_retired.push_back(std::move(*it));
-    m_buttons.erase(it);
+    RetireButton(static_cast<std::size_t>(it - m_buttons.begin()));
     const StoreChange change(m_platform.Store());
     if (m_nHidden > 0) ShowLastHiddenButton();
     SaveButtonList();
+}
+
+void CMainWnd::RetireButton(std::size_t index) {
+    CLaunchButton* button = m_buttons[index].get();
+    if (m_focused == button) m_focused = nullptr;
+    if (m_lastUsed == button) m_lastUsed = nullptr;
+    m_platform.Windows().DestroyWindow(button->Window());
+    // The button may have asked for this from one of its own handlers, which is still running.
+    m_retired.push_back(std::move(m_buttons[index]));
+    m_buttons.erase(m_buttons.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void CMainWnd::SaveButtonList() {
@@ -601,13 +606,7 @@ void CMainWnd::ReplaceSettings(plat::ISettingsStore& from, int count) {
     }
     m_bLoading = false;
     m_icons.clear();
-    while (ButtonCount() > shown) {
-        if (m_focused == m_buttons.back().get()) m_focused = nullptr;
-        if (m_lastUsed == m_buttons.back().get()) m_lastUsed = nullptr;
-        windows.DestroyWindow(m_buttons.back()->Window());
-        m_retired.push_back(std::move(m_buttons.back()));
-        m_buttons.pop_back();
-    }
+    while (ButtonCount() > shown) RetireButton(m_buttons.size() - 1);
 
     // Every section is written, so that the store holds the file's list whatever it held.
     m_stored.assign(count, {});
@@ -744,13 +743,8 @@ void CMainWnd::OnDisplayChange() {
 
 // --- The keyboard --------------------------------------------------------------------------
 
-bool CMainWnd::Holds(const CLaunchButton* button) const {
-    return button != nullptr && std::any_of(m_buttons.begin(), m_buttons.end(),
-                                            [button](const auto& b) { return b.get() == button; });
-}
-
 CLaunchButton* CMainWnd::LastUsedButton() const {
-    if (Holds(m_lastUsed)) return m_lastUsed;
+    if (m_lastUsed != nullptr) return m_lastUsed;
     return m_buttons.empty() ? nullptr : m_buttons.front().get();
 }
 
@@ -758,7 +752,7 @@ void CMainWnd::SetKeyboardMode(bool on) {
     if (m_bKeyboardMode == on) return;
     m_bKeyboardMode = on;
     // The focused button shows its ring, or no longer.
-    if (Holds(m_focused) && m_focused->Window())
+    if (m_focused != nullptr && m_focused->Window())
         m_platform.Windows().Invalidate(m_focused->Window());
 }
 

@@ -119,9 +119,11 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     // Puts the file's buttons and clock settings in place of the present ones, as one change.
     void ReplaceSettings(plat::ISettingsStore& from, int count);
     void ChooseHotkey();
+    // Takes the button out of the list, its window destroyed, its object kept to the end of the
+    // message loop.
+    void RetireButton(std::size_t index);
     // The button used last while it is still one of ours; else the first.
     CLaunchButton* LastUsedButton() const;
-    bool Holds(const CLaunchButton* button) const;
     void SetKeyboardMode(bool on);
     void ToggleClock();
     void CreateClock();
@@ -163,7 +165,7 @@ class CMainWnd : public plat::IMainWindowEvents, public IHost {
     };
     std::optional<KeyboardTurn> m_keyTurn;
     bool m_bKeyboardMode = false;
-    // Compared with the collection before use: either may have been deleted since.
+    // Cleared when their button goes (RetireButton, Quit).
     CLaunchButton* m_focused = nullptr;
     CLaunchButton* m_lastUsed = nullptr;
     // The monitor a full-screen program in the foreground covers; none while there is none.

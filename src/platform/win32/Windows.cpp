@@ -144,7 +144,9 @@ namespace {
 
 constexpr wchar_t kTipProperty[] = L"BrisaltoToolTip";
 
-// A drop carries no key flags of its own; the keys as they stood when it arrived.
+// The keys as they stand: a drop carries no key flags of its own, a key's message none of the
+// others'. Asked only when a message needs them: under Wine each question is a trip to the server,
+// which every message of a thousand buttons (the whole thread's activation, say) would pay.
 unsigned HeldKeys() {
     unsigned keys = 0;
     if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
@@ -194,30 +196,21 @@ std::optional<plat::Key> KeyOf(WPARAM vk) {
 // and the menu key as itself; both are handled at the press, and their releases and the context
 // menu request default processing would make of them are swallowed, so one press is one menu.
 bool HearKeys(plat::IPopupEvents& events, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_KEYDOWN && msg != WM_SYSKEYDOWN && msg != WM_KEYUP && msg != WM_SYSKEYUP &&
-        msg != WM_CONTEXTMENU && msg != WM_SETFOCUS && msg != WM_KILLFOCUS) {
-        return false;
-    }
-    // Asked only for a key's message: under Wine each is a trip to the server, which every
-    // message of a thousand buttons (the whole thread's activation, say) would pay twice over.
-    unsigned keys = 0;
-    if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
-    if (GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
     switch (msg) {
         case WM_KEYDOWN:
-            if (auto key = KeyOf(wParam)) return events.OnKeyDown(*key, keys);
+            if (auto key = KeyOf(wParam)) return events.OnKeyDown(*key, HeldKeys());
             return false;
         case WM_SYSKEYDOWN:
-            if (wParam == VK_F10 && (keys & MK_SHIFT))
-                return events.OnKeyDown(plat::Key::Menu, keys);
+            if (wParam == VK_F10 && (HeldKeys() & MK_SHIFT))
+                return events.OnKeyDown(plat::Key::Menu, HeldKeys());
             return false;
         case WM_KEYUP:
             return wParam == VK_APPS;
         case WM_SYSKEYUP:
-            return wParam == VK_F10 && (keys & MK_SHIFT);
+            return wParam == VK_F10 && (HeldKeys() & MK_SHIFT);
         case WM_CONTEXTMENU:
             // From the keyboard by another way (an assistive tool): the point is -1, -1.
-            if (lParam == -1) events.OnKeyDown(plat::Key::Menu, keys);
+            if (lParam == -1) events.OnKeyDown(plat::Key::Menu, HeldKeys());
             return true;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
