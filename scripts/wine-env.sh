@@ -127,17 +127,30 @@ wine_env_display() {
     return 1
 }
 
-# The desktop window, with its taskbar, stays up while this explorer runs.
+# The desktop window, with its taskbar, stays up until the wineserver ends. Once in a while, on a
+# busy machine, an explorer shows no desktop at all, so one that has not come gets two more tries,
+# each from a stopped wineserver, with what explorer said kept in build/wine-desktop.log. (The
+# `wine explorer` started here may end while its desktop lives on: its end says nothing.)
 wine_env_desktop() {
-    wine explorer "/desktop=Default,$BRISALTO_DESKTOP_SIZE" >/dev/null 2>&1 &
-    BRISALTO_DESKTOP_PID=$!
-    local i
-    # Wine 10 takes its time to show a desktop, more so on a busy machine.
-    for i in $(seq 1 900); do
-        xwininfo -root -tree 2>/dev/null | grep -q -e 'Default - Wine desktop' -e '"Wine Desktop"' && return 0
-        sleep 0.2
+    local try i log=$BRISALTO_ROOT/build/wine-desktop.log
+    mkdir -p "$BRISALTO_ROOT/build"
+    for try in 1 2 3; do
+        wine explorer "/desktop=Default,$BRISALTO_DESKTOP_SIZE" >"$log" 2>&1 &
+        BRISALTO_DESKTOP_PID=$!
+        # Wine 10 takes its time to show a desktop, more so on a busy machine.
+        for i in $(seq 1 900); do
+            xwininfo -root -tree 2>/dev/null |
+                grep -q -e 'Default - Wine desktop' -e '"Wine Desktop"' && return 0
+            sleep 0.2
+        done
+        echo "the Wine desktop did not appear (try $try of 3); explorer said:" >&2
+        tail -n 20 "$log" >&2
+        echo "and the X screen holds:" >&2
+        xwininfo -root -children 2>/dev/null | head -n 20 >&2
+        wineserver -k >/dev/null 2>&1 || true
+        wine_env_reap "$BRISALTO_DESKTOP_PID"
+        BRISALTO_DESKTOP_PID=
     done
-    echo "the Wine desktop did not appear" >&2
     return 1
 }
 
