@@ -610,6 +610,10 @@ TransferRun TransferOnce(const std::wstring& folder, const std::wstring& ini) {
         CMainWnd wnd(platform);
         wnd.Create();
         wnd.LoadAllButtons();
+        // Shown and painted, as the message loop has long left them when the user imports.
+        for (const auto& button : wnd.m_buttons)
+            UpdateWindow(reinterpret_cast<HWND>(button->Window().value));
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
         if (existing > 0) {
             const auto start = Clock::now();
             wnd.OnCommand(ID_EXPORT);

@@ -131,6 +131,11 @@ class TimedMonitors : public plat::IMonitors {
         Stopwatch w(m_times, kPlacement);
         return m_real.MonitorArea(rect);
     }
+    void HoldLayout() override {
+        Stopwatch w(m_times, kPlacement);
+        m_real.HoldLayout();
+    }
+    void ReleaseLayout() override { m_real.ReleaseLayout(); }
 
   private:
     plat::IMonitors& m_real;

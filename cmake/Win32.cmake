@@ -97,6 +97,8 @@ set_tests_properties(e2e_hidpi PROPERTIES LABELS hidpi TIMEOUT 300 ENVIRONMENT "
 
 # Two real monitors: scripts/test.sh runs these on an X server with two heads, without Wine's
 # virtual desktop (label monitors).
+add_test(NAME win32_monitors COMMAND win32_tests --gtest_filter=Monitors.*)
+set_tests_properties(win32_monitors PROPERTIES LABELS monitors TIMEOUT 300)
 add_test(NAME e2e_monitors COMMAND e2e_tests --gtest_filter=TwoMonitors.*)
 set_tests_properties(e2e_monitors PROPERTIES LABELS monitors TIMEOUT 300 ENVIRONMENT "${E2E_ENVIRONMENT}")
 

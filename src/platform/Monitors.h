@@ -19,6 +19,24 @@ class IMonitors {
     virtual Rect MonitorArea(Rect rect) = 0;
     // The DPI of the monitor that a rectangle (screen pixels) lies on most, or of the nearest.
     virtual int DpiAt(Rect rect) = 0;
+    // Between these, OnSomeMonitor, MonitorArea and DpiAt answer from one reading of the
+    // monitors taken at the first hold, instead of asking the system each time. They nest.
+    virtual void HoldLayout() = 0;
+    virtual void ReleaseLayout() = 0;
+};
+
+// Holds the monitors' layout for its scope: a thousand windows placed in one go ask the system
+// once, not twice each. Nothing that waits on the user (a dialog, a menu) runs inside one, so a
+// monitor unplugged meanwhile is seen by the next placing.
+class HeldLayout {
+  public:
+    explicit HeldLayout(IMonitors& monitors) : m_monitors(monitors) { m_monitors.HoldLayout(); }
+    ~HeldLayout() { m_monitors.ReleaseLayout(); }
+    HeldLayout(const HeldLayout&) = delete;
+    HeldLayout& operator=(const HeldLayout&) = delete;
+
+  private:
+    IMonitors& m_monitors;
 };
 
 }  // namespace plat

@@ -65,18 +65,21 @@ bool CMainWnd::RefuseWhileDialogOpen() {
 // --- The collection ------------------------------------------------------------------------
 
 void CMainWnd::LoadAllButtons() {
-    m_bLoading = true;
-    for (int n = 1; n <= m_nButtons; ++n) {
-        ButtonInfo info;
-        int option = 0;
-        LoadButtonInfo(m_platform.Store(), n, info, option);
-        m_stored.push_back({info, option});
-        CreateButton(info, option);
+    {
+        const plat::HeldLayout layout(m_platform.Monitors());
+        m_bLoading = true;
+        for (int n = 1; n <= m_nButtons; ++n) {
+            ButtonInfo info;
+            int option = 0;
+            LoadButtonInfo(m_platform.Store(), n, info, option);
+            m_stored.push_back({info, option});
+            CreateButton(info, option);
+        }
+        m_bLoading = false;
+        m_icons.clear();
+        RefreshTopmost();
+        if (stored::ReadInt(m_platform.Store(), stored::kShow) == 1) CreateClock();
     }
-    m_bLoading = false;
-    m_icons.clear();
-    RefreshTopmost();
-    if (stored::ReadInt(m_platform.Store(), stored::kShow) == 1) CreateClock();
     if (m_nHidden > 0) TellHiddenButtons();
 }
 
@@ -587,6 +590,7 @@ void CMainWnd::ReplaceSettings(plat::ISettingsStore& from, int count) {
     auto& store = m_platform.Store();
     auto& windows = m_platform.Windows();
     const StoreChange change(store);
+    const plat::HeldLayout layout(m_platform.Monitors());
     const int shown = std::min(count, kMaxButtons);
     // The windows there are take the new buttons: making and destroying a thousand windows
     // one by one keeps the window system busy for seconds.
@@ -737,6 +741,7 @@ void CMainWnd::OnDestroyed() {
 }
 
 void CMainWnd::OnDisplayChange() {
+    const plat::HeldLayout layout(m_platform.Monitors());
     for (auto& button : m_buttons) button->KeepOnScreen();
     if (m_pWatch) m_pWatch->KeepOnScreen();
 }

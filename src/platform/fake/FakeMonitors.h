@@ -21,6 +21,9 @@ class FakeMonitors : public plat::IMonitors {
     int DpiAt(plat::Rect rect) override;
     // The monitor holding the rectangle's top-left corner, else the primary screen.
     plat::Rect MonitorArea(plat::Rect rect) override;
+    // Memory answers as fast held or not, and a test changes the monitors between placings.
+    void HoldLayout() override {}
+    void ReleaseLayout() override {}
 
     plat::Size screen{1024, 768};
     std::vector<plat::Rect> all{{0, 0, 1024, 768}};

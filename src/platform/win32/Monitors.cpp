@@ -57,11 +57,6 @@ plat::Size Monitors::ScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-bool Monitors::OnSomeMonitor(plat::Rect rect) {
-    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
-    return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
-}
-
 int Monitors::WindowDpi(plat::WindowRef window) {
     HWND hwnd = ToHwnd(window);
     if (auto fn = WindowDpiCall(); fn != nullptr && hwnd != nullptr) {
@@ -71,25 +66,93 @@ int Monitors::WindowDpi(plat::WindowRef window) {
 }
 
 namespace {
-HMONITOR MonitorOf(plat::Rect rect) {
-    // A rectangle of no size still names the monitor its corner is on.
-    const RECT r{rect.left, rect.top, std::max(rect.right, rect.left + 1),
-                 std::max(rect.bottom, rect.top + 1)};
-    return MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
+
+// A rectangle of no size still names the monitor its corner is on.
+RECT AtLeastAPixel(plat::Rect rect) {
+    return {rect.left, rect.top, std::max(rect.right, rect.left + 1),
+            std::max(rect.bottom, rect.top + 1)};
 }
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT area, LPARAM list) {
+    reinterpret_cast<std::vector<Monitors::Held>*>(list)->push_back(
+        {monitor, *area, MonitorDpi(monitor)});
+    return TRUE;
+}
+
+long long Overlap(const RECT& a, const RECT& b) {
+    const long long w = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const long long h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    return w > 0 && h > 0 ? w * h : 0;
+}
+
+long long Distance(const RECT& a, const RECT& b) {
+    const long long dx = std::max({0L, a.left - b.right, b.left - a.right});
+    const long long dy = std::max({0L, a.top - b.bottom, b.top - a.bottom});
+    return dx * dx + dy * dy;
+}
+
 }  // namespace
 
-int Monitors::DpiAt(plat::Rect rect) { return MonitorDpi(MonitorOf(rect)); }
+void Monitors::HoldLayout() {
+    if (m_holds++ > 0) return;
+    m_held.clear();
+    if (!EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&m_held)))
+        m_held.clear();
+}
+
+void Monitors::ReleaseLayout() {
+    if (m_holds > 0 && --m_holds == 0) m_held.clear();
+}
+
+const Monitors::Held* Monitors::HeldMonitorOf(plat::Rect rect) const {
+    const RECT r = AtLeastAPixel(rect);
+    const Held* best = nullptr;
+    long long most = 0;
+    for (const Held& m : m_held) {
+        if (const long long overlap = Overlap(r, m.area); overlap > most) {
+            most = overlap;
+            best = &m;
+        }
+    }
+    if (best != nullptr) return best;
+    long long nearest = 0;
+    for (const Held& m : m_held) {
+        if (const long long d = Distance(r, m.area); best == nullptr || d < nearest) {
+            nearest = d;
+            best = &m;
+        }
+    }
+    return best;
+}
+
+bool Monitors::OnSomeMonitor(plat::Rect rect) {
+    const RECT r = AtLeastAPixel(rect);
+    if (m_held.empty()) return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+    return std::any_of(m_held.begin(), m_held.end(),
+                       [&](const Held& m) { return Overlap(r, m.area) > 0; });
+}
+
+int Monitors::DpiAt(plat::Rect rect) {
+    if (const Held* held = HeldMonitorOf(rect)) return held->dpi;
+    const RECT r = AtLeastAPixel(rect);
+    return MonitorDpi(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
+}
 
 plat::Rect Monitors::MonitorArea(plat::Rect rect) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(MonitorOf(rect), &info)) {
-        const plat::Size screen = ScreenSize();
-        return {0, 0, screen.cx, screen.cy};
+    RECT area{};
+    if (const Held* held = HeldMonitorOf(rect)) {
+        area = held->area;
+    } else {
+        const RECT r = AtLeastAPixel(rect);
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+            const plat::Size screen = ScreenSize();
+            return {0, 0, screen.cx, screen.cy};
+        }
+        area = info.rcMonitor;
     }
-    const RECT& m = info.rcMonitor;
-    return {m.left, m.top, m.right, m.bottom};
+    return {area.left, area.top, area.right, area.bottom};
 }
 
 }  // namespace win32
