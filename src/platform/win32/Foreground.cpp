@@ -108,12 +108,16 @@ void StartForegroundWatch(HWND main) {
     // Registered without a place of its own, it takes no room on the screen and only hears.
     APPBARDATA bar = AppBar(main);
     SHAppBarMessage(ABM_NEW, &bar);
-    const DWORD ranges[][2] = {{EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND},
-                               {EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE},
-                               {EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE}};
+    // Our own windows' moves, showing and hiding are not heard: only another program's window
+    // can take a monitor for itself, and a thousand buttons placed at an import would each send
+    // one. The foreground coming to one of ours is heard, as it ends a full-screen program's turn.
+    const DWORD ranges[][3] = {
+        {EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, 0},
+        {EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, WINEVENT_SKIPOWNPROCESS},
+        {EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, WINEVENT_SKIPOWNPROCESS}};
     for (const auto& range : ranges) {
         if (HWINEVENTHOOK hook = SetWinEventHook(range[0], range[1], nullptr, OnWinEvent, 0, 0,
-                                                 WINEVENT_OUTOFCONTEXT)) {
+                                                 WINEVENT_OUTOFCONTEXT | range[2])) {
             g_hooks.emplace_back(hook);
         }
     }
