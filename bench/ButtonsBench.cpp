@@ -490,7 +490,7 @@ std::string ReadBytes(const std::wstring& path) {
 
 // The least work an import over `count` shown buttons does, in seconds: the file read, its one
 // program's icon extracted, the list stored (`store`), and each window moved where the file puts
-// it and drawn anew.
+// it, given the name a screen reader reads (its program's file name) and drawn anew.
 double ImportFloor(const std::wstring& in, int count,
                    const std::function<void(const std::string&)>& store, bench::FloorSteps& steps) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -519,6 +519,12 @@ double ImportFloor(const std::wstring& in, int count,
     step = Clock::now();
     std::size_t at = 0;
     for (HWND w : windows) {
+        at = bytes.find("AppName=\"", at);
+        if (at == std::string::npos) break;
+        const std::size_t from = at + 9, to = bytes.find('"', from);
+        const std::string path = bytes.substr(from, to - from);
+        // npos + 1 is 0: a bare name is the whole path.
+        SetWindowTextW(w, win32::Widen(path.substr(path.find_last_of('\\') + 1)).c_str());
         at = bytes.find("Data=\"", at);
         if (at == std::string::npos) break;
         int show = 0, index = 0, x = 0, y = 0;
