@@ -73,9 +73,14 @@ RECT AtLeastAPixel(plat::Rect rect) {
             std::max(rect.bottom, rect.top + 1)};
 }
 
+// The monitor the system chooses for a rectangle: most overlap, else the nearest.
+HMONITOR MonitorOf(plat::Rect rect) {
+    const RECT r = AtLeastAPixel(rect);
+    return MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
+}
+
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT area, LPARAM list) {
-    reinterpret_cast<std::vector<Monitors::Held>*>(list)->push_back(
-        {monitor, *area, MonitorDpi(monitor)});
+    reinterpret_cast<std::vector<Monitors::Held>*>(list)->push_back({*area, MonitorDpi(monitor)});
     return TRUE;
 }
 
@@ -95,7 +100,6 @@ long long Distance(const RECT& a, const RECT& b) {
 
 void Monitors::HoldLayout() {
     if (m_holds++ > 0) return;
-    m_held.clear();
     if (!EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&m_held)))
         m_held.clear();
 }
@@ -134,8 +138,7 @@ bool Monitors::OnSomeMonitor(plat::Rect rect) {
 
 int Monitors::DpiAt(plat::Rect rect) {
     if (const Held* held = HeldMonitorOf(rect)) return held->dpi;
-    const RECT r = AtLeastAPixel(rect);
-    return MonitorDpi(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
+    return MonitorDpi(MonitorOf(rect));
 }
 
 plat::Rect Monitors::MonitorArea(plat::Rect rect) {
@@ -143,10 +146,9 @@ plat::Rect Monitors::MonitorArea(plat::Rect rect) {
     if (const Held* held = HeldMonitorOf(rect)) {
         area = held->area;
     } else {
-        const RECT r = AtLeastAPixel(rect);
         MONITORINFO info{};
         info.cbSize = sizeof info;
-        if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+        if (!GetMonitorInfoW(MonitorOf(rect), &info)) {
             const plat::Size screen = ScreenSize();
             return {0, 0, screen.cx, screen.cy};
         }

@@ -21,7 +21,6 @@ class Monitors : public plat::IMonitors {
 
     // A monitor as read at the hold.
     struct Held {
-        HMONITOR monitor;
         RECT area;
         int dpi;
     };
