@@ -26,6 +26,10 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             EndPaint(hwnd, &ps);
             return 0;
         }
+        case WM_NCPAINT:
+            // The popups have nothing outside their face to draw, as the program's buttons; the
+            // default would also set Wine's taskbar looking over every window.
+            return 0;
         case WM_NCDESTROY:
             if (auto icon = reinterpret_cast<HICON>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
                 DestroyIcon(icon);

@@ -123,6 +123,22 @@ TEST_F(ClockWindow, TheHitTestDragsInsideAndSizesAtTheEdgeAndCloseIsIgnored) {
     EXPECT_TRUE(IsWindow(clock));
 }
 
+// Frameless windows of ours leave the area outside their face undrawn; the clock has a frame,
+// and the system still draws it.
+TEST_F(ClockWindow, ItsFrameIsDrawn) {
+    HWND clock = OpenClock();
+    ASSERT_NE(clock, nullptr);
+    HDC dc = GetWindowDC(clock);
+    const RECT whole{0, 0, 100, 50};
+    const win32::Brush red(CreateSolidBrush(RGB(255, 0, 0)));
+    FillRect(dc, &whole, red.get());
+    ASSERT_EQ(GetPixel(dc, 0, 0), RGB(255, 0, 0));
+    SendMessageW(clock, WM_NCPAINT, 1, 0);
+    EXPECT_NE(GetPixel(dc, 0, 0), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(dc, 99, 49), RGB(255, 0, 0));
+    ReleaseDC(clock, dc);
+}
+
 TEST_F(ClockWindow, ItsFontGoesToTheStoreWithTheFaceCutAt31Characters) {
     const std::wstring fields = L"-20,0,0,0,700,1,0,0,128,0,0,0,49";
     RegSetKeyValueW(HKEY_CURRENT_USER, kWatchKey, L"WatchFont", REG_SZ, fields.c_str(),

@@ -320,6 +320,11 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (LRESULT answer = 0; HearAccessibility(hwnd, msg, wParam, lParam, *events, answer))
         return answer;
     if (HearKeys(*events, msg, wParam, lParam)) return 0;
+    // A window without a frame has nothing outside its face to draw. The system's default would
+    // still tell Wine's taskbar, which then looks over every window on the desktop: a thousand
+    // buttons shown for the first time kept it, and the window server, busy for a minute more.
+    constexpr LONG_PTR kFramed = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
+    if (msg == WM_NCPAINT && (GetWindowLongPtrW(hwnd, GWL_STYLE) & kFramed) == 0) return 0;
     bool handled = false;
     const LRESULT result = Dispatch(*events, hwnd, msg, wParam, lParam, handled);
     return handled ? result : DefWindowProcW(hwnd, msg, wParam, lParam);
